@@ -1,0 +1,109 @@
+#include "common/file_io.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sg {
+namespace {
+
+std::int32_t statKind(const std::filesystem::path& path, bool wantDir)
+{
+    struct stat st { };
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == 0 ? ENOENT : errno;
+    const bool isDir = S_ISDIR(st.st_mode);
+    return isDir == wantDir ? 0 : kWrongKind;
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void syncDirectory(const std::filesystem::path& dir)
+{
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::int32_t DirMissing(const std::filesystem::path& path)
+{
+    return statKind(path, true);
+}
+
+std::int32_t FileMissing(const std::filesystem::path& path)
+{
+    return statKind(path, false);
+}
+
+std::optional<Bytes> readWholeFile(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st { };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    Bytes data(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (true) {
+        if (done == data.size())
+            data.resize(data.size() + 4096); // the file may have grown since fstat
+        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    data.resize(done);
+    return data;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    std::string temp = path.string() + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    const bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncDirectory(path.parent_path());
+    return true;
+}
+
+bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    const auto data = readWholeFile(from);
+    return data && writeFileAtomically(to, *data);
+}
+
+} // namespace sg

@@ -1,0 +1,53 @@
+#include "support/temp_dir.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <stdlib.h>
+
+namespace sgtest {
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "sg2test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+void writeBytes(const std::filesystem::path& path, const sg::Bytes& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(
+        reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+sg::Bytes readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return sg::Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+sg::Bytes bytesOf(const std::string& text)
+{
+    return sg::Bytes(text.begin(), text.end());
+}
+
+sg::Bytes filled(std::size_t count, std::uint8_t value)
+{
+    return sg::Bytes(count, value);
+}
+
+sg::Bytes operator+(sg::Bytes a, const sg::Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace sgtest
