@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those that are missing.
+# Usage: scripts/deps.sh [run|test|fuzz]
+set -euo pipefail
+
+need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
+  qt6-multimedia-dev libgl-dev libglx-dev libopengl-dev)
+case "${1:-run}" in
+  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core) ;;
+  fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
+esac
+
+missing=()
+for p in "${need[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}" >/dev/null

@@ -1,0 +1,183 @@
+#include "common/file_io.h"
+#include "settings/settings_file.h"
+#include "startup/startup_helpers.h"
+#include "startup/startup_sequence.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace sg;
+using sgtest::bytesOf;
+using sgtest::readBytes;
+using sgtest::writeBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A shipped-data folder made from the real seeds, and an empty profile.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::copy(fs::path(SKYGLASS_SOURCE_DIR) / "data", app(), fs::copy_options::recursive);
+        fs::create_directory(m_tmp / "profile");
+        env.executableDir = app();
+        env.profileDir = m_tmp / "profile";
+        env.screenWidthTwips = 1920 * 15;
+        env.screenHeightTwips = 1080 * 15;
+        env.installedFonts = { "DejaVu Sans", "DejaVu Serif" };
+    }
+    fs::path app() const { return m_tmp / "app"; }
+    fs::path userData() const { return m_tmp / "profile" / "Application Data" / "Skyglass2"; }
+
+    sgtest::TempDir m_tmp;
+    StartupEnvironment env;
+};
+
+} // namespace
+
+TEST(StartupHelpers, CommandLineQuotesBecomeBlanksAndAreTrimmed)
+{
+    EXPECT_EQ(pendingStartUrlFrom("\"/home/me/My Page.htm\""), "/home/me/My Page.htm");
+    EXPECT_EQ(pendingStartUrlFrom("  a\"b  "), "a b");
+    EXPECT_EQ(pendingStartUrlFrom(""), "");
+}
+
+TEST(StartupHelpers, SmallHelpers)
+{
+    EXPECT_EQ(StripAtNull(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(StripAtNull("abc"), "abc");
+    EXPECT_EQ(StripAtNull(""), "");
+    EXPECT_EQ(ZeroPad5(1), "00001");
+    EXPECT_EQ(ZeroPad5(9999), "09999");
+    EXPECT_EQ(ZeroPad5(12345), "12345");
+    EXPECT_EQ(fileUrl("/opt/My Dir/DefPage.htm"), "file:///opt/My%20Dir/DefPage.htm");
+}
+
+TEST(StartupPaths, AppDirIsTheExecutableFolderOnlyWhenItHoldsTheSeed)
+{
+    sgtest::TempDir tmp;
+    fs::create_directories(tmp / "bin");
+    EXPECT_EQ(resolveAppDir(tmp / "bin"), tmp / "share" / "skyglass2");
+    writeBytes(tmp / "bin" / "Skyglass.ini", bytesOf("x"));
+    EXPECT_EQ(resolveAppDir(tmp / "bin"), tmp / "bin");
+    EXPECT_EQ(resolveAppDir(tmp.path() / "bin/"), tmp / "bin"); // never ends in "/"
+}
+
+TEST_F(StartupTest, FirstStartMakesTheFoldersAndSeedsListsAndSettings)
+{
+    const auto out = runStartupSequence(env);
+    ASSERT_TRUE(out.ok);
+    for (const char* dir : { "History", "BU_SiteLists", "SiteLists" })
+        EXPECT_EQ(DirMissing(userData() / dir), 0) << dir;
+    EXPECT_EQ(readBytes(userData() / "SiteLists" / "CatList.dab"),
+        readBytes(app() / "SiteLists" / "CatList.dab"));
+    EXPECT_EQ(readBytes(userData() / "SiteLists" / "Sites00006.dab"),
+        readBytes(app() / "SiteLists" / "Sites00006.dab"));
+    EXPECT_EQ(readBytes(userData() / "Skyglass.ini"), readBytes(app() / "Skyglass.ini"));
+    EXPECT_EQ(out.state.paths.UserDataDir, userData());
+    EXPECT_FALSE(out.state.placementSaved); // the seed carries no placement
+    EXPECT_EQ(out.state.settings.WindowWidth, 7095); // raised to the minimum all the same
+    EXPECT_EQ(out.state.toolTips[0], "Show Menu");
+}
+
+TEST_F(StartupTest, AnExistingSiteListsFolderIsNeverReseededEvenWhenEmpty)
+{
+    fs::create_directories(userData() / "SiteLists");
+    ASSERT_TRUE(runStartupSequence(env).ok);
+    EXPECT_TRUE(fs::is_empty(userData() / "SiteLists"));
+}
+
+TEST_F(StartupTest, SeedSettingsShorterThan1000BytesIsTheStartUpError)
+{
+    auto seed = readBytes(app() / "Skyglass.ini");
+    seed.resize(999);
+    writeBytes(app() / "Skyglass.ini", seed);
+    auto out = runStartupSequence(env);
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.BootErrorText, "No App Data\\App\\Ini File, Error Copying It");
+    EXPECT_EQ(FileMissing(userData() / "Skyglass.ini"), ENOENT); // nothing copied
+
+    seed.resize(1000, 0);
+    writeBytes(app() / "Skyglass.ini", seed);
+    EXPECT_TRUE(runStartupSequence(env).ok);
+}
+
+TEST_F(StartupTest, MissingSeedSettingsIsTheStartUpError)
+{
+    fs::remove(app() / "Skyglass.ini");
+    env.executableDir = app(); // AppDir then falls back to ../share/skyglass2, also empty
+    const auto out = runStartupSequence(env);
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.BootErrorText, "No App Data\\App\\Ini File, Error Copying It");
+}
+
+TEST_F(StartupTest, TheUsersSettingsWinOverTheSeedAndAreChecked)
+{
+    ASSERT_TRUE(runStartupSequence(env).ok);
+    auto user = readSettingsFile(userData() / "Skyglass.ini");
+    ASSERT_TRUE(user);
+    user->WindowWidth = 9000;
+    user->WindowLeft = 40000; // off a 28800-twip screen
+    user->StartPage = "HTTPS://Example.COM/Radar";
+    ASSERT_TRUE(saveSettingsFile(userData() / "Skyglass.ini", *user, perWindowSettingsOf(*user)));
+
+    const auto out = runStartupSequence(env);
+    ASSERT_TRUE(out.ok);
+    EXPECT_TRUE(out.state.placementSaved);
+    EXPECT_EQ(out.state.settings.WindowWidth, 9000);
+    EXPECT_EQ(out.state.settings.WindowLeft, 0);
+    EXPECT_EQ(out.state.settings.StartPage, "HTTPS://Example.COM/Radar");
+    EXPECT_EQ(out.state.StartPageUrl, "https://example.com/radar");
+}
+
+TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissing)
+{
+    fs::remove(app() / "DefPage.htm");
+    ASSERT_TRUE(runStartupSequence(env).ok);
+    const std::string expected = "<html>\r\n<head>\r\n<title>Pre-Navigate Default Page</title>\r\n"
+                                 "</head>\r\n<body>\r\n<p align=\"center\">"
+                                 "___________________________</p>\r\n</body>\r\n</html>\r\n";
+    EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf(expected));
+
+    writeBytes(app() / "DefPage.htm", bytesOf("mine"));
+    const auto out = runStartupSequence(env);
+    EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf("mine"));
+    EXPECT_EQ(out.state.paths.DefPageUrl, "file://" + (app() / "DefPage.htm").string());
+}
+
+TEST_F(StartupTest, StartPageFallsBackFromHelpPageToDefPageToNothing)
+{
+    AppPaths p;
+    p.AppDir = app();
+    p.HelpPageName = "Skyglass2Help.htm";
+    p.DefPagePath = (app() / "DefPage.htm").string();
+    const std::string help = (app() / "Skyglass2Help.htm").string();
+
+    EXPECT_EQ(resolveStartPage("", p), help);
+    EXPECT_EQ(resolveStartPage("/old/place/Skyglass2Help.htm", p), help);
+    EXPECT_EQ(resolveStartPage("/old/place/skyglass2help.htm", p), "/old/place/skyglass2help.htm");
+    EXPECT_EQ(resolveStartPage("Skyglass2Help.htm", p), "Skyglass2Help.htm"); // not longer
+    EXPECT_EQ(resolveStartPage("weather.gov", p), "weather.gov");
+
+    fs::remove(help);
+    EXPECT_EQ(resolveStartPage("/old/place/Skyglass2Help.htm", p), p.DefPagePath);
+    fs::remove(p.DefPagePath);
+    EXPECT_EQ(resolveStartPage("", p), "");
+}
+
+TEST(StartPageUrl, LocalPathsBecomeFileUrlsAndAddressesAreLowerCased)
+{
+    EXPECT_EQ(startPageUrlOf("/opt/Sky Glass/Skyglass2Help.htm"),
+        "file:///opt/Sky%20Glass/Skyglass2Help.htm");
+    EXPECT_EQ(startPageUrlOf("WWW.Weather.GOV"), "www.weather.gov");
+    EXPECT_EQ(startPageUrlOf(""), "");
+}
+
+TEST_F(StartupTest, FavoritesDirOnlyWhenTheFolderExists)
+{
+    EXPECT_EQ(runStartupSequence(env).state.paths.FavoritesDir, "");
+    fs::create_directory(env.profileDir / "Favorites");
+    EXPECT_EQ(
+        runStartupSequence(env).state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
+}

@@ -1,0 +1,166 @@
+#include "data_tool.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using sgtest::bytesOf;
+using sgtest::filled;
+using sgtest::operator+;
+using sgtest::readBytes;
+using sgtest::writeBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// A data folder holding the shipped seed settings and nothing else.
+class DataToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::copy_file(
+            fs::path(SKYGLASS_SOURCE_DIR) / "data" / "Skyglass.ini", m_dir / "Skyglass.ini");
+    }
+
+    ToolRun run(std::vector<std::string> args, const char* now = "2026-12-05 14:08:35")
+    {
+        args.insert(args.begin(), { "--data-dir", m_dir.path().string(), "--now", now });
+        std::ostringstream out, err;
+        const int code = sg::tool::runDataTool(args, "/nonexistent", out, err);
+        return { code, out.str(), err.str() };
+    }
+
+    sgtest::TempDir m_dir;
+};
+
+} // namespace
+
+TEST_F(DataToolTest, SettingsShowNamesEveryFieldWithItsType)
+{
+    const ToolRun r = run({ "settings", "show" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const char* member :
+        { "{\"WindowLeft\":0,", "\"FontBold\":false", "\"LastBackupTime\":\"1899-12-30 00:00:00\"",
+            "\"ColumnWidths\":[6000,6000,6000,6000]", "\"EditorColumnWidths\":[0,0,0,0]",
+            "\"HistoryColumnWidths\":[0,0,0,0,0,0,0,0]", "\"MailAppCaption\":\"Thunderbird\"",
+            "\"RefreshInterval\":5,", "\"HistoryShowTime\":0}" })
+        EXPECT_NE(r.out.find(member), std::string::npos) << member << " in " << r.out;
+}
+
+TEST_F(DataToolTest, SettingsSetWritesTheRecordAndPrintsIt)
+{
+    const ToolRun r = run({ "settings", "set", "RefreshInterval", "12" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"RefreshInterval\":12,"), std::string::npos);
+    const auto bytes = readBytes(m_dir / "Skyglass.ini");
+    ASSERT_EQ(bytes.size(), 1670u);
+    EXPECT_EQ(bytes[508], 12);
+    EXPECT_EQ(bytes[509], 0);
+
+    ASSERT_EQ(run({ "settings", "set", "ColumnWidths[2]", "4500" }).code, 0);
+    EXPECT_NE(run({ "settings", "show" }).out.find("\"ColumnWidths\":[6000,4500,6000,6000]"),
+        std::string::npos);
+}
+
+TEST_F(DataToolTest, FailuresAndUsageErrorsHaveTheirExitCodes)
+{
+    EXPECT_EQ(run({ "settings", "set", "NoSuchField", "1" }).code, 1);
+    EXPECT_EQ(run({ "settings", "set", "RefreshInterval", "x" }).code, 1);
+    EXPECT_EQ(run({ "settings" }).code, 2);
+    EXPECT_EQ(run({ "lists", "frobnicate" }).code, 2);
+    EXPECT_EQ(run({ "history", "add", "only-title" }).code, 2);
+    EXPECT_EQ(run({ "lists", "show" }, "yesterday").code, 2);
+    const ToolRun usage = run({});
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_NE(usage.err.find("usage: skyglass2-data"), std::string::npos);
+
+    fs::remove(m_dir / "Skyglass.ini");
+    const ToolRun noSettings = run({ "history", "add", "T", "http://a/" });
+    EXPECT_EQ(noSettings.code, 1);
+    EXPECT_NE(noSettings.err.find("Skyglass.ini"), std::string::npos);
+}
+
+TEST_F(DataToolTest, CategoriesAndPagesGoIntoTheListFiles)
+{
+    ToolRun r = run({ "lists", "add-category", "  Radar  " });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"name\":\"Radar\",\"file\":\"Sites00001.dab\"}\n");
+    const sg::Bytes catList = bytesOf("Radar") + filled(153, ' ') + sg::Bytes { 1, 0 };
+    EXPECT_EQ(readBytes(m_dir / "SiteLists" / "CatList.dab"), catList);
+    EXPECT_EQ(readBytes(m_dir / "SiteLists" / "Sites00001.dab").size(), 0u);
+
+    r = run({ "lists", "add-category", "Radar" });
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "You Already Have A Category Named:\nRadar\n");
+
+    ASSERT_EQ(run({ "lists", "add-site", "Radar", "Loop", "https://radar.example/loop" }).code, 0);
+    r = run({ "lists", "add-site", "Radar", "Loop", "https://radar.example/other" });
+    EXPECT_EQ(r.out, "{\"name\":\"Loop(1)\",\"url\":\"https://radar.example/other\"}\n");
+    EXPECT_EQ(run({ "lists", "add-site", "Nowhere", "Loop", "u" }).code, 1);
+
+    r = run({ "lists", "show" });
+    EXPECT_EQ(r.out,
+        "[{\"name\":\"Radar\",\"file\":\"Sites00001.dab\",\"sites\":["
+        "{\"name\":\"Loop\",\"url\":\"https://radar.example/loop\"},"
+        "{\"name\":\"Loop(1)\",\"url\":\"https://radar.example/other\"}]}]\n");
+
+    r = run({ "lists", "delete-category", "Radar" });
+    EXPECT_EQ(r.out, "{\"name\":\"Radar\",\"file\":\"Sites00001.dab\"}\n");
+    EXPECT_FALSE(fs::exists(m_dir / "SiteLists" / "CatList.dab"));
+    EXPECT_FALSE(fs::exists(m_dir / "SiteLists" / "Sites00001.dab"));
+}
+
+TEST_F(DataToolTest, ImportTakesShortcutsInTheOrderGivenAndSkipsUnusableOnes)
+{
+    ASSERT_EQ(run({ "lists", "add-category", "Imported" }).code, 0);
+    const std::string body = "[InternetShortcut]\r\nURL=https://weather.example/";
+    writeBytes(m_dir / "Sat Loop.url", bytesOf(body + "sat\r\n"));
+    writeBytes(m_dir / "Radar.url", bytesOf(body + "radar\n"));
+    writeBytes(m_dir / "Broken.url", bytesOf("not a shortcut at all, but long enough"));
+    const ToolRun r = run({ "lists", "import-url", "Imported", (m_dir / "Sat Loop.url").string(),
+        (m_dir / "Broken.url").string(), (m_dir / "Radar.url").string() });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+        "[{\"name\":\"Sat Loop\",\"url\":\"https://weather.example/sat\"},"
+        "{\"name\":\"Radar\",\"url\":\"https://weather.example/radar\"}]\n");
+}
+
+TEST_F(DataToolTest, BackupCopiesTheListsAndRecordsTheTime)
+{
+    EXPECT_EQ(run({ "lists", "backup" }).err,
+        "There Aren't Any Files To Back-Up In Your SiteLists Dir\n");
+    ASSERT_EQ(run({ "lists", "add-category", "Radar" }).code, 0);
+    const ToolRun r = run({ "lists", "backup" });
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"files\":[\"CatList.dab\",\"Sites00001.dab\"]}\n");
+    EXPECT_EQ(readBytes(m_dir / "BU_SiteLists" / "CatList.dab"),
+        readBytes(m_dir / "SiteLists" / "CatList.dab"));
+    EXPECT_NE(run({ "settings", "show" }).out.find("\"LastBackupTime\":\"2026-12-05 14:08:35\""),
+        std::string::npos);
+}
+
+TEST_F(DataToolTest, HistoryAddShowAndPurge)
+{
+    ASSERT_EQ(run({ "history", "add", "Radar", "http://www.radar.example:8080/loop?x=1" }).code, 0);
+    ASSERT_EQ(run({ "history", "add", "Again", "http://www.radar.example:8080/loop?x=1" }).code, 0);
+    ToolRun r = run({ "history", "show" });
+    EXPECT_EQ(r.out,
+        "[{\"time\":\"2026-12-05 14:08:35\",\"hits\":2,\"title\":\"Radar\","
+        "\"url\":\"http://www.radar.example:8080/loop?x=1\",\"host\":\"radar.example:8080\"}]\n");
+    EXPECT_EQ(run({ "history", "show", "--day", "2026-12-04" }).out, "[]\n");
+    EXPECT_EQ(readBytes(m_dir / "History" / "SG_12052026.hiz").size(), 512u);
+
+    // The seed keeps 30 days: a file 30 days old goes, one 29 days old stays.
+    writeBytes(m_dir / "History" / "SG_11052026.hiz", {});
+    writeBytes(m_dir / "History" / "SG_11062026.hiz", {});
+    r = run({ "history", "purge" });
+    EXPECT_EQ(r.out, "[\"SG_11052026.hiz\"]\n");
+    EXPECT_TRUE(fs::exists(m_dir / "History" / "SG_11062026.hiz"));
+}

@@ -1,0 +1,94 @@
+#include "data_tool.h"
+
+#include "settings/settings_checks.h"
+#include "settings/settings_file.h"
+#include "tool_command.h"
+
+#include <system_error>
+
+namespace sg::tool {
+namespace {
+
+constexpr const char* kUsage
+    = "usage: skyglass2-data [--data-dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] COMMAND ...\n"
+      "commands: settings show | settings set FIELD VALUE | lists show |\n"
+      "  lists add-category NAME | lists delete-category NAME |\n"
+      "  lists add-site CATEGORY NAME URL | lists import-url CATEGORY FILE... |\n"
+      "  lists backup | history add TITLE URL | history show [--day YYYY-MM-DD] |\n"
+      "  history purge\n";
+
+} // namespace
+
+Settings CommandContext::loadSettings() const
+{
+    const auto path = dataDir / "Skyglass.ini";
+    auto s = readSettingsFile(path);
+    if (!s)
+        throw CommandFailure("cannot read the settings file " + path.string());
+    applyLoadChecks(*s, kWindowBackgroundColor);
+    return *s;
+}
+
+void CommandContext::saveSettings(const Settings& s) const
+{
+    const auto path = dataDir / "Skyglass.ini";
+    if (!saveSettingsFile(path, s, perWindowSettingsOf(s)))
+        throw CommandFailure("cannot write the settings file " + path.string());
+}
+
+std::filesystem::path CommandContext::subDir(const char* name) const
+{
+    const auto dir = dataDir / name;
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    return dir;
+}
+
+int runDataTool(const std::vector<std::string>& args, const std::filesystem::path& defaultDataDir,
+    std::ostream& out, std::ostream& err)
+{
+    CommandContext ctx;
+    ctx.dataDir = defaultDataDir;
+    std::optional<LocalDateTime> now;
+    std::size_t i = 0;
+    try {
+        for (; i < args.size() && args[i].starts_with("--"); i += 2) {
+            if (i + 1 >= args.size())
+                throw UsageError(args[i] + " needs a value");
+            if (args[i] == "--data-dir") {
+                ctx.dataDir = args[i + 1];
+            } else if (args[i] == "--now") {
+                now = parseIso(args[i + 1]);
+                if (!now)
+                    throw UsageError("--now takes \"YYYY-MM-DD HH:MM:SS\"");
+            } else {
+                throw UsageError("unknown option " + args[i]);
+            }
+        }
+        if (args.size() < i + 2)
+            throw UsageError("a command has two words, such as: lists show");
+        ctx.now = now ? *now : SystemClock().now();
+        ctx.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 2, args.end());
+        const std::string& noun = args[i];
+        const std::string& verb = args[i + 1];
+        std::string json;
+        if (noun == "settings")
+            json = settingsCommand(verb, ctx);
+        else if (noun == "lists")
+            json = listsCommand(verb, ctx);
+        else if (noun == "history")
+            json = historyCommand(verb, ctx);
+        else
+            throw UsageError("unknown command " + noun);
+        out << json << '\n';
+        return 0;
+    } catch (const UsageError& e) {
+        err << e.what() << '\n' << kUsage;
+        return 2;
+    } catch (const CommandFailure& e) {
+        err << e.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace sg::tool

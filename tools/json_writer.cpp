@@ -1,0 +1,135 @@
+#include "json_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace sg::tool {
+
+std::string jsonQuoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (u < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", u);
+                out += buf;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void JsonWriter::separate()
+{
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (!m_first.empty()) {
+        if (!m_first.back())
+            m_out += ',';
+        m_first.back() = false;
+    }
+}
+
+JsonWriter& JsonWriter::beginObject()
+{
+    separate();
+    m_out += '{';
+    m_first.push_back(true);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endObject()
+{
+    m_out += '}';
+    m_first.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::beginArray()
+{
+    separate();
+    m_out += '[';
+    m_first.push_back(true);
+    return *this;
+}
+
+JsonWriter& JsonWriter::endArray()
+{
+    m_out += ']';
+    m_first.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name)
+{
+    separate();
+    m_out += jsonQuoted(name);
+    m_out += ':';
+    m_afterKey = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::string_view text)
+{
+    separate();
+    m_out += jsonQuoted(text);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::int64_t number)
+{
+    separate();
+    m_out += std::to_string(number);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(double number)
+{
+    if (!std::isfinite(number))
+        return null();
+    separate();
+    char buf[64];
+    const auto result = std::to_chars(buf, buf + sizeof buf, number);
+    m_out.append(buf, result.ptr);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(bool flag)
+{
+    separate();
+    m_out += flag ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::null()
+{
+    separate();
+    m_out += "null";
+    return *this;
+}
+
+} // namespace sg::tool

@@ -1,0 +1,62 @@
+#include "json_writer.h"
+#include "settings/settings_fields.h"
+#include "tool_command.h"
+
+#include <type_traits>
+
+namespace sg::tool {
+namespace {
+
+void writeValue(JsonWriter& json, const SettingsFieldValue& value)
+{
+    std::visit(
+        [&json](const auto& v) {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, LocalDateTime>) {
+                json.value(formatIso(v));
+            } else if constexpr (std::is_same_v<T, std::vector<double>>) {
+                json.beginArray();
+                for (const double d : v)
+                    json.value(d);
+                json.endArray();
+            } else {
+                json.value(v);
+            }
+        },
+        value);
+}
+
+std::string showJson(const Settings& s)
+{
+    JsonWriter json;
+    json.beginObject();
+    for (const auto& field : settingsFields(s)) {
+        json.key(field.name);
+        writeValue(json, field.value);
+    }
+    json.endObject();
+    return json.text();
+}
+
+} // namespace
+
+std::string settingsCommand(const std::string& verb, const CommandContext& ctx)
+{
+    if (verb == "show") {
+        if (!ctx.args.empty())
+            throw UsageError("settings show takes no arguments");
+        return showJson(ctx.loadSettings());
+    }
+    if (verb == "set") {
+        if (ctx.args.size() != 2)
+            throw UsageError("settings set FIELD VALUE");
+        Settings s = ctx.loadSettings();
+        if (const auto error = setSettingsField(s, ctx.args[0], ctx.args[1]))
+            throw CommandFailure(*error);
+        ctx.saveSettings(s);
+        return showJson(s);
+    }
+    throw UsageError("unknown command settings " + verb);
+}
+
+} // namespace sg::tool
