@@ -56,7 +56,8 @@ std::int32_t FileMissing(const std::filesystem::path& path)
 
 std::optional<Bytes> readWholeFile(const std::filesystem::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat st { };

@@ -1,14 +1,14 @@
 #pragma once
 // Small shared helpers of the start-up module and the file URL rule of this platform.
 
+#include "common/program.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace sg {
-
-inline constexpr std::string_view kProgramTitle = "Skyglass2";
 
 // The part before the first NUL character; the whole text when it holds none.
 std::string StripAtNull(std::string_view text);

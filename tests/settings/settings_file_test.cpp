@@ -1,0 +1,209 @@
+#include "record_bytes.h"
+#include "settings/settings_checks.h"
+#include "settings/settings_file.h"
+#include "support/temp_dir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace sg;
+using namespace settingstest;
+using namespace sgtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int32_t kThemed = static_cast<std::int32_t>(0x80000005u);
+
+// A whole record whose StartPage and reserved field at 26 tell files apart.
+Bytes recordWith(const std::string& startPage, std::uint32_t reserved26 = 0)
+{
+    Bytes r = blankRecordBytes();
+    place(r, 26, le32(reserved26));
+    place(r, 30, padded(startPage, 300));
+    place(r, 508, le16(10));
+    return r;
+}
+
+std::vector<std::string> namesIn(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class SettingsFile : public testing::Test {
+protected:
+    sgtest::TempDir dir;
+    fs::path ini = dir / "Skyglass.ini";
+};
+
+TEST_F(SettingsFile, ReadsRecordOneOfAWholeFile)
+{
+    writeBytes(ini, recordWith("/home/me/start.htm") + recordWith("second record"));
+    const auto s = readSettingsFile(ini);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->StartPage, "/home/me/start.htm");
+    EXPECT_EQ(s->RefreshInterval, 10);
+}
+
+TEST_F(SettingsFile, MissingShortOrDirectoryFilesAreUnreadable)
+{
+    EXPECT_FALSE(readSettingsFile(ini));
+    const Bytes whole = recordWith("x");
+    writeBytes(ini, Bytes(whole.begin(), whole.begin() + 1669));
+    EXPECT_FALSE(readSettingsFile(ini));
+    writeBytes(ini, {});
+    EXPECT_FALSE(readSettingsFile(ini));
+    fs::create_directory(dir / "dir.ini");
+    EXPECT_FALSE(readSettingsFile(dir / "dir.ini"));
+}
+
+TEST_F(SettingsFile, SeedNeedsOnly1000BytesAndIsCompleted)
+{
+    const Bytes full = recordWith("seed page", 0x01020304);
+    writeBytes(ini, Bytes(full.begin(), full.begin() + 999));
+    EXPECT_FALSE(readSeedSettings(ini));
+    writeBytes(ini, Bytes(full.begin(), full.begin() + 1000));
+    const auto seed = readSeedSettings(ini);
+    ASSERT_TRUE(seed);
+    EXPECT_EQ(seed->StartPage, "seed page");
+    EXPECT_EQ(seed->Bytes.size(), 1670u);
+    EXPECT_EQ(seed->Bytes, recordWith("seed page", 0x01020304));
+    EXPECT_FALSE(readSeedSettings(dir / "missing.ini"));
+    EXPECT_FALSE(readSeedSettings(dir.path()));
+}
+
+TEST_F(SettingsFile, LoadUsesTheUserFileAndChecksIt)
+{
+    Bytes user = recordWith("user page");
+    place(user, 500, le16(1)); // ScriptErrorsSilenced
+    writeBytes(ini, user);
+    Settings seed;
+    seed.StartPage = "seed page";
+    const Settings s = loadSettings(ini, seed, kThemed);
+    EXPECT_EQ(s.StartPage, "user page");
+    EXPECT_EQ(s.ScriptErrorsSilenced, 0);
+    EXPECT_EQ(s.PanelBackColor, kThemed);
+}
+
+TEST_F(SettingsFile, LoadKeepsTheSeedWhenTheUserFileIsShortOrMissing)
+{
+    Settings seed;
+    seed.StartPage = "seed page";
+    seed.RefreshInterval = 0;
+    const Settings fromMissing = loadSettings(ini, seed, kThemed);
+    EXPECT_EQ(fromMissing.StartPage, "seed page");
+    EXPECT_EQ(fromMissing.RefreshInterval, 1); // the seed is checked too
+
+    const Bytes user = recordWith("user page");
+    writeBytes(ini, Bytes(user.begin(), user.begin() + 1200));
+    EXPECT_EQ(loadSettings(ini, seed, kThemed).StartPage, "seed page");
+}
+
+TEST_F(SettingsFile, SaveWritesRecordOneAndKeepsTheRestOfTheFile)
+{
+    const Bytes tail = bytesOf("second record and more");
+    writeBytes(ini, recordWith("old page", 0xCAFEF00D) + tail);
+    Settings s = *readSettingsFile(ini);
+    s.StartPage = "new page";
+    ASSERT_TRUE(saveSettingsFile(ini, s, PerWindowSettings { 20, 1, 1, 2 }));
+
+    Bytes expected = recordWith("new page", 0xCAFEF00D);
+    place(expected, 508, le16(20));
+    place(expected, 1630, le16(1) + le16(1) + le16(2));
+    EXPECT_EQ(readBytes(ini), expected + tail);
+}
+
+TEST_F(SettingsFile, SaveCreatesAMissingFileFromANewRecord)
+{
+    Settings s;
+    s.StartPage = "page";
+    ASSERT_TRUE(saveSettingsFile(ini, s, PerWindowSettings { 1, 0, 0, 0 }));
+    Bytes expected = blankRecordBytes();
+    place(expected, 30, padded("page", 300));
+    place(expected, 508, le16(1));
+    EXPECT_EQ(readBytes(ini), expected);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+}
+
+TEST_F(SettingsFile, SaveReplacesTheFileRatherThanWritingIntoIt)
+{
+    const Bytes old = recordWith("old page");
+    writeBytes(ini, old);
+    fs::create_hard_link(ini, dir / "link.ini");
+    Settings s = *readSettingsFile(ini);
+    s.StartPage = "new page";
+    ASSERT_TRUE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
+    EXPECT_EQ(readBytes(dir / "link.ini"), old);
+    EXPECT_EQ(readSettingsFile(ini)->StartPage, "new page");
+}
+
+TEST_F(SettingsFile, FailedSaveInAReadOnlyDirectoryLeavesTheOldFile)
+{
+    const Bytes old = recordWith("old page");
+    writeBytes(ini, old);
+    Settings s = *readSettingsFile(ini);
+    s.StartPage = "new page";
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(ini.c_str(), 0666);
+
+    // The save runs in a child process of a user that may not write into the directory
+    // (root writes anywhere, so a root test run drops to "nobody" there).
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(3);
+        } else {
+            ::chmod(dir.path().c_str(), 0555);
+        }
+        ::_exit(saveSettingsFile(ini, s, perWindowSettingsOf(s)) ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod(dir.path().c_str(), 0755);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save claimed success; 3: could not drop rights";
+    EXPECT_EQ(readBytes(ini), old);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+}
+
+TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
+{
+    const Bytes old = recordWith("old page") + Bytes(5000, 'x');
+    writeBytes(ini, old);
+    Settings s = *readSettingsFile(ini);
+    s.StartPage = "new page";
+
+    // A file size limit makes the write of the new content fail part way.
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool savedOk = saveSettingsFile(ini, s, perWindowSettingsOf(s));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(savedOk);
+    EXPECT_EQ(readBytes(ini), old);
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+}
+
+TEST_F(SettingsFile, SaveOverADirectoryFails)
+{
+    fs::create_directory(ini);
+    EXPECT_FALSE(saveSettingsFile(ini, Settings {}, PerWindowSettings {}));
+    EXPECT_TRUE(fs::is_directory(ini));
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "list_test_files.h"
+#include "sitelists/list_backup.h"
+#include "sitelists/sitelist_messages.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace sg;
+using namespace sgtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Tree = std::map<std::string, Bytes>; // relative path -> content ("/" for directories)
+
+Tree treeOf(const fs::path& dir)
+{
+    Tree tree;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        const std::string name = fs::relative(entry.path(), dir).string();
+        tree[name] = entry.is_directory() ? bytesOf("/") : readBytes(entry.path());
+    }
+    return tree;
+}
+
+class ListBackup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::create_directory(lists());
+        fs::create_directory(backup());
+    }
+    fs::path lists() const { return m_dir / "SiteLists"; }
+    fs::path backup() const { return m_dir / "BU_SiteLists"; }
+    std::vector<std::string> topLevel() const { return namesIn(m_dir.path()); }
+    TempDir m_dir;
+};
+
+} // namespace
+
+TEST_F(ListBackup, ReplacesTheSetWithCopiesOfTheOrdinaryFiles)
+{
+    writeBytes(lists() / "CatList.dab", filled(160, 'c'));
+    writeBytes(lists() / "Sites00001.dab", filled(400, 's'));
+    writeBytes(lists() / ".hidden", bytesOf("h"));
+    fs::create_directory(lists() / "sub");
+    writeBytes(backup() / "Sites00009.dab", bytesOf("gone"));
+    writeBytes(backup() / "CatList.dab", bytesOf("old"));
+    writeBytes(backup() / ".keep", bytesOf("k"));
+    fs::create_directory(backup() / "mine");
+    writeBytes(backup() / "mine" / "note", bytesOf("n"));
+
+    const auto result = backUpSiteLists(m_dir.path());
+    ASSERT_TRUE(result.ok()) << result.message;
+    EXPECT_EQ(result.value, (std::vector<std::string> { "CatList.dab", "Sites00001.dab" }));
+    const Tree expected
+        = { { "CatList.dab", filled(160, 'c') }, { "Sites00001.dab", filled(400, 's') },
+              { ".keep", bytesOf("k") }, { "mine", bytesOf("/") }, { "mine/note", bytesOf("n") } };
+    EXPECT_EQ(treeOf(backup()), expected);
+    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+}
+
+TEST_F(ListBackup, MakesTheBackupFolderWhenMissing)
+{
+    fs::remove(backup());
+    writeBytes(lists() / "CatList.dab", filled(160, 'c'));
+    ASSERT_TRUE(backUpSiteLists(m_dir.path()).ok());
+    EXPECT_EQ(treeOf(backup()), (Tree { { "CatList.dab", filled(160, 'c') } }));
+}
+
+TEST_F(ListBackup, NothingToBackUpLeavesTheSetAlone)
+{
+    writeBytes(backup() / "CatList.dab", bytesOf("old"));
+    fs::create_directory(lists() / "sub");
+    const auto result = backUpSiteLists(m_dir.path());
+    EXPECT_EQ(result.status, ListStatus::Refused);
+    EXPECT_EQ(result.message, "There Aren't Any Files To Back-Up In Your SiteLists Dir");
+    EXPECT_EQ(treeOf(backup()), (Tree { { "CatList.dab", bytesOf("old") } }));
+}
+
+TEST_F(ListBackup, AFailedCopyLeavesThePreviousSetIntact)
+{
+    writeBytes(lists() / "A.dab", bytesOf("a"));
+    writeBytes(lists() / "B.dab", filled(4000, 'b'));
+    writeBytes(backup() / "A.dab", bytesOf("old a"));
+    writeBytes(backup() / "Z.dab", bytesOf("old z"));
+    const Tree before = treeOf(backup());
+    ListResult<std::vector<std::string>> result;
+    {
+        FileSizeLimit limit(1000); // A.dab copies, B.dab does not
+        result = backUpSiteLists(m_dir.path());
+    }
+    EXPECT_EQ(result.status, ListStatus::Failed);
+    EXPECT_EQ(result.message, "An Error Occurred Backing-Up Your  SiteLists Dir");
+    EXPECT_EQ(treeOf(backup()), before);
+    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+}
+
+TEST_F(ListBackup, AFailureWhileReplacingLeavesThePreviousSetIntact)
+{
+    // A folder of the old set named like a new file cannot be carried over.
+    writeBytes(lists() / "A.dab", bytesOf("a"));
+    writeBytes(lists() / "B.dab", bytesOf("b"));
+    writeBytes(backup() / "Old.dab", bytesOf("old"));
+    writeBytes(backup() / ".hidden", bytesOf("h"));
+    fs::create_directory(backup() / "B.dab");
+    const Tree before = treeOf(backup());
+    EXPECT_EQ(backUpSiteLists(m_dir.path()).status, ListStatus::Failed);
+    EXPECT_EQ(treeOf(backup()), before);
+    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+}
+
+TEST_F(ListBackup, ALinkedBackupFolderStaysALink)
+{
+    const fs::path real = m_dir / "elsewhere";
+    fs::create_directory(real);
+    writeBytes(real / "Old.dab", bytesOf("old"));
+    fs::remove(backup());
+    fs::create_directory_symlink(real, backup());
+    writeBytes(lists() / "CatList.dab", bytesOf("cat"));
+    ASSERT_TRUE(backUpSiteLists(m_dir.path()).ok());
+    EXPECT_TRUE(fs::is_symlink(backup()));
+    EXPECT_EQ(treeOf(real), (Tree { { "CatList.dab", bytesOf("cat") } }));
+}

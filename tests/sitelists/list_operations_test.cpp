@@ -1,0 +1,168 @@
+#include "list_test_files.h"
+#include "sitelists/list_operations.h"
+#include "sitelists/sitelist_messages.h"
+
+#include <gtest/gtest.h>
+
+using namespace sg;
+using namespace sgtest;
+namespace fs = std::filesystem;
+namespace msg = sg::sitelist_messages;
+
+namespace {
+
+class ListOperations : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directory(lists()); }
+    fs::path lists() const { return m_dir / "SiteLists"; }
+    fs::path catList() const { return lists() / "CatList.dab"; }
+    const fs::path& data() const { return m_dir.path(); }
+    TempDir m_dir;
+};
+
+} // namespace
+
+TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithAnEmptySiteList)
+{
+    writeBytes(catList(), categoryBytes("News", 1) + categoryBytes("Radar", 3));
+    writeBytes(lists() / "Sites00002.dab", siteBytes("Stale", "http://stale"));
+
+    const auto added = addCategory(data(), "  Weather  ");
+    ASSERT_EQ(added.status, ListStatus::Done) << added.message;
+    EXPECT_EQ(added.value, (Category { "Weather", 2, "Sites00002.dab" }));
+    EXPECT_EQ(readBytes(catList()),
+        categoryBytes("News", 1) + categoryBytes("Radar", 3) + categoryBytes("Weather", 2));
+    EXPECT_EQ(fs::file_size(lists() / "Sites00002.dab"), 0u);
+}
+
+TEST_F(ListOperations, AddCategoryRefusesAnExactDuplicateAndIgnoresAnEmptyName)
+{
+    writeBytes(catList(), categoryBytes("News", 1));
+    const auto duplicate = addCategory(data(), " News");
+    EXPECT_EQ(duplicate.status, ListStatus::Refused);
+    EXPECT_EQ(duplicate.message, "You Already Have A Category Named:\nNews");
+    EXPECT_EQ(addCategory(data(), "   ").status, ListStatus::Ignored);
+    EXPECT_EQ(addCategory(data(), "News" + std::string(160, ' ') + "x").status,
+        ListStatus::Refused); // the same name once cut to 158 bytes
+    EXPECT_EQ(readBytes(catList()), categoryBytes("News", 1));
+
+    EXPECT_EQ(addCategory(data(), "news").value.siteFileName, "Sites00002.dab");
+    EXPECT_EQ(readBytes(catList()), categoryBytes("News", 1) + categoryBytes("news", 2));
+}
+
+TEST_F(ListOperations, AddCategoryReportsFileErrors)
+{
+    fs::create_directory(lists() / "Sites00001.dab");
+    EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
+    EXPECT_EQ(fs::file_size(catList()), 0u); // the list is not changed
+
+    fs::remove_all(lists());
+    EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
+}
+
+TEST_F(ListOperations, DeleteCategoryRemovesTheFirstExactMatchAndItsSiteList)
+{
+    writeBytes(catList(), categoryBytes("A", 1) + categoryBytes("B", 2) + categoryBytes("B", 3));
+    for (int n = 1; n <= 3; ++n)
+        writeBytes(lists() / ("Sites0000" + std::to_string(n) + ".dab"), siteBytes("p", "u"));
+
+    EXPECT_EQ(deleteCategory(data(), "b").status, ListStatus::NotFound);
+    const auto removed = deleteCategory(data(), "B");
+    ASSERT_TRUE(removed.ok()) << removed.message;
+    EXPECT_EQ(removed.value, (Category { "B", 2, "Sites00002.dab" }));
+    EXPECT_EQ(readBytes(catList()), categoryBytes("A", 1) + categoryBytes("B", 3));
+    EXPECT_FALSE(fs::exists(lists() / "Sites00002.dab"));
+    EXPECT_TRUE(fs::exists(lists() / "Sites00003.dab"));
+
+    // The number is free again and its file comes back empty.
+    EXPECT_EQ(addCategory(data(), "C").value.siteFileName, "Sites00002.dab");
+}
+
+TEST_F(ListOperations, DeletingTheLastCategoryLeavesNoCategoryList)
+{
+    writeBytes(catList(), categoryBytes("A", 1));
+    writeBytes(lists() / "Sites00001.dab", siteBytes("p", "u"));
+    ASSERT_TRUE(deleteCategory(data(), "A").ok());
+    EXPECT_FALSE(fs::exists(catList()));
+    EXPECT_FALSE(fs::exists(lists() / "Sites00001.dab"));
+}
+
+TEST_F(ListOperations, DeleteCategoryKeepsASiteListAnotherCategoryStillUses)
+{
+    writeBytes(catList(), categoryBytes("A", 1) + categoryBytes("B", 1));
+    writeBytes(lists() / "Sites00001.dab", siteBytes("p", "u"));
+    ASSERT_TRUE(deleteCategory(data(), "A").ok());
+    EXPECT_EQ(readBytes(lists() / "Sites00001.dab"), siteBytes("p", "u"));
+}
+
+TEST_F(ListOperations, AddPageCutsTheTitleMakesItUniqueAndAppends)
+{
+    writeBytes(catList(), categoryBytes("News", 4) + categoryBytes("Radar", 7));
+    writeBytes(lists() / "Sites00007.dab", siteBytes("Loop", "http://a"));
+
+    const auto page = addPageToCategory(data(), "Radar", "Loop", "http://b");
+    ASSERT_TRUE(page.ok()) << page.message;
+    EXPECT_EQ(page.value, (SiteRecord { "Loop(1)", "http://b" }));
+    const std::string title(150, 't');
+    EXPECT_EQ(
+        addPageToCategoryAt(data(), 2, title, "http://c").value.SiteName, title.substr(0, 140));
+    EXPECT_EQ(readBytes(lists() / "Sites00007.dab"),
+        siteBytes("Loop", "http://a") + siteBytes("Loop(1)", "http://b")
+            + siteBytes(title.substr(0, 140), "http://c"));
+
+    // The same long title again: shortened so that the number survives the cut to 140.
+    EXPECT_EQ(addPageToCategoryAt(data(), 2, title, "http://d").value.SiteName,
+        std::string(137, 't') + "(1)");
+    EXPECT_EQ(addPageToCategory(data(), "radar", "x", "y").status, ListStatus::NotFound);
+    EXPECT_EQ(addPageToCategoryAt(data(), 3, "x", "y").status, ListStatus::NotFound);
+}
+
+TEST_F(ListOperations, AddPageReportsTheFullScreenWindowsMessages)
+{
+    EXPECT_EQ(addPageToCategory(data(), "A", "t", "u").message, msg::kNoCategoriesExist);
+    writeBytes(catList(), categoryBytes("", 1) + categoryBytes("B", 2));
+    EXPECT_EQ(
+        addPageToCategoryAt(data(), 1, "t", "u").message, "Can't Add Page. Category Name Was Null");
+    fs::create_directory(lists() / "Sites00002.dab");
+    EXPECT_EQ(
+        addPageToCategory(data(), "B", "t", "u").message, "Can't Add Page. File Error Occurred");
+    fs::remove_all(lists());
+    EXPECT_EQ(addPageToCategory(data(), "B", "t", "u").message,
+        "An Error Occurred Opening File And Adding Page");
+}
+
+TEST_F(ListOperations, ImportAppendsUsableShortcutsInTheGivenOrder)
+{
+    writeBytes(catList(), categoryBytes("Favs", 1));
+    writeBytes(lists() / "Sites00001.dab", siteBytes("B", "http://old"));
+    const fs::path folder = m_dir / "Favorites";
+    fs::create_directory(folder);
+    const auto shortcut = [&](const std::string& name, const std::string& url) {
+        writeBytes(folder / name, bytesOf("[InternetShortcut]\nURL=" + url + "\nIconIndex=0\n"));
+        return folder / name;
+    };
+    const std::vector<fs::path> files = { shortcut("C.url", "http://c"),
+        shortcut("B.url", "http://b"), shortcut(".url", "http://nameless"),
+        shortcut("Empty.url", ""), folder, shortcut("A.URL", "http://a") };
+
+    const auto imported = importShortcuts(data(), "Favs", files);
+    ASSERT_TRUE(imported.ok()) << imported.message;
+    const std::vector<SiteRecord> expected
+        = { { "C", "http://c" }, { "B(1)", "http://b" }, { "A", "http://a" } };
+    EXPECT_EQ(imported.value, expected);
+    EXPECT_EQ(readBytes(lists() / "Sites00001.dab"),
+        siteBytes("B", "http://old") + siteBytes("C", "http://c") + siteBytes("B(1)", "http://b")
+            + siteBytes("A", "http://a"));
+}
+
+TEST_F(ListOperations, ImportWritesNothingWhenAShortcutCannotBeRead)
+{
+    EXPECT_EQ(importShortcuts(data(), "Favs", {}).message, msg::kCreateCategoryFirst);
+    writeBytes(catList(), categoryBytes("Favs", 1));
+    writeBytes(m_dir / "A.url", bytesOf("[InternetShortcut]\r\nURL=http://a\r\n\r\n\r\n"));
+    const std::vector<fs::path> files = { m_dir / "A.url", m_dir / "Missing.url" };
+    const auto imported = importShortcuts(data(), "Favs", files);
+    EXPECT_EQ(imported.status, ListStatus::Failed);
+    EXPECT_EQ(imported.message, "An Error Occurred Accessing Internet Explorer Favorites.");
+    EXPECT_EQ(fs::file_size(lists() / "Sites00001.dab"), 0u);
+}
