@@ -1,0 +1,244 @@
+#include "browser/main_window_logic.h"
+
+#include "browser/address_display.h"
+#include "browser/cycle_buttons.h"
+#include "browser/window_layout.h"
+#include "common/file_io.h"
+#include "startup/startup_helpers.h"
+
+namespace sg {
+
+MainWindowLogic::MainWindowLogic(
+    const MainWindowServices& services, MainWindowView& view, BrowserControl& browser)
+    : m_shared(services.shared)
+    , m_app(services.app)
+    , m_history(services.history)
+    , m_clock(services.clock)
+    , m_random(services.random)
+    , m_view(view)
+    , m_browser(browser)
+    , m_countdown(services.shared.settings.RefreshInterval)
+{
+    m_shared.windows.add(this);
+}
+
+MainWindowLogic::~MainWindowLogic()
+{
+    m_shared.windows.remove(this);
+}
+
+std::string MainWindowLogic::toolTip(std::size_t entry) const
+{
+    if (!toolTipsOn() || entry >= m_shared.toolTips.size())
+        return {};
+    return m_shared.toolTips[entry];
+}
+
+void MainWindowLogic::setAddressText(const std::string& text)
+{
+    m_s.addressText = text;
+    m_view.setText(Control::Text1, text);
+}
+
+void MainWindowLogic::Load()
+{
+    Settings& st = settings();
+    m_view.setCaption("- " + std::string(kProgramTitle));
+
+    if (!m_shared.placementSaved) {
+        const Rect placement = defaultPlacement(m_view.workArea());
+        st.WindowLeft = static_cast<float>(placement.left);
+        st.WindowTop = static_cast<float>(placement.top);
+        st.WindowWidth = static_cast<float>(placement.width);
+        st.WindowHeight = static_cast<float>(placement.height);
+        m_shared.placementSaved = true;
+    }
+
+    m_s.WindowId = makeWindowId(m_random, m_clock.now());
+    m_view.setText(Control::LabelMyId, m_s.WindowId);
+
+    m_s.statusBarVisible = st.StatusBarHidden == 0;
+    m_s.statusBarAllowance = m_s.statusBarVisible ? 0 : kStatusBarAllowance;
+    m_view.setVisible(Control::StatusBar1, m_s.statusBarVisible);
+    m_view.setVisible(Control::ProgressBar1, m_s.statusBarVisible);
+    m_view.setMenuChecked(MenuItem::mnuStatusBar, m_s.statusBarVisible);
+
+    m_s.checkBoxesShown = st.CheckBoxesShown != 0;
+    if (!m_s.checkBoxesShown) {
+        m_view.setVisible(Control::Check1, false);
+        m_view.setVisible(Control::Check2, false);
+        m_view.setGeometry(Control::Label3, checkBoxLabelRect(false));
+    }
+
+    m_view.setWindowGeometry({ st.WindowLeft, st.WindowTop, st.WindowWidth, st.WindowHeight });
+    applyWindowFonts();
+
+    if (st.SeparateCategorySelector == 1)
+        LodCombos();
+    else
+        UniLodCombo();
+    applyColumnWidths();
+
+    applyPopUpIndicators();
+
+    m_countdown = RefreshCountdown(st.RefreshInterval);
+    showInterval();
+    m_view.setText(Control::Text3, {});
+    m_view.setTimerBoxesActive(false);
+
+    if (!m_shared.StartNavigated) {
+        m_shared.StartNavigated = true;
+        const std::string address
+            = m_shared.PendingStartUrl.empty() ? st.StartPage : m_shared.PendingStartUrl;
+        if (!address.empty())
+            m_browser.Navigate(address);
+    }
+
+    m_s.TimerControlsSwapped = st.TimerControlsSwapped;
+    m_s.CycleButton1State = normalCycleState(st.CycleButton1State);
+    m_s.CycleButton2State = normalCycleState(st.CycleButton2State);
+    applyCycleButton1();
+    applyCycleButton2();
+    if (m_view.windowState() != WindowState::Minimized)
+        layoutToolbarControls();
+    m_s.loaded = true;
+}
+
+void MainWindowLogic::Activate()
+{
+    m_shared.ActiveWindowId = m_s.WindowId;
+    if (m_s.activatedOnce)
+        return;
+    m_s.activatedOnce = true;
+    F1ToolT();
+    SedUpTimerButtons(0);
+    m_view.setText(Control::Command6, m_app.connectionState().connected ? "iNet" : "Off");
+}
+
+int MainWindowLogic::beginClose()
+{
+    uncheck(Control::Check1);
+    uncheck(Control::Check2);
+    m_view.hideWindow();
+    if (!m_shared.paths.DefPagePath.empty())
+        m_browser.Navigate(m_shared.paths.DefPagePath);
+    return kCloseWaitMs;
+}
+
+CloseOutcome MainWindowLogic::finishClose()
+{
+    Settings& st = settings();
+    CloseOutcome out;
+    const WindowState state = m_view.windowState();
+    const Rect window = m_view.windowGeometry();
+    if (placementSavable(state == WindowState::Normal, m_s.PageChangedWindow, window)) {
+        st.WindowLeft = static_cast<float>(window.left);
+        st.WindowTop = static_cast<float>(window.top);
+        st.WindowWidth = static_cast<float>(window.width);
+        st.WindowHeight = static_cast<float>(window.height);
+        out.placement = window;
+    }
+    if (state != WindowState::Minimized) {
+        const Control lists[]
+            = { Control::ListView1, Control::ListView1, Control::ListView2, Control::ListView2 };
+        std::array<float, 4> widths {};
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+            widths[i] = static_cast<float>(
+                m_view.selectorColumnWidthPx(lists[i], static_cast<int>(i % 2)) * kTwipsPerPixel);
+        }
+        st.ColumnWidths = widths;
+        out.columnWidths = widths;
+    }
+    st.RefreshInterval = m_countdown.interval();
+    st.TimerControlsSwapped = m_s.TimerControlsSwapped;
+    st.CycleButton1State = m_s.CycleButton1State;
+    st.CycleButton2State = m_s.CycleButton2State;
+    out.perWindow = perWindowSettingsOf(st);
+    out.lastMainWindow = m_shared.windows.count() < 2;
+
+    for (const MainWindowTimer timer : { MainWindowTimer::Timer1, MainWindowTimer::Timer3,
+             MainWindowTimer::Timer4, MainWindowTimer::Timer5, MainWindowTimer::AutoRepeat })
+        m_view.stopTimer(timer);
+    m_s.postDownloadRunning = false;
+    return out;
+}
+
+void MainWindowLogic::MyComboTex(int flag)
+{
+    if (flag == 1)
+        setAddressText(AddressDisplayForm(m_browser.LocationURL()));
+}
+
+std::string MainWindowLogic::startAddress() const
+{
+    const Settings& st = m_shared.settings;
+    if (!st.StartPage.empty())
+        return st.StartPage;
+    if (!m_shared.paths.DefPagePath.empty() && FileMissing(m_shared.paths.DefPagePath) == 0)
+        return m_shared.paths.DefPagePath;
+    return {};
+}
+
+void MainWindowLogic::NewApplWindo()
+{
+    std::string address = startAddress();
+    if (!m_shared.PendingStartUrl.empty())
+        address = m_shared.PendingStartUrl;
+    uncheck(Control::Check1);
+    uncheck(Control::Check2);
+    m_shared.StartNavigated = false;
+    m_browser.NavigateNewWindow(address);
+}
+
+void MainWindowLogic::onNewWindowMenu()
+{
+    const std::string address = startAddress();
+    m_shared.StartNavigated = false;
+    m_browser.NavigateNewWindow(address);
+}
+
+void MainWindowLogic::F1ToolT()
+{
+    const auto& tips = m_shared.toolTips;
+    const bool on = toolTipsOn();
+    const auto set = [&](Control control, const std::string& text) {
+        m_view.setToolTip(control, on ? text : std::string());
+    };
+    set(Control::Command8, tips[0]);
+    set(Control::Command6, tips[1]);
+    set(Control::Text2, m_countdown.intervalText() + tips[2]);
+    set(Control::Command10, tips[3]);
+    set(Control::Command11, tips[3]);
+    set(Control::Text3, tips[4]);
+    set(Control::Command5, tips[5]);
+    set(Control::Command2, tips[kRefreshModeToolTip]);
+    set(Control::Command3, tips[7]);
+    set(Control::Command4, tips[8]);
+    set(Control::Command7, tips[9]);
+    set(Control::Text1, tips[10]);
+    set(Control::Command14, tips[11]);
+    set(Control::Command15, tips[11]);
+    set(Control::Command1, tips[12]);
+    set(Control::Check1, tips[26]);
+    set(Control::Check2, tips[27]);
+    set(Control::Command12, tips[cycleButton1ToolTip(m_s.CycleButton1State)]);
+    set(Control::Command9, tips[cycleButton2ToolTip(m_s.CycleButton2State)]);
+    set(Control::Command13, tips[49]);
+    set(Control::Label3, tips[50]);
+    set(Control::ClockPanel, tips[51]);
+}
+
+void MainWindowLogic::SedUpTimerButtons(int toggle)
+{
+    if (toggle == 1)
+        m_s.TimerControlsSwapped = m_s.TimerControlsSwapped == 1 ? 0 : 1;
+    settings().TimerControlsSwapped = m_s.TimerControlsSwapped;
+    const bool cycleButtons = m_s.TimerControlsSwapped == 1;
+    m_view.setVisible(Control::Command12, cycleButtons);
+    m_view.setVisible(Control::Command9, cycleButtons);
+    for (const Control control :
+        { Control::Text2, Control::Text3, Control::Command10, Control::Command11 })
+        m_view.setVisible(control, !cycleButtons);
+}
+
+} // namespace sg

@@ -1,0 +1,52 @@
+// Pop-up killing and script-error suppression: the three menu toggles, shown in every main
+// window, and the kill page closing its window.
+
+#include "browser/main_window_logic.h"
+#include "browser/popup_modes.h"
+#include "browser/text_case.h"
+
+namespace sg {
+
+void MainWindowLogic::applyPopUpIndicators()
+{
+    const PopUpIndicators shown = popUpIndicatorsFor(settings());
+    m_view.setMenuChecked(MenuItem::mnuKillPops, shown.killPopsChecked);
+    m_view.setMenuChecked(MenuItem::mnuKillPopsBoom, shown.killPopsBoomChecked);
+    m_view.setMenuChecked(MenuItem::mnuScriptErr, shown.scriptErrChecked);
+    m_view.setStatusPanel(3, shown.panel3Text, shown.panel3Image);
+}
+
+void MainWindowLogic::onKillPopsMenu()
+{
+    toggleKillPops(settings());
+    for (MainWindowLogic* window : m_shared.windows.windows())
+        window->applyPopUpIndicators();
+}
+
+void MainWindowLogic::onKillPopsBoomMenu()
+{
+    toggleKillPopsBoom(settings());
+    for (MainWindowLogic* window : m_shared.windows.windows())
+        window->applyPopUpIndicators();
+}
+
+void MainWindowLogic::onScriptErrMenu()
+{
+    toggleScriptErrors(settings());
+    for (MainWindowLogic* window : m_shared.windows.windows())
+        window->applyPopUpIndicators();
+}
+
+void MainWindowLogic::DocumentComplete()
+{
+    const Settings& st = settings();
+    if (st.PopUpKilling != 1 || m_s.KillPageHandled
+        || !equalsIgnoringCase(m_browser.LocationName(), "KillPopUps.htm"))
+        return;
+    m_s.KillPageHandled = true;
+    if (st.PopUpKillBoom == 1)
+        m_app.startBoomSound();
+    m_view.closeWindow();
+}
+
+} // namespace sg

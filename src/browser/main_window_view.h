@@ -1,0 +1,125 @@
+#pragma once
+// What the main window logic paints and asks of its window (Form1). The window owns the
+// controls, converts twips to pixels (15 twips a pixel) and forwards every event to
+// MainWindowLogic in one call.
+
+#include "browser/geometry.h"
+#include "browser/site_selector.h"
+
+#include <string>
+#include <vector>
+
+namespace sg {
+
+// The window's controls, by their names.
+enum class Control {
+    Command1, // Go
+    Command2, // Refresh
+    Command3, // Back
+    Command4, // Forward
+    Command5, // List
+    Command6, // connection ("iNet" / "Off")
+    Command7, // Hide/Show ToolBar
+    Command8, // Menu
+    Command9, // second cycle button
+    Command10, // decrease interval
+    Command11, // increase interval
+    Command12, // first cycle button
+    Command13, // swap
+    Command14, // Show/Hide Site Selector
+    Command15, // Show/Hide Site Selector
+    Text1, // address box
+    Text2, // interval box
+    Text3, // minutes-until-refresh box
+    Check1, // New Window
+    Check2, // Full Screen
+    Label3, // Show/Hide Check-Boxes
+    LabelMyId, // hidden label holding the WindowId
+    ListView1, // page list (separate mode)
+    ListView2, // category list, or categories and pages
+    Picture1, // the toolbar
+    StatusBar1,
+    ProgressBar1,
+    WebBrowser1,
+    ClockPanel, // the status bar's second panel
+};
+
+// Menu items with a check mark.
+enum class MenuItem { mnuStatusBar, mnuKillPops, mnuKillPopsBoom, mnuScriptErr, mnuOffline };
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+// The window's timers. startTimer starts (or restarts) a repeating timer with that
+// interval; it runs until stopTimer. Timer2 (status, 2000 ms) runs from load on its own
+// and calls MainWindowLogic::onStatusTick.
+enum class MainWindowTimer {
+    Timer1, // refresh countdown, 60000 ms: onRefreshTick
+    Timer3, // toolbar just hidden, 1000 ms: onToolbarTimer
+    Timer4, // post-download pass, 250 ms: onPostDownloadTick
+    Timer5, // deferred action: onDeferredActionTimer
+    AutoRepeat, // interval button held: onAutoRepeatTick
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    virtual void setCaption(const std::string& caption) = 0;
+    // A box's text, a button's caption or a label's text.
+    virtual void setText(Control control, const std::string& text) = 0;
+    // "" removes the tool tip. ClockPanel is the status bar's second panel.
+    virtual void setToolTip(Control control, const std::string& text) = 0;
+    virtual void setVisible(Control control, bool visible) = 0;
+    virtual void setEnabled(Control control, bool enabled) = 0;
+    // Check1 and Check2.
+    virtual void setChecked(Control control, bool checked) = 0;
+    // Twips; toolbar controls in the toolbar's coordinates, the rest in the client's.
+    virtual void setGeometry(Control control, const Rect& twips) = 0;
+    virtual void setFocus(Control control) = 0;
+    // Panel 1 or 3 of the status bar; image 0 = none, else an index of the window's image
+    // list (1 = on, 2 = off).
+    virtual void setStatusPanel(int panel, const std::string& text, int image) = 0;
+    virtual void setStatusPanel1Width(double twips) = 0;
+    virtual void setProgress(int maximum, int value) = 0;
+    // True: the interval and countdown boxes take the window background colour (countdown
+    // running); false: the button-face colour.
+    virtual void setTimerBoxesActive(bool active) = 0;
+    virtual void setMenuChecked(MenuItem item, bool checked) = 0;
+
+    // ListView1 or ListView2.
+    virtual void setSelectorRows(Control list, const std::vector<SelectorRow>& rows) = 0;
+    virtual void setSelectorHeaders(Control list, const SelectorHeaders& headers) = 0;
+    virtual void setSelectorColumnWidths(Control list, int firstPx, int secondPx) = 0;
+    virtual int selectorColumnWidthPx(Control list, int column) const = 0;
+
+    // The list font of the site selector lists and the address box.
+    virtual void applyListFont(const std::string& name, bool bold, double size) = 0;
+    // The height of the text in the list font.
+    virtual double textHeightTwips(const std::string& text) const = 0;
+
+    // The window's outer placement (frame included), twips.
+    virtual void setWindowGeometry(const Rect& twips) = 0;
+    virtual Rect windowGeometry() const = 0;
+    virtual WindowState windowState() const = 0;
+    // The inner area, status bar included.
+    virtual Size clientSize() const = 0;
+    virtual int captionHeightPx() const = 0;
+    // The work area of the window's screen.
+    virtual Rect workArea() const = 0;
+    virtual PointPx mousePositionPx() const = 0;
+    virtual void hideWindow() = 0;
+    // Closes the window; its close then runs MainWindowLogic::beginClose.
+    virtual void closeWindow() = 0;
+
+    // The main menu, centred 270 twips under the Menu button's top.
+    virtual void popUpMainMenu() = 0;
+    // The mail menu, below the second cycle button.
+    virtual void popUpMailMenu() = 0;
+
+    virtual void startTimer(MainWindowTimer timer, int intervalMs) = 0;
+    virtual void stopTimer(MainWindowTimer timer) = 0;
+};
+
+} // namespace sg

@@ -1,0 +1,224 @@
+#include "platform/web_browser.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+
+namespace sg::platform {
+namespace {
+
+    std::string toStd(const QString& s) { return s.toStdString(); }
+
+    // The address as the window logic sees it: "" for an empty page or about:blank before
+    // any load.
+    std::string locationOf(const QUrl& url)
+    {
+        if (url.isEmpty() || url.toString() == QLatin1String("about:blank"))
+            return {};
+        return toStd(url.toString(QUrl::FullyEncoded));
+    }
+
+    std::int32_t statusCodeOf(const QWebEngineLoadingInfo& info)
+    {
+        constexpr int kConnectionRefused = -102;
+        constexpr int kNameNotResolved = -105;
+        const auto domain = info.errorDomain();
+        if (domain == QWebEngineLoadingInfo::DnsErrorDomain
+            || (domain == QWebEngineLoadingInfo::ConnectionErrorDomain
+                && (info.errorCode() == kConnectionRefused || info.errorCode() == kNameNotResolved)))
+            return INET_E_RESOURCE_NOT_FOUND;
+        return INET_E_DOWNLOAD_FAILURE;
+    }
+
+} // namespace
+
+WebPage::WebPage(QWebEngineProfile* profile, QObject* parent)
+    : QWebEnginePage(profile, parent)
+{
+}
+
+bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    // A reload is no new navigation: the page stays where it is.
+    if (isMainFrame && m_events && type != NavigationTypeReload
+        && m_events->BeforeNavigate2(toStd(url.toString(QUrl::FullyEncoded))))
+        return false;
+    return true;
+}
+
+QWebEnginePage* WebPage::openNewWindow(WebWindowType type)
+{
+    if (!m_events || !m_host)
+        return nullptr;
+    const NewWindowTarget target = m_events->NewWindow2();
+    if (target == NewWindowTarget::Cancel)
+        return nullptr;
+    return m_host(target, type);
+}
+
+QWebEnginePage* WebPage::createWindow(WebWindowType type) { return openNewWindow(type); }
+
+void WebPage::javaScriptAlert(const QUrl& origin, const QString& message)
+{
+    if (!m_silent)
+        QWebEnginePage::javaScriptAlert(origin, message);
+}
+
+bool WebPage::javaScriptConfirm(const QUrl& origin, const QString& message)
+{
+    return !m_silent && QWebEnginePage::javaScriptConfirm(origin, message);
+}
+
+bool WebPage::javaScriptPrompt(
+    const QUrl& origin, const QString& message, const QString& value, QString* result)
+{
+    return !m_silent && QWebEnginePage::javaScriptPrompt(origin, message, value, result);
+}
+
+void WebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int, const QString&)
+{
+    // Script errors are never shown to the user; the engine has no error dialog to silence.
+}
+
+WebBrowser::WebBrowser(QWebEngineProfile* profile, QWidget* parent)
+    : QWebEngineView(parent)
+    , m_page(new WebPage(profile, this))
+{
+    setPage(m_page);
+    setAccessibleName(QStringLiteral("Web Page"));
+    connectEvents();
+}
+
+void WebBrowser::setEvents(BrowserEvents* events)
+{
+    m_events = events;
+    m_page->setEvents(events);
+}
+
+void WebBrowser::connectEvents()
+{
+    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        if (!m_events)
+            return;
+        switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadStartedStatus:
+            m_events->DownloadBegin();
+            return;
+        case QWebEngineLoadingInfo::LoadFailedStatus:
+            m_events->NavigateError(toStd(info.url().toString()), statusCodeOf(info));
+            break;
+        case QWebEngineLoadingInfo::LoadStoppedStatus:
+        case QWebEngineLoadingInfo::LoadSucceededStatus:
+            break;
+        }
+        m_events->StatusTextChange({});
+        m_events->DownloadComplete();
+        m_events->DocumentComplete();
+    });
+    connect(m_page, &QWebEnginePage::urlChanged, this, [this] {
+        if (m_events)
+            m_events->NavigateComplete2();
+    });
+    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString& title) {
+        if (m_events)
+            m_events->TitleChange(toStd(title));
+    });
+    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
+        if (m_events)
+            m_events->StatusTextChange(toStd(url));
+    });
+    connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        if (m_events)
+            m_events->ProgressChange(progress, 100);
+    });
+    connect(m_page->action(QWebEnginePage::Back), &QAction::changed, this, [this] {
+        if (m_events)
+            m_events->CommandStateChange(CSC_NAVIGATEBACK, m_page->action(QWebEnginePage::Back)->isEnabled());
+    });
+    connect(m_page->action(QWebEnginePage::Forward), &QAction::changed, this, [this] {
+        if (m_events)
+            m_events->CommandStateChange(
+                CSC_NAVIGATEFORWARD, m_page->action(QWebEnginePage::Forward)->isEnabled());
+    });
+    connect(m_page, &QWebEnginePage::geometryChangeRequested, this, [this](const QRect& r) {
+        if (!m_events)
+            return;
+        m_events->WindowSetLeft(r.x());
+        m_events->WindowSetTop(r.y());
+        m_events->WindowSetWidth(r.width());
+        m_events->WindowSetHeight(r.height());
+    });
+}
+
+void WebBrowser::Navigate(const std::string& address)
+{
+    m_page->load(QUrl::fromUserInput(QString::fromStdString(address)));
+}
+
+void WebBrowser::NavigateNewWindow(const std::string& address)
+{
+    // Deferred: the request may come from inside an engine callback.
+    const QString text = QString::fromStdString(address);
+    QPointer<WebPage> page = m_page;
+    QTimer::singleShot(0, this, [page, text] {
+        if (!page)
+            return;
+        if (QWebEnginePage* target = page->openNewWindow(QWebEnginePage::WebBrowserWindow))
+            target->load(QUrl::fromUserInput(text));
+    });
+}
+
+void WebBrowser::Refresh2(std::int16_t level)
+{
+    m_page->triggerAction(
+        level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache : QWebEnginePage::Reload);
+}
+
+void WebBrowser::GoBack() { m_page->triggerAction(QWebEnginePage::Back); }
+void WebBrowser::GoForward() { m_page->triggerAction(QWebEnginePage::Forward); }
+void WebBrowser::Stop() { m_page->triggerAction(QWebEnginePage::Stop); }
+
+std::string WebBrowser::LocationURL() const { return locationOf(m_page->url()); }
+
+std::string WebBrowser::LocationName() const
+{
+    const QUrl url = m_page->url();
+    if (url.isLocalFile())
+        return toStd(QFileInfo(url.toLocalFile()).fileName());
+    return toStd(m_page->title());
+}
+
+void WebBrowser::focusPage() { setFocus(Qt::OtherFocusReason); }
+
+void WebBrowser::findInPage()
+{
+    focusPage();
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QStringLiteral("Find (On This Page)"),
+        QStringLiteral("Find:"), QLineEdit::Normal, QString(), &ok);
+    if (ok)
+        m_page->findText(text);
+}
+
+void WebBrowser::selectAll()
+{
+    focusPage();
+    m_page->triggerAction(QWebEnginePage::SelectAll);
+}
+
+void WebBrowser::print()
+{
+    focusPage();
+    m_page->runJavaScript(QStringLiteral("window.print()"));
+}
+
+void WebBrowser::setTextZoom(int level)
+{
+    static constexpr double kFactors[] = { 0.75, 0.875, 1.0, 1.25, 1.5 };
+    setZoomFactor(kFactors[std::clamp(level, 0, 4)]);
+}
+
+} // namespace sg::platform

@@ -1,0 +1,376 @@
+#include "sitelists/list_editor.h"
+
+#include "common/program.h"
+#include "sitelists/list_editor_messages.h"
+#include "sitelists/list_files.h"
+#include "sitelists/sitelist_messages.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace sg {
+
+namespace msg = sitelist_messages;
+namespace emsg = editor_messages;
+
+namespace {
+
+constexpr double kListAreaMargin = 1545;
+constexpr double kMinListHeight = 1260;
+
+} // namespace
+
+ListEditor::ListEditor(ListEditorEnvironment env)
+    : m_env(std::move(env))
+{
+}
+
+std::filesystem::path ListEditor::currentSitePath() const
+{
+    return m_view.CurrentSiteFile.empty() ? std::filesystem::path()
+                                          : siteFilePath(m_env.userDataDir, m_view.CurrentSiteFile);
+}
+
+void ListEditor::open()
+{
+    m_env.ModalWindowOpen = true;
+    m_view = {};
+    m_view.caption = std::string(emsg::kCaptionPrefix) + std::string(kProgramTitle);
+    m_view.favoritesFolder = m_env.FavoritesDir;
+    m_view.SplitRatio = 0.5;
+    const Settings& s = m_env.settings;
+    m_view.font = { s.FontName, s.FontSize, s.FontBold };
+    m_view.menuEnabled.fill(true);
+
+    using C = EditorControl;
+    m_view.control(C::Command1).caption = "Add Page To List";
+    m_view.control(C::Command2).caption = "Delete Selected Site(s)";
+    m_view.control(C::Command3).caption = "Enter A New Category >>>";
+    m_view.control(C::Command4).caption = "Delete Selected Cat";
+    m_view.control(C::Command5).caption = "Enter A Web Address >>>";
+    m_view.control(C::Command7).caption = "Import Fav";
+    m_view.control(C::Command8).caption = "B.U.";
+    m_view.control(C::Command9).caption = emsg::kRestoreCaption;
+    m_view.control(C::Command10).caption = "Add Selected History Item(s)";
+    m_view.control(C::Text2).caption = emsg::kNewAddressText;
+    m_view.control(C::Command8).enabled = s.EditorBackupEnabled != 0;
+    m_view.control(C::Command9).enabled = s.EditorBackupEnabled != 0;
+
+    m_view.EditorLoaded = false;
+    LoadEditorLists();
+    ApplyEditorToolTips();
+    const bool fromHistory = m_env.HistoryHandOff;
+    m_view.control(C::Command1).visible = !fromHistory;
+    m_view.control(C::Command7).visible = !fromHistory;
+    m_view.control(C::Command10).visible = fromHistory;
+    m_view.EditorLoaded = true;
+}
+
+std::array<double, 2> ListEditor::storedWindowSize() const
+{
+    return { m_env.settings.EditorWidth, m_env.settings.EditorHeight };
+}
+
+std::array<int, 4> ListEditor::columnWidthsPx(
+    double siteListWidthTwips, double categoryListWidthTwips) const
+{
+    const auto& stored = m_env.settings.EditorColumnWidths;
+    const double siteDefault = (siteListWidthTwips - 300) / 2;
+    const std::array<double, 4> twips = {
+        stored[0] <= 0 ? siteDefault : stored[0],
+        stored[1] <= 0 ? siteDefault : stored[1],
+        stored[2] <= 0 ? (categoryListWidthTwips - 300) * 0.666 : stored[2],
+        stored[3] < 0 ? (categoryListWidthTwips - 300) * 0.333 : stored[3],
+    };
+    std::array<int, 4> pixels {};
+    for (std::size_t i = 0; i < 4; ++i)
+        pixels[i] = std::max(0, static_cast<int>(twips[i] / 15 + 0.5));
+    return pixels;
+}
+
+bool ListEditor::LoadEditorLists()
+{
+    m_view.categories.clear();
+    selectCategory(std::nullopt);
+    m_view.CurrentSiteFile.clear();
+    fillSites({});
+    const auto categories = LoadCategories(m_env.userDataDir);
+    m_categoriesUnread = !categories;
+    bool ok = categories.has_value();
+    if (ok) {
+        for (const Category& category : *categories)
+            m_view.categories.push_back({ category.name, category.siteFileName });
+        if (!m_view.categories.empty())
+            selectCategory(0);
+        ok = reloadSites();
+    }
+    UpdateListToolTips();
+    if (!ok)
+        tell(std::string(msg::kLoadingCategorySelectorError));
+    return ok;
+}
+
+bool ListEditor::SyncLists(int flags, std::string_view editedName)
+{
+    bool ok = true;
+    if (flags & 1)
+        ok = saveCategoryRows(editedName);
+    if (ok && (flags & 2))
+        ok = saveSiteRows(editedName);
+    if (ok && (flags & 4))
+        ok = reloadCategories();
+    if (ok && (flags & 8))
+        ok = reloadSites();
+    UpdateListToolTips();
+    if (!ok)
+        tell(std::string(msg::kLoadingListsError));
+    return ok;
+}
+
+bool ListEditor::saveCategoryRows(std::string_view editedName)
+{
+    // Rows that stand in for a file that could not be read are never written over it.
+    if (m_categoriesUnread)
+        return false;
+    std::vector<CategoryEntry> entries;
+    for (const EditorRow& row : m_view.categories)
+        entries.push_back({ row.name, row.second });
+    if (!editedName.empty() && m_view.selectedCategory)
+        entries[*m_view.selectedCategory].name = std::string(editedName);
+    return SaveCategories(m_env.userDataDir, entries);
+}
+
+bool ListEditor::saveSiteRows(std::string_view editedName)
+{
+    if (m_view.CurrentSiteFile.empty()) {
+        if (!m_view.selectedCategory)
+            return true;
+        m_view.CurrentSiteFile = m_view.categories[*m_view.selectedCategory].second;
+        m_sitesUnread = false;
+    }
+    if (m_sitesUnread)
+        return false;
+    std::vector<SiteRecord> records;
+    for (const EditorRow& row : m_view.sites)
+        records.push_back({ row.name, row.second });
+    if (!editedName.empty() && m_view.currentSite)
+        records[*m_view.currentSite].SiteName = std::string(editedName);
+    return SaveSites(m_env.userDataDir, m_view.CurrentSiteFile, records);
+}
+
+bool ListEditor::reloadCategories()
+{
+    const std::size_t remembered = m_view.selectedCategory.value_or(0);
+    const auto categories = LoadCategories(m_env.userDataDir);
+    m_categoriesUnread = !categories;
+    m_view.categories.clear();
+    selectCategory(std::nullopt);
+    if (!categories)
+        return false;
+    for (const Category& category : *categories)
+        m_view.categories.push_back({ category.name, category.siteFileName });
+    if (remembered < m_view.categories.size())
+        selectCategory(remembered);
+    else if (!m_view.categories.empty())
+        selectCategory(0);
+    return true;
+}
+
+bool ListEditor::reloadSites()
+{
+    fillSites({});
+    m_sitesUnread = false;
+    if (!m_view.selectedCategory) {
+        m_view.CurrentSiteFile.clear();
+        return true;
+    }
+    m_view.CurrentSiteFile = m_view.categories[*m_view.selectedCategory].second;
+    const auto sites = LoadSites(m_env.userDataDir, m_view.CurrentSiteFile);
+    if (!sites) {
+        m_sitesUnread = true;
+        return false;
+    }
+    std::vector<EditorRow> rows;
+    for (const SiteRecord& site : *sites)
+        rows.push_back({ site.SiteName, site.SiteUrl });
+    fillSites(std::move(rows));
+    return true;
+}
+
+void ListEditor::fillSites(std::vector<EditorRow> rows)
+{
+    m_view.sites = std::move(rows);
+    m_view.siteSelected.assign(m_view.sites.size(), false);
+    m_view.currentSite.reset();
+    if (!m_view.sites.empty()) {
+        m_view.siteSelected[0] = true;
+        m_view.currentSite = 0;
+    }
+}
+
+void ListEditor::appendSiteRow(EditorRow row)
+{
+    m_view.sites.push_back(std::move(row));
+    m_view.siteSelected.push_back(false);
+    if (!m_view.currentSite) {
+        m_view.currentSite = m_view.sites.size() - 1;
+        m_view.siteSelected.back() = true;
+    }
+}
+
+void ListEditor::eraseSites(const std::vector<std::size_t>& rows)
+{
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        m_view.sites.erase(m_view.sites.begin() + static_cast<std::ptrdiff_t>(*it));
+        m_view.siteSelected.erase(m_view.siteSelected.begin() + static_cast<std::ptrdiff_t>(*it));
+    }
+    std::fill(m_view.siteSelected.begin(), m_view.siteSelected.end(), false);
+    m_view.currentSite.reset();
+    if (!m_view.sites.empty()) {
+        const std::size_t next = rows.empty() ? 0 : std::min(rows.front(), m_view.sites.size() - 1);
+        m_view.currentSite = next;
+        m_view.siteSelected[next] = true;
+    }
+}
+
+void ListEditor::selectCategory(std::optional<std::size_t> row)
+{
+    m_view.selectedCategory = row;
+    m_view.destination = row;
+}
+
+std::string ListEditor::toolTip(std::size_t entry) const
+{
+    return toolTipsOn() ? m_env.toolTips[entry] : std::string();
+}
+
+void ListEditor::UpdateListToolTips()
+{
+    const bool on = toolTipsOn();
+    m_view.control(EditorControl::ListView2).toolTip = on && m_view.selectedCategory
+        ? m_view.categories[*m_view.selectedCategory].name
+        : std::string();
+    m_view.control(EditorControl::ListView1).toolTip
+        = on && m_view.currentSite ? m_view.sites[*m_view.currentSite].name : std::string();
+}
+
+void ListEditor::ApplyEditorToolTips()
+{
+    using C = EditorControl;
+    static constexpr std::pair<C, std::size_t> entries[] = {
+        { C::Command3, 13 },
+        { C::Text1, 14 },
+        { C::Command4, 15 },
+        { C::Command1, 16 },
+        { C::ImageCombo2, 17 },
+        { C::Command2, 18 },
+        { C::Command5, 19 },
+        { C::Text2, 20 },
+        { C::Command6Up, 21 },
+        { C::Command6Down, 22 },
+        { C::Command7, 23 },
+        { C::Command10, 32 },
+    };
+    for (const auto& [control, entry] : entries)
+        m_view.control(control).toolTip = toolTip(entry);
+    setBackupToolTips();
+    UpdateListToolTips();
+}
+
+void ListEditor::clickCategory(std::size_t row)
+{
+    if (row >= m_view.categories.size())
+        return;
+    selectCategory(row);
+    SyncLists(8);
+}
+
+void ListEditor::selectSites(
+    const std::vector<std::size_t>& rows, std::optional<std::size_t> current)
+{
+    std::fill(m_view.siteSelected.begin(), m_view.siteSelected.end(), false);
+    for (std::size_t row : rows) {
+        if (row < m_view.sites.size())
+            m_view.siteSelected[row] = true;
+    }
+    if (current && *current < m_view.sites.size())
+        m_view.currentSite = current;
+    UpdateListToolTips();
+}
+
+void ListEditor::selectDestination(std::optional<std::size_t> row)
+{
+    if (!row || *row < m_view.categories.size())
+        m_view.destination = row;
+}
+
+void ListEditor::selectAll()
+{
+    std::fill(m_view.siteSelected.begin(), m_view.siteSelected.end(), true);
+}
+
+void ListEditor::openPopupMenu(EditorList list)
+{
+    m_view.PopupList = list;
+    const bool sites = list == EditorList::Sites;
+    for (EditorMenuItem item : { EditorMenuItem::mnuMoveToCat, EditorMenuItem::mnuCopyToCat,
+             EditorMenuItem::mnuSelectAll })
+        m_view.menuEnabled[static_cast<std::size_t>(item)] = sites;
+}
+
+void ListEditor::lowerSplit()
+{
+    m_view.SplitRatio = std::clamp(m_view.SplitRatio - 0.1, 0.2, 0.8);
+}
+
+void ListEditor::raiseSplit()
+{
+    m_view.SplitRatio = std::clamp(m_view.SplitRatio + 0.1, 0.2, 0.8);
+}
+
+EditorListHeights ListEditor::layoutLists(double innerHeightTwips)
+{
+    const double area = innerHeightTwips - kListAreaMargin;
+    if (area <= 0)
+        return {};
+    if (area * m_view.SplitRatio < kMinListHeight)
+        m_view.SplitRatio = kMinListHeight / area;
+    else if (area * (1 - m_view.SplitRatio) < kMinListHeight)
+        m_view.SplitRatio = (area - kMinListHeight) / area;
+    const double upper = area * m_view.SplitRatio;
+    return { upper, area - upper };
+}
+
+std::array<double, 2> ListEditor::onResize(
+    EditorWindowState state, double widthTwips, double heightTwips)
+{
+    if (state == EditorWindowState::Minimized)
+        return { widthTwips, heightTwips };
+    const std::array<double, 2> size
+        = { std::max(widthTwips, kEditorMinWidth), std::max(heightTwips, kEditorMinHeight) };
+    if (state == EditorWindowState::Normal && m_view.EditorLoaded) {
+        m_env.settings.EditorWidth = static_cast<float>(size[0]);
+        m_env.settings.EditorHeight = static_cast<float>(size[1]);
+    }
+    return size;
+}
+
+SelectorReload ListEditor::close(const EditorClosing& closing)
+{
+    m_env.HistoryHandOff = false;
+    RemoveUndoCopy();
+    Settings& s = m_env.settings;
+    if (closing.state == EditorWindowState::Normal) {
+        s.EditorWidth = static_cast<float>(closing.widthTwips);
+        s.EditorHeight = static_cast<float>(closing.heightTwips);
+    }
+    if (closing.state != EditorWindowState::Minimized) {
+        for (std::size_t i = 0; i < 4; ++i)
+            s.EditorColumnWidths[i] = static_cast<float>(closing.columnWidthsPx[i] * 15);
+    }
+    m_env.ModalWindowOpen = false;
+    return s.SeparateCategorySelector != 0 ? SelectorReload::LodCombos
+                                           : SelectorReload::UniLodCombo;
+}
+
+} // namespace sg

@@ -1,0 +1,303 @@
+#pragma once
+// A recording browser, view and application for driving MainWindowLogic without a display,
+// and a fixture that opens main windows over a temporary data folder.
+
+#include "browser/main_window_logic.h"
+#include "history/history_record.h"
+#include "settings/tool_tips.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sgtest {
+
+using namespace sg;
+
+class FakeBrowser final : public BrowserControl {
+public:
+    std::vector<std::string> calls;
+    std::string url;
+    std::string name;
+    bool silent = false;
+
+    void Navigate(const std::string& address) override { calls.push_back("Navigate " + address); }
+    void NavigateNewWindow(const std::string& address) override
+    {
+        calls.push_back("NavigateNewWindow " + address);
+    }
+    void Refresh2(std::int16_t level) override
+    {
+        calls.push_back("Refresh2 " + std::to_string(level));
+    }
+    void GoBack() override { calls.push_back("GoBack"); }
+    void GoForward() override { calls.push_back("GoForward"); }
+    void Stop() override { calls.push_back("Stop"); }
+    std::string LocationURL() const override { return url; }
+    std::string LocationName() const override { return name; }
+    bool Silent() const override { return silent; }
+    void setSilent(bool s) override
+    {
+        silent = s;
+        calls.push_back(s ? "Silent on" : "Silent off");
+    }
+    void focusPage() override { calls.push_back("focusPage"); }
+    void findInPage() override { calls.push_back("findInPage"); }
+    void selectAll() override { calls.push_back("selectAll"); }
+    void print() override { calls.push_back("print"); }
+
+    int count(const std::string& call) const
+    {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+};
+
+struct ControlState {
+    std::string text;
+    std::string toolTip;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    Rect geometry;
+    bool placed = false;
+};
+
+class FakeView final : public MainWindowView {
+public:
+    // The frame round the client area in this fake: 120 wide, 450 high.
+    static constexpr double kFrameWidth = 120;
+    static constexpr double kFrameHeight = 450;
+
+    std::map<Control, ControlState> controls;
+    std::string caption;
+    std::map<int, std::pair<std::string, int>> panels;
+    double panel1Width = 0;
+    int progressMaximum = 0;
+    int progressValue = 0;
+    bool timerBoxesActive = false;
+    std::map<MenuItem, bool> menuChecks;
+    std::map<Control, std::vector<SelectorRow>> rows;
+    std::map<Control, SelectorHeaders> headers;
+    std::map<Control, std::pair<int, int>> columnWidths;
+    std::vector<Rect> browserMoves;
+    std::vector<Rect> windowMoves;
+    std::map<MainWindowTimer, int> timers; // the running timers and their intervals
+    std::vector<std::string> calls; // focus, menus, hide, close
+
+    Rect window { 1500, 900, 12000, 9000 };
+    Size client { 12000 - kFrameWidth, 9000 - kFrameHeight };
+    WindowState state = WindowState::Normal;
+    int captionPx = 22;
+    Rect work { 0, 0, 19200, 10800 };
+    PointPx mouse { 0, 0 };
+    double rowUnit = 240;
+
+    ControlState& operator[](Control c) { return controls[c]; }
+    bool running(MainWindowTimer t) const { return timers.count(t) != 0; }
+    int count(const std::string& call) const
+    {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+
+    void setCaption(const std::string& text) override { caption = text; }
+    void setText(Control c, const std::string& text) override { controls[c].text = text; }
+    void setToolTip(Control c, const std::string& text) override { controls[c].toolTip = text; }
+    void setVisible(Control c, bool v) override { controls[c].visible = v; }
+    void setEnabled(Control c, bool e) override { controls[c].enabled = e; }
+    void setChecked(Control c, bool on) override { controls[c].checked = on; }
+    void setGeometry(Control c, const Rect& r) override
+    {
+        controls[c].geometry = r;
+        controls[c].placed = true;
+        if (c == Control::WebBrowser1)
+            browserMoves.push_back(r);
+    }
+    void setFocus(Control c) override { calls.push_back("focus " + std::to_string(int(c))); }
+    void setStatusPanel(int panel, const std::string& text, int image) override
+    {
+        panels[panel] = { text, image };
+    }
+    void setStatusPanel1Width(double twips) override { panel1Width = twips; }
+    void setProgress(int maximum, int value) override
+    {
+        progressMaximum = maximum;
+        progressValue = value;
+    }
+    void setTimerBoxesActive(bool active) override { timerBoxesActive = active; }
+    void setMenuChecked(MenuItem item, bool on) override { menuChecks[item] = on; }
+    void setSelectorRows(Control list, const std::vector<SelectorRow>& r) override
+    {
+        rows[list] = r;
+    }
+    void setSelectorHeaders(Control list, const SelectorHeaders& h) override { headers[list] = h; }
+    void setSelectorColumnWidths(Control list, int first, int second) override
+    {
+        columnWidths[list] = { first, second };
+    }
+    int selectorColumnWidthPx(Control list, int column) const override
+    {
+        const auto it = columnWidths.find(list);
+        if (it == columnWidths.end())
+            return 0;
+        return column == 0 ? it->second.first : it->second.second;
+    }
+    void applyListFont(const std::string&, bool, double) override { calls.push_back("font"); }
+    double textHeightTwips(const std::string&) const override { return rowUnit; }
+    void setWindowGeometry(const Rect& r) override
+    {
+        window = r;
+        client = { r.width - kFrameWidth, r.height - kFrameHeight };
+        windowMoves.push_back(r);
+    }
+    Rect windowGeometry() const override { return window; }
+    WindowState windowState() const override { return state; }
+    Size clientSize() const override { return client; }
+    int captionHeightPx() const override { return captionPx; }
+    Rect workArea() const override { return work; }
+    PointPx mousePositionPx() const override { return mouse; }
+    void hideWindow() override { calls.push_back("hide"); }
+    void closeWindow() override { calls.push_back("close"); }
+    void popUpMainMenu() override { calls.push_back("main menu"); }
+    void popUpMailMenu() override { calls.push_back("mail menu"); }
+    void startTimer(MainWindowTimer t, int ms) override { timers[t] = ms; }
+    void stopTimer(MainWindowTimer t) override { timers.erase(t); }
+};
+
+inline std::string focusCall(Control c)
+{
+    return "focus " + std::to_string(int(c));
+}
+
+class FakeApp final : public BrowserApp {
+public:
+    std::vector<std::string> calls;
+    ConnectionState connection { true, false };
+    bool offlineAccepted = true;
+
+    void openInFullScreen(const std::string& address) override
+    {
+        calls.push_back("full screen " + address);
+    }
+    void playClickSound() override { calls.push_back("click"); }
+    void startBoomSound() override { calls.push_back("boom"); }
+    void showHistoryWindow() override { calls.push_back("history"); }
+    void openListEditor(const std::string& title, const std::string& url) override
+    {
+        calls.push_back("list editor " + title + " " + url);
+    }
+    TodayListListener* todayList() override { return nullptr; }
+    ConnectionState connectionState() override { return connection; }
+    void autodial() override { calls.push_back("autodial"); }
+    bool SetOffline() override
+    {
+        calls.push_back("SetOffline");
+        return offlineAccepted;
+    }
+    bool SetOnline() override
+    {
+        calls.push_back("SetOnline");
+        return true;
+    }
+
+    int count(const std::string& call) const
+    {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+};
+
+// Returns the numbers it was given, over and over.
+class ScriptedRandom final : public RandomSource {
+public:
+    std::vector<double> values { 0.0 };
+    std::size_t next_ = 0;
+    double next() override { return values[next_++ % values.size()]; }
+};
+
+// One main window: its fake view and browser and its logic.
+struct TestWindow {
+    FakeView view;
+    FakeBrowser browser;
+    MainWindowLogic logic;
+
+    explicit TestWindow(const MainWindowServices& services)
+        : logic(services, view, browser)
+    {
+    }
+};
+
+inline const LocalDateTime kNow { 2026, 12, 5, 14, 8, 35 };
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    TempDir m_dir;
+    FixedClock m_clock { kNow };
+    ScriptedRandom m_random;
+    SharedBrowserState m_shared;
+    FakeApp m_app;
+    HistoryWriter m_history { m_dir / "History", m_clock };
+    std::vector<std::unique_ptr<TestWindow>> m_windows;
+
+    MainWindowFixture()
+    {
+        std::filesystem::create_directory(m_dir / "History");
+        std::filesystem::create_directory(m_dir / "SiteLists");
+        AppPaths& p = m_shared.paths;
+        p.AppDir = "/opt/sg";
+        p.UserDataDir = m_dir.path();
+        p.KillPopUpsPath = "/opt/sg/KillPopUps.htm";
+        p.KillPopUpsUrl = "file:///opt/sg/KillPopUps.htm";
+        p.DefPagePath = "/opt/sg/DefPage.htm";
+        p.DefPageUrl = "file:///opt/sg/DefPage.htm";
+        Settings& s = m_shared.settings;
+        s.WindowLeft = 1500;
+        s.WindowTop = 900;
+        s.WindowWidth = 12000;
+        s.WindowHeight = 9000;
+        s.StartPage = "http://start.example/";
+        s.RefreshInterval = 5;
+        s.HistoryDaysToKeep = 7;
+        s.HideControlsMode = 1;
+        s.CheckBoxesShown = 1;
+        s.FontName = "Arial";
+        s.FontSize = 9;
+        m_shared.StartPageUrl = "http://start.example/";
+        m_shared.toolTips = makeToolTipTexts(s);
+        m_shared.placementSaved = true;
+    }
+
+    MainWindowServices services() { return { m_shared, m_app, m_history, m_clock, m_random }; }
+
+    // A window made, loaded, activated and laid out, as the window system does it.
+    TestWindow& open()
+    {
+        m_windows.push_back(std::make_unique<TestWindow>(services()));
+        TestWindow& w = *m_windows.back();
+        w.logic.Load();
+        w.logic.Activate();
+        w.logic.Resize();
+        return w;
+    }
+
+    std::vector<HistoryRecord> history() const
+    {
+        return readDayFile(dayFilePath(m_dir / "History", kNow))
+            .value_or(std::vector<HistoryRecord> {});
+    }
+
+    // A finished download of a page in the window, up to its post-download pass.
+    static void finishPage(TestWindow& w, const std::string& url, const std::string& title)
+    {
+        w.browser.url = url;
+        w.logic.NavigateComplete2();
+        w.logic.TitleChange(title);
+        w.logic.DownloadComplete();
+        w.logic.onPostDownloadTick();
+    }
+};
+
+} // namespace sgtest

@@ -1,0 +1,268 @@
+// Layout: resizing, the toolbar's hiding and showing, the status bar, the check boxes, the
+// cycle and swap buttons and the keyboard.
+
+#include "browser_fakes.h"
+
+using namespace sg;
+using namespace sgtest;
+
+namespace {
+
+class Layout : public MainWindowFixture { };
+
+TEST_F(Layout, ResizePlacesTheControlsAndKeepsThePlacement)
+{
+    TestWindow& w = open();
+    const Size c = w.view.client; // 11880 x 8550
+    EXPECT_EQ(w.view[Control::Text1].geometry, (Rect { 5100, 45, c.width - 5805, 345 }));
+    EXPECT_EQ(w.view[Control::Command14].geometry.left, 4770);
+    EXPECT_EQ(w.view[Control::Command15].geometry.left, c.width - 705 + 15);
+    EXPECT_EQ(w.view[Control::Command1].geometry.left, c.width - 360);
+    EXPECT_EQ(w.view[Control::Command7].geometry.left, 5070);
+    EXPECT_EQ(w.view[Control::Picture1].geometry, (Rect { 0, 0, c.width, 435 }));
+    EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 435, c.width + 60, c.height - 705 }));
+    EXPECT_EQ(w.view.panel1Width, c.width - 2820);
+
+    w.view.window = { 3000, 1500, 9000, 7000 };
+    w.view.client = { 8880, 6550 };
+    w.logic.Resize();
+    EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
+    EXPECT_EQ(m_shared.settings.WindowWidth, 9000);
+}
+
+TEST_F(Layout, SmallWindowsSnapBackAndAreNotSaved)
+{
+    TestWindow& w = open();
+    w.view.window = { 3000, 1500, 5000, 3000 };
+    w.logic.Resize();
+    EXPECT_EQ(w.view.windowMoves.back(), (Rect { 3000, 1500, 6600, 3600 }));
+    EXPECT_EQ(m_shared.settings.WindowWidth, 12000); // 6600 is narrower than 8010
+
+    w.view.window = { 0, 0, 19200, 10800 };
+    w.view.state = WindowState::Maximized;
+    w.logic.Resize();
+    EXPECT_EQ(m_shared.settings.WindowLeft, 1500);
+
+    w.view.state = WindowState::Minimized;
+    w.view.browserMoves.clear();
+    w.logic.Resize();
+    EXPECT_TRUE(w.view.browserMoves.empty());
+}
+
+TEST_F(Layout, ToolbarButtonDoesNothingInModeZero)
+{
+    m_shared.settings.HideControlsMode = 0;
+    TestWindow& w = open();
+    const Rect area = w.logic.state().browserArea;
+    w.logic.onHideShowToolbarClick();
+    w.logic.onKeyDown({ Key::Other, true, true, false });
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
+    EXPECT_EQ(w.logic.state().browserArea, area);
+}
+
+TEST_F(Layout, HidingTheToolbarHidesTheStatusBarAndShowingBringsItBack)
+{
+    TestWindow& w = open();
+    const Rect area = w.logic.state().browserArea;
+    w.logic.onHideShowToolbarClick();
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    EXPECT_EQ(w.view[Control::Picture1].geometry.top, -375);
+    EXPECT_EQ(w.view[Control::Command7].geometry.top, 0);
+    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
+    EXPECT_EQ(w.logic.state().browserArea,
+        (Rect { -30, area.top - 360, area.width, area.height + 360 + 270 }));
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer3), 1000);
+    EXPECT_EQ(w.view.calls.back(), focusCall(Control::Command6));
+
+    w.logic.onHideShowToolbarMouseMove(); // just hidden: stays hidden
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    w.logic.onToolbarTimer();
+    w.logic.onHideShowToolbarMouseMove();
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
+    EXPECT_TRUE(w.view[Control::StatusBar1].visible);
+    EXPECT_FALSE(w.view[Control::ProgressBar1].visible); // no download under way
+    EXPECT_EQ(w.logic.state().browserArea, area);
+}
+
+TEST_F(Layout, StatusBarStaysHiddenWhenItsSettingIsOff)
+{
+    m_shared.settings.StatusBarHidden = 1;
+    TestWindow& w = open();
+    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuStatusBar));
+    const Rect area = w.logic.state().browserArea;
+    EXPECT_EQ(area.height, w.view.client.height - 705 + 270);
+    w.logic.onHideShowToolbarClick();
+    w.logic.onHideShowToolbarClick();
+    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
+    EXPECT_EQ(w.logic.state().browserArea, area);
+}
+
+TEST_F(Layout, StatusBarMenuWhileTheToolbarIsHiddenMovesTheBrowserOnce)
+{
+    TestWindow& w = open();
+    const Rect area = w.logic.state().browserArea;
+    w.logic.onViewStatusBar();
+    EXPECT_EQ(w.logic.state().browserArea.height, area.height + 270);
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuStatusBar));
+    w.logic.onViewStatusBar();
+    EXPECT_EQ(w.logic.state().browserArea, area);
+
+    w.logic.onHideShowToolbarClick(); // hides the status bar with it
+    const Rect hidden = w.logic.state().browserArea;
+    w.logic.onViewStatusBar(); // setting off: already hidden
+    EXPECT_EQ(w.logic.state().browserArea, hidden);
+    w.logic.onViewStatusBar(); // setting on: shown
+    EXPECT_TRUE(w.view[Control::StatusBar1].visible);
+    EXPECT_EQ(w.logic.state().browserArea.height, hidden.height - 270);
+    w.logic.onToolbarTimer();
+    w.logic.onHideShowToolbarClick();
+    EXPECT_EQ(w.logic.state().browserArea, area);
+}
+
+TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
+{
+    m_shared.settings.HideControlsMode = 2;
+    TestWindow& w = open();
+    // Window at 100, 60 px, caption 22 px: the band is 80 < y < 121.
+    w.view.mouse = { 400, 100 };
+    w.logic.onStatusTick();
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
+    w.view.mouse = { 400, 300 };
+    w.logic.onSelectorButtonClick();
+    w.logic.onStatusTick();
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
+    w.logic.onSelectorButtonClick();
+    w.logic.onStatusTick();
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+}
+
+TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
+{
+    TestWindow& w = open();
+    const double width = w.view[Control::Text1].geometry.width;
+    w.logic.onCheckBoxLabelClick();
+    EXPECT_EQ(m_shared.settings.CheckBoxesShown, 0);
+    EXPECT_FALSE(w.view[Control::Check1].visible);
+    EXPECT_FALSE(w.view[Control::Check2].visible);
+    EXPECT_EQ(w.view[Control::Label3].geometry, (Rect { 4290, 60, 120, 285 }));
+    EXPECT_EQ(w.view[Control::Text1].geometry.left, 4785);
+    EXPECT_EQ(w.view[Control::Text1].geometry.width, width + 315);
+    EXPECT_EQ(w.view[Control::Command14].geometry.left, 4455);
+    EXPECT_EQ(w.view[Control::Command7].geometry.left, 4755);
+    EXPECT_EQ(w.view[Control::ListView2].geometry.left, 4455);
+    w.logic.onCheckBoxLabelClick();
+    EXPECT_TRUE(w.view[Control::Check1].visible);
+    EXPECT_EQ(w.view[Control::Text1].geometry.left, 5100);
+    EXPECT_EQ(w.view[Control::Command7].geometry.left, 5070);
+
+    m_shared.settings.CheckBoxesShown = 0;
+    TestWindow& hidden = open();
+    EXPECT_FALSE(hidden.view[Control::Check1].visible);
+    EXPECT_EQ(hidden.view[Control::Label3].geometry.left, 4290);
+    EXPECT_EQ(hidden.view[Control::Text1].geometry.left, 4785);
+}
+
+TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
+{
+    TestWindow& w = open();
+    const std::pair<const char*, std::size_t> first[]
+        = { { "Find", 44 }, { "Full", 45 }, { "Stop", 43 } };
+    for (const auto& [caption, tip] : first) {
+        w.logic.onCycleButton1RightButtonDown();
+        EXPECT_EQ(w.view[Control::Command12].text, caption);
+        EXPECT_EQ(w.view[Control::Command12].toolTip, m_shared.toolTips[tip]);
+    }
+    const std::pair<const char*, std::size_t> second[]
+        = { { "Mail", 47 }, { "Offline", 48 }, { "History", 46 } };
+    for (const auto& [caption, tip] : second) {
+        w.logic.onCycleButton2RightButtonDown();
+        EXPECT_EQ(w.view[Control::Command9].text, caption);
+        EXPECT_EQ(w.view[Control::Command9].toolTip, m_shared.toolTips[tip]);
+    }
+    m_shared.settings.ToolTipsOff = 1;
+    w.logic.onCycleButton1RightButtonDown();
+    w.logic.onCycleButton2RightButtonDown();
+    EXPECT_EQ(w.view[Control::Command12].text, "Find");
+    EXPECT_EQ(w.view[Control::Command12].toolTip, "");
+    EXPECT_EQ(w.view[Control::Command9].toolTip, "");
+    EXPECT_EQ(m_shared.settings.CycleButton1State, 1);
+    EXPECT_EQ(m_shared.settings.CycleButton2State, 1);
+
+    TestWindow& next = open(); // a new window takes the shared states
+    EXPECT_EQ(next.view[Control::Command12].text, "Find");
+    EXPECT_EQ(next.view[Control::Command9].text, "Mail");
+}
+
+TEST_F(Layout, CycleButtonActions)
+{
+    TestWindow& w = open();
+    w.logic.onAddressTextEdited("http://typed.example/");
+    w.logic.onCycleButton1Click();
+    EXPECT_EQ(w.browser.calls.back(), "Stop");
+    w.logic.onCycleButton1RightButtonDown();
+    w.logic.onCycleButton1Click();
+    EXPECT_EQ(w.browser.calls.back(), "findInPage");
+    w.logic.onCycleButton1RightButtonDown();
+    w.logic.onCycleButton1Click();
+    EXPECT_EQ(m_app.calls.back(), "full screen http://typed.example/");
+
+    w.logic.onCycleButton2Click();
+    EXPECT_EQ(m_app.calls.back(), "history");
+    w.logic.onCycleButton2RightButtonDown();
+    w.logic.onCycleButton2Click();
+    EXPECT_EQ(w.view.calls.back(), "mail menu");
+    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
+    w.logic.onCycleButton2RightButtonDown();
+    w.logic.onCycleButton2Click();
+    EXPECT_TRUE(m_shared.OfflineMode);
+    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::mnuOffline));
+    EXPECT_EQ(
+        w.view[Control::Command9].toolTip, "Working Offline - Now = True (Right-Click To Cycle)");
+}
+
+TEST_F(Layout, SwapButtonShowsOneGroupOrTheOther)
+{
+    TestWindow& w = open();
+    EXPECT_TRUE(w.view[Control::Text2].visible);
+    EXPECT_FALSE(w.view[Control::Command12].visible);
+    w.logic.onSwapButton();
+    EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 1);
+    EXPECT_TRUE(w.view[Control::Command12].visible);
+    EXPECT_TRUE(w.view[Control::Command9].visible);
+    for (Control c : { Control::Text2, Control::Text3, Control::Command10, Control::Command11 })
+        EXPECT_FALSE(w.view[c].visible);
+    w.logic.onSwapButton();
+    EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 0);
+    EXPECT_FALSE(w.view[Control::Command9].visible);
+}
+
+TEST_F(Layout, KeysInTheirOrder)
+{
+    TestWindow& w = open();
+    w.logic.onKeyDown({ Key::Escape, false, true, true });
+    EXPECT_EQ(w.browser.calls.back(), "Stop");
+    EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
+    EXPECT_EQ(w.view.calls.back(), "main menu");
+    EXPECT_EQ(w.view.count(focusCall(Control::Command8)), 1);
+    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
+    w.logic.onKeyDown({ Key::F, true, true, false });
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    EXPECT_EQ(w.logic.onKeyDown({ Key::P, false, true, false }), KeyOutcome::Consumed);
+    EXPECT_EQ(w.browser.calls.back(), "print");
+    EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, true, false }), KeyOutcome::PassOn);
+    EXPECT_EQ(w.browser.calls.back(), "focusPage");
+    EXPECT_EQ(w.logic.onKeyDown({ Key::Other }), KeyOutcome::PassOn);
+
+    w.logic.onAddressFocusChanged(true);
+    EXPECT_EQ(w.logic.onKeyDown({ Key::A, false, true, false }), KeyOutcome::Consumed);
+    EXPECT_EQ(w.browser.calls.back(), "selectAll");
+    w.logic.onAddressTextEdited("radar.example");
+    EXPECT_EQ(w.logic.onKeyDown({ Key::Enter }), KeyOutcome::Consumed);
+    EXPECT_EQ(w.browser.calls.back(), "Navigate radar.example");
+    EXPECT_EQ(m_app.calls.back(), "click");
+    w.logic.onKeyDown({ Key::F11 });
+    EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
+}
+
+} // namespace

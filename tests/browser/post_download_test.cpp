@@ -1,0 +1,222 @@
+// The pass after each download: the fill of the browser area, the fit to a page that placed
+// its window, the history hand-over with its exclusions, and the kill step of pop-ups.
+
+#include "browser_fakes.h"
+
+using namespace sg;
+using namespace sgtest;
+
+namespace {
+
+class PostDownload : public MainWindowFixture {
+protected:
+    std::vector<std::string> loggedUrls() const
+    {
+        std::vector<std::string> urls;
+        for (const HistoryRecord& r : history())
+            urls.push_back(r.Url);
+        return urls;
+    }
+};
+
+using Urls = std::vector<std::string>;
+
+TEST_F(PostDownload, NormalPageFillsTheBrowserAreaAndIsLogged)
+{
+    TestWindow& w = open();
+    w.view.browserMoves.clear();
+    finishPage(w, "http://radar.example/loop", "Radar Loop");
+    EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/loop" });
+    EXPECT_EQ(history().at(0).Title, "Radar Loop");
+    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+    const Size c = w.view.client;
+    ASSERT_EQ(w.view.browserMoves.size(), 2u);
+    EXPECT_EQ(w.view.browserMoves[0], (Rect { -30, 435, c.width + 45, c.height - 705 }));
+    EXPECT_EQ(w.view.browserMoves[1], (Rect { -30, 435, c.width + 60, c.height - 705 }));
+    EXPECT_EQ(w.logic.state().RequestedWidth, kNoRequest);
+}
+
+struct Exclusion {
+    const char* url;
+    const char* title;
+};
+
+class HistoryExclusion : public PostDownload, public ::testing::WithParamInterface<Exclusion> { };
+
+TEST_P(HistoryExclusion, IsNotLoggedButTheNextPageIs)
+{
+    TestWindow& w = open();
+    finishPage(w, GetParam().url, GetParam().title);
+    EXPECT_TRUE(history().empty());
+    finishPage(w, "http://radar.example/", "Radar");
+    EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/" });
+}
+
+INSTANTIATE_TEST_SUITE_P(OwnPagesAndErrors, HistoryExclusion,
+    ::testing::Values(Exclusion { "http://start.example/", "Start" },
+        Exclusion { "HTTP://Start.Example/", "Start" },
+        Exclusion { "file:///opt/sg/KillPopUps.htm", "KillPopUps.htm" },
+        Exclusion { "/opt/sg/KillPopUps.htm", "KillPopUps.htm" },
+        Exclusion { "file:///opt/sg/DefPage.htm", "Pre-Navigate Default Page" },
+        Exclusion { "http://gone.example/", "Cannot Find Server" },
+        Exclusion { "http://gone.example/", "WEB PAGE UNAVAILABLE WHILE OFFLINE" },
+        Exclusion { "http://www.google.com/search?q=radar", "radar - Search" }));
+
+TEST_F(PostDownload, TitleThatOnlyContainsTheErrorTextIsLogged)
+{
+    TestWindow& w = open();
+    finishPage(w, "http://a.example/", "Help: cannot find server");
+    EXPECT_EQ(loggedUrls(), Urls { "http://a.example/" });
+}
+
+TEST_F(PostDownload, FailedNavigationIsSkippedOnceThenPagesAreLoggedAgain)
+{
+    TestWindow& w = open();
+    w.logic.NavigateError("http://down.example/", INET_E_DOWNLOAD_FAILURE);
+    finishPage(w, "http://down.example/", "Error");
+    EXPECT_TRUE(history().empty());
+    EXPECT_FALSE(w.logic.state().SkipNextHistoryEntry);
+    finishPage(w, "http://radar.example/", "Radar");
+    EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/" });
+}
+
+TEST_F(PostDownload, ExcludedPageLeavesTheSkipForTheNextPage)
+{
+    TestWindow& w = open();
+    w.logic.NavigateError("http://start.example/", INET_E_DOWNLOAD_FAILURE);
+    finishPage(w, "http://start.example/", "Start");
+    EXPECT_TRUE(w.logic.state().SkipNextHistoryEntry);
+    finishPage(w, "http://radar.example/", "Radar");
+    EXPECT_TRUE(history().empty());
+}
+
+TEST_F(PostDownload, HistoryOffWritesNothing)
+{
+    m_shared.settings.HistoryDaysToKeep = 0;
+    TestWindow& w = open();
+    finishPage(w, "http://radar.example/", "Radar");
+    EXPECT_FALSE(std::filesystem::exists(dayFilePath(m_dir / "History", kNow)));
+}
+
+TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
+{
+    TestWindow& w = open();
+    w.logic.WindowSetWidth(500); // 7500 twips
+    w.logic.WindowSetHeight(300); // 4500 twips
+    EXPECT_EQ(w.view.window.width, 7620);
+    EXPECT_EQ(w.view.window.height, 5700);
+    const Rect before = w.view.window;
+    finishPage(w, "http://popup.example/", "Pop");
+    // Caption 22 px: 465; the page asked for no toolbar, so it hid (top 435 - 360).
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 75, 7560, 4500 }));
+    EXPECT_EQ(w.view.window, (Rect { before.left, before.top, 7620, 4500 + 465 + 75 }));
+    EXPECT_TRUE(history().empty());
+    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+
+    w.logic.Resize();
+    const std::size_t moves = w.view.windowMoves.size();
+    finishPage(w, "http://popup.example/2", "Pop 2");
+    EXPECT_GT(w.view.windowMoves.size(), moves);
+    EXPECT_TRUE(history().empty());
+    EXPECT_EQ(w.logic.state().ToolbarOffset, 360); // hidden once, not shown again
+}
+
+TEST_F(PostDownload, MaximizedWindowFillsUnlessMarkedAndMinimizedOnlyLogs)
+{
+    TestWindow& w = open();
+    w.view.state = WindowState::Maximized;
+    w.view.browserMoves.clear();
+    finishPage(w, "http://a.example/", "A");
+    EXPECT_EQ(w.view.browserMoves.size(), 2u);
+    w.view.state = WindowState::Minimized;
+    w.view.browserMoves.clear();
+    finishPage(w, "http://b.example/", "B");
+    EXPECT_TRUE(w.view.browserMoves.empty());
+    EXPECT_EQ(loggedUrls(), (Urls { "http://a.example/", "http://b.example/" }));
+}
+
+TEST_F(PostDownload, PageRequestsAreClampedToTheWorkArea)
+{
+    TestWindow& w = open();
+    w.logic.WindowSetLeft(-40);
+    w.logic.WindowSetTop(5000);
+    EXPECT_EQ(w.logic.state().RequestedLeft, 0);
+    EXPECT_EQ(w.logic.state().RequestedTop, 10800 - 1800);
+    w.logic.WindowSetWidth(2000);
+    EXPECT_EQ(w.logic.state().RequestedWidth, 19200);
+    EXPECT_EQ(w.view.window.width, 19200);
+    w.logic.WindowSetHeight(1);
+    EXPECT_EQ(w.logic.state().RequestedHeight, 1500);
+    EXPECT_EQ(w.view.window.height, 2700);
+    EXPECT_TRUE(w.logic.state().PageChangedWindow);
+    EXPECT_EQ(w.logic.state().PageResizeState, 0); // killing is off
+}
+
+class PopUpKilling : public MainWindowFixture {
+protected:
+    PopUpKilling()
+    {
+        m_shared.settings.PopUpKilling = 1;
+        m_shared.settings.HideControlsMode = 0;
+    }
+};
+
+TEST_F(PopUpKilling, SizedPopUpGoesToTheKillPageOnTheSecondPassAndClosesOnce)
+{
+    TestWindow& w = open();
+    w.logic.WindowSetHeight(200);
+    EXPECT_EQ(w.logic.state().PageResizeState, 1);
+    finishPage(w, "http://ads.example/", "Ad");
+    EXPECT_EQ(w.logic.state().PageResizeState, 2);
+    EXPECT_TRUE(w.view.running(MainWindowTimer::Timer4));
+    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 0);
+    w.logic.onPostDownloadTick();
+    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 1);
+    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+
+    w.browser.name = "killpopups.HTM";
+    w.logic.DocumentComplete();
+    w.logic.DocumentComplete();
+    EXPECT_EQ(w.view.count("close"), 1);
+    EXPECT_EQ(m_app.count("boom"), 0);
+    EXPECT_TRUE(history().empty());
+}
+
+TEST_F(PopUpKilling, BoomModePlaysTheSoundOnce)
+{
+    m_shared.settings.PopUpKillBoom = 1;
+    TestWindow& w = open();
+    w.browser.name = "KillPopUps.htm";
+    w.logic.DocumentComplete();
+    w.logic.DocumentComplete();
+    EXPECT_EQ(m_app.count("boom"), 1);
+    EXPECT_EQ(w.view.count("close"), 1);
+}
+
+TEST_F(PopUpKilling, KillPageThatFailsToLoadIsNotRequestedAgain)
+{
+    TestWindow& w = open();
+    w.logic.OnToolBar(false);
+    finishPage(w, "http://ads.example/", "Ad");
+    w.logic.onPostDownloadTick();
+    finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
+    finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
+    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 1);
+    EXPECT_EQ(w.view.count("close"), 0);
+}
+
+TEST_F(PopUpKilling, PlainNewWindowIsNeverKilled)
+{
+    TestWindow& w = open();
+    finishPage(w, "http://plain.example/", "Plain");
+    w.logic.onPostDownloadTick();
+    EXPECT_EQ(w.logic.state().PageResizeState, 0);
+    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 0);
+    m_shared.settings.PopUpKilling = 0;
+    w.browser.name = "KillPopUps.htm";
+    w.logic.DocumentComplete();
+    EXPECT_EQ(w.view.count("close"), 0);
+}
+
+} // namespace

@@ -1,0 +1,213 @@
+// The site selector: its fill from the list files in both modes, its click rules, its
+// heights and when it shows and hides.
+
+#include "browser_fakes.h"
+#include "sitelists/list_files.h"
+
+using namespace sg;
+using namespace sgtest;
+
+namespace {
+
+class Selector : public MainWindowFixture {
+protected:
+    Selector()
+    {
+        const std::vector<CategoryEntry> categories { { "Weather", "Sites00001.dab" },
+            { "News", "Sites00002.dab" }, { "Empty", "Sites00003.dab" } };
+        EXPECT_TRUE(SaveCategories(m_dir.path(), categories));
+        const std::vector<SiteRecord> weather { { "Radar", "http://radar.example/" },
+            { "Local File", "file:///home/me/My%20Loop.htm" }, { "No Address", "" } };
+        EXPECT_TRUE(SaveSites(m_dir.path(), "Sites00001.dab", weather));
+        std::vector<SiteRecord> news;
+        for (int i = 1; i <= 9; ++i)
+            news.push_back(
+                { "News " + std::to_string(i), "http://n" + std::to_string(i) + ".example/" });
+        EXPECT_TRUE(SaveSites(m_dir.path(), "Sites00002.dab", news));
+    }
+
+    static std::vector<std::string> texts(const std::vector<SelectorRow>& rows)
+    {
+        std::vector<std::string> out;
+        for (const SelectorRow& r : rows)
+            out.push_back(r.key.empty() ? r.text : r.key + ":" + r.text);
+        return out;
+    }
+    static void click(TestWindow& w, Control list, std::size_t row)
+    {
+        w.logic.onSelectorClick(list, row);
+    }
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(Selector, SingleModeListsEachCategoryWithItsPages)
+{
+    TestWindow& w = open();
+    const auto& rows = w.view.rows.at(Control::ListView2);
+    EXPECT_EQ(texts(rows),
+        (Texts { "C1:Weather", "Radar", "Local File", "No Address", "C2:News", "News 1", "News 2",
+            "News 3", "News 4", "News 5", "News 6", "News 7", "News 8", "News 9", "C3:Empty" }));
+    EXPECT_EQ(rows[1].url, "http://radar.example/");
+    EXPECT_TRUE(rows[4].categoryRow);
+    EXPECT_EQ(w.view.headers.at(Control::ListView2).first, "   Categories And Web Page Names");
+    // 15 rows x 240 x 1.4 under the address box (45 + 240 + 105).
+    EXPECT_EQ(w.view[Control::ListView2].geometry, (Rect { 4770, 390, 7200, 5040 }));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/Sites00003.dab"));
+}
+
+TEST_F(Selector, SingleModeClickRules)
+{
+    TestWindow& w = open();
+    w.logic.onSelectorButtonClick();
+    const std::size_t navigations = w.browser.calls.size();
+    click(w, Control::ListView2, 0); // category row
+    click(w, Control::ListView2, 3); // page without an address
+    click(w, Control::ListView2, 99);
+    w.logic.onSelectorClick(Control::ListView2, std::nullopt);
+    EXPECT_EQ(w.browser.calls.size(), navigations);
+    EXPECT_TRUE(w.logic.state().listView2Visible);
+
+    click(w, Control::ListView2, 2);
+    EXPECT_EQ(w.browser.calls.back(), "Navigate file:///home/me/My%20Loop.htm");
+    EXPECT_EQ(w.view[Control::Text1].text, "/home/me/My Loop.htm");
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+
+    w.logic.onCheckBoxClick(Control::Check2, true);
+    click(w, Control::ListView2, 1);
+    EXPECT_EQ(m_app.calls.back(), "full screen http://radar.example/");
+    EXPECT_FALSE(w.logic.state().fullScreenChecked);
+    EXPECT_FALSE(w.view[Control::Check2].checked);
+}
+
+TEST_F(Selector, OneRowListDoesNothing)
+{
+    EXPECT_TRUE(
+        SaveCategories(m_dir.path(), std::vector<CategoryEntry> { { "Only", "Sites00003.dab" } }));
+    TestWindow& w = open();
+    ASSERT_EQ(w.view.rows.at(Control::ListView2).size(), 1u);
+    const std::size_t calls = w.browser.calls.size();
+    click(w, Control::ListView2, 0);
+    EXPECT_EQ(w.browser.calls.size(), calls);
+}
+
+TEST_F(Selector, MissingCategoryFileLeavesTheSelectorEmpty)
+{
+    std::filesystem::remove(m_dir / "SiteLists/CatList.dab");
+    m_shared.settings.SeparateCategorySelector = 1;
+    TestWindow& w = open();
+    EXPECT_TRUE(w.view.rows.at(Control::ListView2).empty());
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/CatList.dab"));
+    click(w, Control::ListView2, 0);
+    EXPECT_FALSE(w.logic.state().listView1Visible);
+}
+
+class SeparateSelector : public Selector {
+protected:
+    SeparateSelector() { m_shared.settings.SeparateCategorySelector = 1; }
+};
+
+TEST_F(SeparateSelector, FillsCategoriesAndTheFirstCategorysPages)
+{
+    TestWindow& w = open();
+    EXPECT_EQ(texts(w.view.rows.at(Control::ListView2)), (Texts { "Weather", "News", "Empty" }));
+    EXPECT_EQ(
+        texts(w.view.rows.at(Control::ListView1)), (Texts { "Radar", "Local File", "No Address" }));
+    EXPECT_EQ(w.view.headers.at(Control::ListView2), (SelectorHeaders { "   Categories", "" }));
+    EXPECT_EQ(w.view.headers.at(Control::ListView1).first, "Web Page Names");
+    EXPECT_EQ(w.view[Control::ListView1].geometry.height, 1560); // 3 x 240 x 2.0 < 1560
+    EXPECT_FALSE(m_shared.SelectorLoading);
+}
+
+TEST_F(SeparateSelector, CategoryClickOpensItsPageList)
+{
+    TestWindow& w = open();
+    w.logic.onSelectorButtonClick();
+    click(w, Control::ListView2, 1);
+    EXPECT_EQ(w.view.rows.at(Control::ListView1).size(), 9u);
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_TRUE(w.logic.state().listView1Visible);
+    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ListView1));
+    EXPECT_DOUBLE_EQ(w.logic.state().listView1Height, 9 * 240 * 1.4);
+
+    w.logic.onSelectorButtonClick(); // closes both
+    w.logic.onSelectorButtonClick();
+    click(w, Control::ListView2, 2); // a category without pages
+    EXPECT_TRUE(w.view.rows.at(Control::ListView1).empty());
+    EXPECT_EQ(w.view[Control::ListView1].geometry.height, 1560);
+    EXPECT_TRUE(w.logic.state().listView2Visible);
+    EXPECT_FALSE(w.logic.state().listView1Visible);
+}
+
+TEST_F(SeparateSelector, PageListStaysOpenWhenThePageGoesToANewWindow)
+{
+    TestWindow& w = open();
+    click(w, Control::ListView2, 1);
+    w.logic.onCheckBoxClick(Control::Check1, true);
+    click(w, Control::ListView1, 0);
+    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://n1.example/");
+    EXPECT_TRUE(w.logic.state().listView1Visible);
+    w.logic.onCheckBoxClick(Control::Check1, false);
+    click(w, Control::ListView1, 1);
+    EXPECT_EQ(w.browser.calls.back(), "Navigate http://n2.example/");
+    EXPECT_FALSE(w.logic.state().listView1Visible);
+}
+
+TEST_F(SeparateSelector, HeightsNeverPassTheClientArea)
+{
+    TestWindow& w = open();
+    w.view.client.height = 3000;
+    click(w, Control::ListView2, 1);
+    EXPECT_EQ(w.logic.state().listView1Height, 3000 - 390 - 600);
+}
+
+TEST_F(Selector, ShowHideFocusAndColumnClick)
+{
+    m_shared.settings.SeparateCategorySelector = 1;
+    TestWindow& w = open();
+    w.logic.onSelectorButtonClick();
+    EXPECT_TRUE(w.logic.state().listView2Visible);
+    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
+    w.logic.onSelectorButtonDown();
+    w.logic.onSelectorFocusChanged(Control::ListView2, false);
+    EXPECT_TRUE(w.logic.state().listView2Visible); // pressing the button keeps it
+    w.logic.onSelectorButtonUp();
+    w.logic.onSelectorButtonClick();
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_FALSE(w.logic.state().AutoHideSuspended);
+
+    w.logic.onSelectorButtonClick();
+    w.logic.onSelectorFocusChanged(Control::ListView2, false);
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+
+    w.logic.onSelectorButtonClick();
+    w.logic.onSelectorColumnClick(Control::ListView2);
+    EXPECT_TRUE(w.logic.state().listView2Visible);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer5), 250);
+    w.logic.onDeferredActionTimer();
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+
+    w.logic.onSelectorButtonClick();
+    w.logic.onStatusBarClick();
+    EXPECT_FALSE(w.logic.state().listView2Visible);
+}
+
+TEST_F(Selector, ClickWhileLoadingOnlyClearsTheFlag)
+{
+    TestWindow& w = open();
+    m_shared.SelectorLoading = true;
+    const std::size_t calls = w.browser.calls.size();
+    click(w, Control::ListView2, 1);
+    EXPECT_FALSE(m_shared.SelectorLoading);
+    EXPECT_EQ(w.browser.calls.size(), calls);
+}
+
+TEST_F(Selector, MissingColumnWidthsGetTheDefaultSplit)
+{
+    m_shared.settings.ColumnWidths = { 0, 1500, 0, -3 };
+    TestWindow& w = open();
+    EXPECT_EQ(w.view.columnWidths.at(Control::ListView1), std::make_pair(230, 100));
+    EXPECT_EQ(w.view.columnWidths.at(Control::ListView2), std::make_pair(306, 153));
+}
+
+} // namespace

@@ -1,0 +1,268 @@
+// A main window's life: load and activation, the browser's events, new windows, the pop-up
+// menu toggles and the close.
+
+#include "browser_fakes.h"
+
+using namespace sg;
+using namespace sgtest;
+
+namespace {
+
+class Window : public MainWindowFixture { };
+
+TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
+{
+    m_random.values = { 0.5 };
+    TestWindow& first = open();
+    EXPECT_EQ(first.view.caption, "- Skyglass2");
+    EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "Navigate http://start.example/" }));
+    // 0.5 x 25 = 12.5 rounds to the even 12: "M".
+    EXPECT_EQ(first.view[Control::LabelMyId].text,
+        "MMMMMMMM-MMMMMMMM-MMMMMMMM-MMMMMMMM 2026-12-05 14:08:35");
+    EXPECT_EQ(first.view.windowMoves.front(), (Rect { 1500, 900, 12000, 9000 }));
+    EXPECT_EQ(first.view[Control::Text2].text, "5");
+    EXPECT_EQ(first.view.panels.at(3), std::make_pair(std::string(), 2));
+    EXPECT_TRUE(m_shared.StartNavigated);
+
+    TestWindow& popUp = open();
+    EXPECT_TRUE(popUp.browser.calls.empty());
+
+    m_shared.StartNavigated = false;
+    m_shared.PendingStartUrl = "/home/me/page.htm";
+    TestWindow& handedOver = open();
+    EXPECT_EQ(handedOver.browser.calls.back(), "Navigate /home/me/page.htm");
+    handedOver.browser.url = "file:///home/me/page.htm";
+    handedOver.logic.NavigateComplete2();
+    EXPECT_TRUE(m_shared.PendingStartUrl.empty());
+    EXPECT_EQ(handedOver.view[Control::Text1].text, "/home/me/page.htm");
+}
+
+TEST_F(Window, FirstStartPlacesTheWindowFromTheWorkArea)
+{
+    m_shared.placementSaved = false;
+    TestWindow& w = open();
+    EXPECT_EQ(w.view.windowMoves.front(), (Rect { 2962.5, 900, 13275, 9000 }));
+    EXPECT_TRUE(m_shared.placementSaved);
+}
+
+TEST_F(Window, ActivationMarksTheActiveWindowAndAppliesToolTipsOnce)
+{
+    TestWindow& a = open();
+    TestWindow& b = open();
+    EXPECT_EQ(m_shared.ActiveWindowId, b.logic.state().WindowId);
+    a.logic.Activate();
+    EXPECT_EQ(m_shared.ActiveWindowId, a.logic.state().WindowId);
+    EXPECT_EQ(m_shared.windows.find(a.logic.state().WindowId), &a.logic);
+    EXPECT_EQ(a.view[Control::Command8].toolTip, "Show Menu");
+    EXPECT_EQ(
+        a.view[Control::Text2].toolTip, "5 min. = Refresh Interval (Dbl Click - Timer On-Off)");
+    EXPECT_EQ(a.view[Control::Command6].text, "iNet");
+
+    m_shared.settings.ToolTipsOff = 1;
+    b.logic.F1ToolT();
+    for (Control c : { Control::Command8, Control::Text2, Control::Command12, Control::Check1,
+             Control::ClockPanel })
+        EXPECT_EQ(b.view[c].toolTip, "") << int(c);
+}
+
+TEST_F(Window, BrowserEventsReachTheControls)
+{
+    TestWindow& w = open();
+    w.logic.TitleChange("Radar");
+    EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
+    w.logic.TitleChange("KillPopUps.htm");
+    EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
+    EXPECT_EQ(w.logic.state().pageTitle, "KillPopUps.htm");
+
+    w.browser.url = "HTTP:///";
+    w.logic.NavigateComplete2();
+    EXPECT_EQ(w.view[Control::Text1].text, "http://");
+
+    w.logic.ProgressChange(30, 0);
+    EXPECT_TRUE(w.view[Control::ProgressBar1].visible);
+    EXPECT_EQ(w.view.progressMaximum, 1);
+    EXPECT_EQ(w.view.progressValue, 1);
+    w.logic.ProgressChange(30, 100);
+    EXPECT_EQ(w.view.progressValue, 30);
+    w.logic.ProgressChange(0, 100);
+    EXPECT_FALSE(w.view[Control::ProgressBar1].visible);
+    EXPECT_EQ(w.view.progressValue, 0);
+
+    w.logic.StatusTextChange("http://link.example/");
+    EXPECT_EQ(w.view.panels.at(1).first, "http://link.example/");
+    w.logic.CommandStateChange(CSC_NAVIGATEBACK, true);
+    w.logic.CommandStateChange(CSC_NAVIGATEFORWARD, false);
+    w.logic.CommandStateChange(7, false);
+    EXPECT_TRUE(w.view[Control::Command3].enabled);
+    EXPECT_FALSE(w.view[Control::Command4].enabled);
+}
+
+TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
+{
+    m_shared.settings.ScriptErrorsSilenced = 1;
+    TestWindow& w = open();
+    w.logic.DownloadBegin();
+    EXPECT_TRUE(w.browser.silent);
+    w.logic.DownloadComplete();
+    EXPECT_FALSE(w.browser.silent);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer4), 250);
+
+    EXPECT_FALSE(w.logic.BeforeNavigate2("MailTo:me@example.com"));
+    w.logic.DownloadBegin();
+    EXPECT_FALSE(w.browser.silent);
+    EXPECT_FALSE(w.logic.state().MailtoPending);
+}
+
+TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
+{
+    TestWindow& w = open();
+    w.logic.onCheckBoxClick(Control::Check1, true);
+    EXPECT_TRUE(w.logic.BeforeNavigate2("http://link.example/"));
+    EXPECT_EQ(w.browser.calls,
+        (std::vector<std::string> {
+            "Navigate http://start.example/", "Stop", "NavigateNewWindow http://link.example/" }));
+    w.logic.onAddressTextEdited("radar.example");
+    w.logic.onGoClick();
+    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow radar.example");
+
+    w.logic.onCheckBoxClick(Control::Check1, false);
+    w.logic.onCheckBoxClick(Control::Check2, true);
+    w.logic.onGoClick();
+    EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
+    EXPECT_FALSE(w.view[Control::Check2].checked);
+    w.logic.onGoClick();
+    EXPECT_EQ(w.browser.calls.back(), "Navigate radar.example");
+}
+
+TEST_F(Window, NewWindowsCascadeAndFollowTheBoxes)
+{
+    TestWindow& w = open();
+    m_shared.settings.WindowLeft = 1500;
+    m_shared.settings.WindowTop = 500;
+    w.logic.onCheckBoxClick(Control::Check1, true);
+    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::NewMainWindow);
+    EXPECT_EQ(m_shared.settings.WindowLeft, 900);
+    EXPECT_EQ(m_shared.settings.WindowTop, 800);
+    EXPECT_FALSE(w.logic.state().newWindowChecked);
+
+    m_shared.settings.NewWindowStaysChecked = 1;
+    w.logic.onCheckBoxClick(Control::Check1, true);
+    w.logic.NewWindow2();
+    EXPECT_TRUE(w.logic.state().newWindowChecked);
+    EXPECT_EQ(m_shared.settings.WindowLeft, 300);
+
+    w.logic.onCheckBoxClick(Control::Check2, true);
+    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::FullScreen);
+    EXPECT_FALSE(w.logic.state().fullScreenChecked);
+    EXPECT_TRUE(w.logic.state().newWindowChecked);
+
+    m_shared.ModalWindowOpen = true;
+    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::Cancel);
+    EXPECT_EQ(m_shared.settings.WindowLeft, 600); // unchanged by the cancelled request
+}
+
+TEST_F(Window, NewWindowOperationsResetTheStartNavigation)
+{
+    TestWindow& w = open();
+    m_shared.PendingStartUrl = "http://handed.example/";
+    w.logic.onNewWindowMenu();
+    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://start.example/");
+    EXPECT_FALSE(m_shared.StartNavigated);
+    w.logic.onCheckBoxClick(Control::Check2, true);
+    w.logic.NewApplWindo();
+    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://handed.example/");
+    EXPECT_FALSE(w.logic.state().fullScreenChecked);
+}
+
+TEST_F(Window, NavigationErrorWithoutAConnectionGoesOffline)
+{
+    TestWindow& w = open();
+    w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
+    EXPECT_FALSE(m_shared.OfflineMode); // connected
+    m_app.connection = { false, false };
+    w.logic.NavigateError("http://x.example/", INET_E_DOWNLOAD_FAILURE);
+    EXPECT_FALSE(m_shared.OfflineMode);
+    w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
+    EXPECT_TRUE(m_shared.OfflineMode);
+    EXPECT_EQ(m_app.count("SetOffline"), 1);
+}
+
+TEST_F(Window, PopUpMenusUpdateEveryWindow)
+{
+    TestWindow& a = open();
+    TestWindow& b = open();
+    a.logic.onKillPopsBoomMenu();
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuKillPopsBoom));
+    EXPECT_FALSE(b.view.menuChecks.at(MenuItem::mnuKillPops));
+    EXPECT_EQ(b.view.panels.at(3), std::make_pair(std::string("Pop-Ups"), 1));
+    b.logic.onScriptErrMenu();
+    EXPECT_EQ(a.view.panels.at(3), std::make_pair(std::string("Pops-Script"), 1));
+    a.logic.onKillPopsMenu();
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuKillPops));
+    a.logic.onKillPopsMenu();
+    EXPECT_EQ(b.view.panels.at(3), std::make_pair(std::string("Script Msg"), 1));
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuScriptErr));
+}
+
+TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
+{
+    TestWindow& w = open();
+    w.logic.onCheckBoxClick(Control::Check1, true);
+    w.logic.onIntervalButtonDown(Control::Command11, MouseButton::Right);
+    w.logic.onSwapButton();
+    w.logic.onCycleButton1RightButtonDown();
+    w.view.columnWidths[Control::ListView1] = { 200, 210 };
+    w.view.columnWidths[Control::ListView2] = { 300, 100 };
+    w.view.window = { 2000, 1000, 10000, 8000 };
+
+    EXPECT_EQ(w.logic.beginClose(), 750);
+    EXPECT_FALSE(w.view[Control::Check1].checked);
+    EXPECT_EQ(w.view.count("hide"), 1);
+    EXPECT_EQ(w.browser.calls.back(), "Navigate /opt/sg/DefPage.htm");
+    const CloseOutcome out = w.logic.finishClose();
+    EXPECT_EQ(out.placement, (Rect { 2000, 1000, 10000, 8000 }));
+    EXPECT_EQ(m_shared.settings.WindowWidth, 10000);
+    EXPECT_EQ(out.columnWidths, (std::array<float, 4> { 3000, 3150, 4500, 1500 }));
+    EXPECT_EQ(out.perWindow, (PerWindowSettings { 5, 1, 1, 0 }));
+    EXPECT_TRUE(out.lastMainWindow);
+}
+
+TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
+{
+    TestWindow& w = open();
+    TestWindow& other = open();
+    w.view.window = { 0, 0, 19200, 10800 };
+    w.view.state = WindowState::Maximized;
+    w.logic.beginClose();
+    CloseOutcome out = w.logic.finishClose();
+    EXPECT_FALSE(out.placement);
+    EXPECT_TRUE(out.columnWidths);
+    EXPECT_FALSE(out.lastMainWindow);
+    EXPECT_EQ(m_shared.settings.WindowLeft, 1500);
+
+    w.view.state = WindowState::Minimized;
+    out = w.logic.finishClose();
+    EXPECT_FALSE(out.placement);
+    EXPECT_FALSE(out.columnWidths);
+
+    other.view.window = { 100, 100, 8000, 9000 }; // narrower than 8010
+    EXPECT_FALSE(other.logic.finishClose().placement);
+    other.view.window = { 100, 100, 9000, 9000 };
+    other.logic.WindowSetLeft(10);
+    other.view.window = { 100, 100, 9000, 9000 };
+    EXPECT_FALSE(other.logic.finishClose().placement);
+    EXPECT_EQ(m_shared.settings.WindowWidth, 12000);
+}
+
+TEST_F(Window, RegistryFollowsTheWindowsLifetimes)
+{
+    open();
+    TestWindow& second = open();
+    EXPECT_EQ(m_shared.windows.count(), 2u);
+    EXPECT_EQ(m_shared.windows.first(), &m_windows.front()->logic);
+    m_windows.erase(m_windows.begin());
+    EXPECT_EQ(m_shared.windows.first(), &second.logic);
+    EXPECT_EQ(m_shared.windows.find("no such id"), nullptr);
+}
+
+} // namespace
