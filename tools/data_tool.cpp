@@ -15,7 +15,8 @@ constexpr const char* kUsage
       "  lists add-category NAME | lists delete-category NAME |\n"
       "  lists add-site CATEGORY NAME URL | lists import-url CATEGORY FILE... |\n"
       "  lists backup | history add TITLE URL | history show [--day YYYY-MM-DD] |\n"
-      "  history purge\n";
+      "  history purge | history periods |\n"
+      "  history search --period ITEM --sort ITEM [--text T] [--dupes] [--show-time] [--host H]\n";
 
 } // namespace
 

@@ -1,8 +1,15 @@
+#include "history/history_periods.h"
 #include "history/history_purge.h"
 #include "history/history_record.h"
+#include "history/history_search.h"
+#include "history/history_window_logic.h"
 #include "history/history_writer.h"
 #include "json_writer.h"
 #include "tool_command.h"
+
+#include <algorithm>
+#include <atomic>
+#include <variant>
 
 namespace sg::tool {
 namespace {
@@ -54,6 +61,77 @@ std::string purge(const CommandContext& ctx)
     return json.endArray().text();
 }
 
+std::string periods(const CommandContext& ctx)
+{
+    if (!ctx.args.empty())
+        throw UsageError("history periods");
+    const Settings s = ctx.loadSettings();
+    JsonWriter json;
+    json.beginArray();
+    for (const auto& item :
+        periodSelectorItems(ctx.dataDir / "History", s.HistoryDaysToKeep, ctx.now))
+        json.value(item);
+    return json.endArray().text();
+}
+
+constexpr const char* kSearchUsage = "history search --period ITEM --sort ITEM [--text T] "
+                                     "[--dupes] [--show-time] [--host H]";
+
+std::string search(const CommandContext& ctx)
+{
+    SearchControls controls;
+    std::optional<std::string> host;
+    for (std::size_t i = 0; i < ctx.args.size(); ++i) {
+        const std::string& word = ctx.args[i];
+        if (word == "--dupes") {
+            controls.dupes = true;
+            continue;
+        }
+        if (word == "--show-time") {
+            controls.showTime = true;
+            continue;
+        }
+        if (i + 1 >= ctx.args.size())
+            throw UsageError(kSearchUsage);
+        const std::string& value = ctx.args[++i];
+        if (word == "--period")
+            controls.period = value;
+        else if (word == "--sort")
+            controls.sort = value;
+        else if (word == "--text")
+            controls.text = value;
+        else if (word == "--host")
+            host = value;
+        else
+            throw UsageError(kSearchUsage);
+    }
+
+    const Settings s = ctx.loadSettings();
+    const auto historyDir = ctx.dataDir / "History";
+    // Only an item that the period selector holds can be selected in it.
+    const auto items = periodSelectorItems(historyDir, s.HistoryDaysToKeep, ctx.now);
+    if (controls.period && std::find(items.begin(), items.end(), *controls.period) == items.end())
+        controls.period.reset();
+
+    const auto planned = host ? planHostPages(*host, controls, historyDir, ctx.now)
+                              : planSearch(controls, historyDir, ctx.now);
+    if (const auto* refused = std::get_if<SearchRefusal>(&planned))
+        throw CommandFailure(refused->message);
+    const SearchPlan& plan = std::get<SearchPlan>(planned);
+    const std::atomic<bool> never { false };
+    const SearchOutcome outcome = searchDayFiles(plan.files, plan.query, never);
+    if (outcome.status != SearchStatus::Complete)
+        throw CommandFailure(std::string(kSearchErrorMessage));
+
+    JsonWriter json;
+    json.beginObject().key("header").value(outcome.result.header).key("rows").beginArray();
+    for (const HistoryRow& row : outcome.result.rows) {
+        json.beginObject().key("title").value(row.title).key("hits").value(row.hits);
+        json.key("date").value(row.date).key("url").value(row.url).endObject();
+    }
+    return json.endArray().endObject().text();
+}
+
 } // namespace
 
 std::string historyCommand(const std::string& verb, const CommandContext& ctx)
@@ -64,6 +142,10 @@ std::string historyCommand(const std::string& verb, const CommandContext& ctx)
         return show(ctx);
     if (verb == "purge")
         return purge(ctx);
+    if (verb == "periods")
+        return periods(ctx);
+    if (verb == "search")
+        return search(ctx);
     throw UsageError("unknown command history " + verb);
 }
 

@@ -10,28 +10,31 @@
 namespace sg::platform {
 namespace {
 
-    std::string toStd(const QString& s) { return s.toStdString(); }
+std::string toStd(const QString& s)
+{
+    return s.toStdString();
+}
 
-    // The address as the window logic sees it: "" for an empty page or about:blank before
-    // any load.
-    std::string locationOf(const QUrl& url)
-    {
-        if (url.isEmpty() || url.toString() == QLatin1String("about:blank"))
-            return {};
-        return toStd(url.toString(QUrl::FullyEncoded));
-    }
+// The address as the window logic sees it: "" for an empty page or about:blank before
+// any load.
+std::string locationOf(const QUrl& url)
+{
+    if (url.isEmpty() || url.toString() == QLatin1String("about:blank"))
+        return {};
+    return toStd(url.toString(QUrl::FullyEncoded));
+}
 
-    std::int32_t statusCodeOf(const QWebEngineLoadingInfo& info)
-    {
-        constexpr int kConnectionRefused = -102;
-        constexpr int kNameNotResolved = -105;
-        const auto domain = info.errorDomain();
-        if (domain == QWebEngineLoadingInfo::DnsErrorDomain
-            || (domain == QWebEngineLoadingInfo::ConnectionErrorDomain
-                && (info.errorCode() == kConnectionRefused || info.errorCode() == kNameNotResolved)))
-            return INET_E_RESOURCE_NOT_FOUND;
-        return INET_E_DOWNLOAD_FAILURE;
-    }
+std::int32_t statusCodeOf(const QWebEngineLoadingInfo& info)
+{
+    constexpr int kConnectionRefused = -102;
+    constexpr int kNameNotResolved = -105;
+    const auto domain = info.errorDomain();
+    if (domain == QWebEngineLoadingInfo::DnsErrorDomain
+        || (domain == QWebEngineLoadingInfo::ConnectionErrorDomain
+            && (info.errorCode() == kConnectionRefused || info.errorCode() == kNameNotResolved)))
+        return INET_E_RESOURCE_NOT_FOUND;
+    return INET_E_DOWNLOAD_FAILURE;
+}
 
 } // namespace
 
@@ -59,7 +62,10 @@ QWebEnginePage* WebPage::openNewWindow(WebWindowType type)
     return m_host(target, type);
 }
 
-QWebEnginePage* WebPage::createWindow(WebWindowType type) { return openNewWindow(type); }
+QWebEnginePage* WebPage::createWindow(WebWindowType type)
+{
+    return openNewWindow(type);
+}
 
 void WebPage::javaScriptAlert(const QUrl& origin, const QString& message)
 {
@@ -78,7 +84,8 @@ bool WebPage::javaScriptPrompt(
     return !m_silent && QWebEnginePage::javaScriptPrompt(origin, message, value, result);
 }
 
-void WebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int, const QString&)
+void WebPage::javaScriptConsoleMessage(
+    JavaScriptConsoleMessageLevel, const QString&, int, const QString&)
 {
     // Script errors are never shown to the user; the engine has no error dialog to silence.
 }
@@ -100,24 +107,26 @@ void WebBrowser::setEvents(BrowserEvents* events)
 
 void WebBrowser::connectEvents()
 {
-    connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
-        if (!m_events)
-            return;
-        switch (info.status()) {
-        case QWebEngineLoadingInfo::LoadStartedStatus:
-            m_events->DownloadBegin();
-            return;
-        case QWebEngineLoadingInfo::LoadFailedStatus:
-            m_events->NavigateError(toStd(info.url().toString()), statusCodeOf(info));
-            break;
-        case QWebEngineLoadingInfo::LoadStoppedStatus:
-        case QWebEngineLoadingInfo::LoadSucceededStatus:
-            break;
-        }
-        m_events->StatusTextChange({});
-        m_events->DownloadComplete();
-        m_events->DocumentComplete();
-    });
+    connect(
+        m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+            if (!m_events)
+                return;
+            switch (info.status()) {
+            case QWebEngineLoadingInfo::LoadStartedStatus:
+                m_events->DownloadBegin();
+                return;
+            case QWebEngineLoadingInfo::LoadFailedStatus:
+                m_events->NavigateError(toStd(info.url().toString()), statusCodeOf(info));
+                break;
+            case QWebEngineLoadingInfo::LoadStoppedStatus:
+            case QWebEngineLoadingInfo::LoadSucceededStatus:
+                break;
+            }
+            m_events->StatusTextChange({});
+            m_events->ProgressChange(0, 100); // the download is over: the bar goes
+            m_events->DownloadComplete();
+            m_events->DocumentComplete();
+        });
     connect(m_page, &QWebEnginePage::urlChanged, this, [this] {
         if (m_events)
             m_events->NavigateComplete2();
@@ -136,7 +145,8 @@ void WebBrowser::connectEvents()
     });
     connect(m_page->action(QWebEnginePage::Back), &QAction::changed, this, [this] {
         if (m_events)
-            m_events->CommandStateChange(CSC_NAVIGATEBACK, m_page->action(QWebEnginePage::Back)->isEnabled());
+            m_events->CommandStateChange(
+                CSC_NAVIGATEBACK, m_page->action(QWebEnginePage::Back)->isEnabled());
     });
     connect(m_page->action(QWebEnginePage::Forward), &QAction::changed, this, [this] {
         if (m_events)
@@ -173,15 +183,27 @@ void WebBrowser::NavigateNewWindow(const std::string& address)
 
 void WebBrowser::Refresh2(std::int16_t level)
 {
-    m_page->triggerAction(
-        level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache : QWebEnginePage::Reload);
+    m_page->triggerAction(level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache
+                                                      : QWebEnginePage::Reload);
 }
 
-void WebBrowser::GoBack() { m_page->triggerAction(QWebEnginePage::Back); }
-void WebBrowser::GoForward() { m_page->triggerAction(QWebEnginePage::Forward); }
-void WebBrowser::Stop() { m_page->triggerAction(QWebEnginePage::Stop); }
+void WebBrowser::GoBack()
+{
+    m_page->triggerAction(QWebEnginePage::Back);
+}
+void WebBrowser::GoForward()
+{
+    m_page->triggerAction(QWebEnginePage::Forward);
+}
+void WebBrowser::Stop()
+{
+    m_page->triggerAction(QWebEnginePage::Stop);
+}
 
-std::string WebBrowser::LocationURL() const { return locationOf(m_page->url()); }
+std::string WebBrowser::LocationURL() const
+{
+    return locationOf(m_page->url());
+}
 
 std::string WebBrowser::LocationName() const
 {
@@ -191,7 +213,10 @@ std::string WebBrowser::LocationName() const
     return toStd(m_page->title());
 }
 
-void WebBrowser::focusPage() { setFocus(Qt::OtherFocusReason); }
+void WebBrowser::focusPage()
+{
+    setFocus(Qt::OtherFocusReason);
+}
 
 void WebBrowser::findInPage()
 {

@@ -15,7 +15,8 @@ namespace sg::platform {
 
 // Finds the page that hosts a new window once the window logic chose where it goes;
 // nullptr when no window could be made.
-using NewWindowHost = std::function<QWebEnginePage*(NewWindowTarget, QWebEnginePage::WebWindowType)>;
+using NewWindowHost
+    = std::function<QWebEnginePage*(NewWindowTarget, QWebEnginePage::WebWindowType)>;
 
 // A page that asks BrowserEvents before it navigates or opens a window, and keeps quiet
 // while silent.

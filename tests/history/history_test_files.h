@@ -10,8 +10,8 @@
 
 namespace sgtest {
 
-inline sg::HistoryRecord visit(const sg::LocalDateTime& at, int hits, const std::string& title,
-    const std::string& url)
+inline sg::HistoryRecord visit(
+    const sg::LocalDateTime& at, int hits, const std::string& title, const std::string& url)
 {
     sg::HistoryRecord r;
     r.setVisitDateTime(at);

@@ -1,0 +1,280 @@
+#include "history/history_search.h"
+
+#include "common/cp1252.h"
+#include "history/history_record.h"
+#include "history/history_text_match.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace sg {
+namespace {
+
+// Records read per pread: 128 KiB keeps the system calls few and the chunk in the cache.
+constexpr std::size_t kChunkRecords = 256;
+// The read buffer starts on a page boundary like the file pages copied into it: a few
+// bytes apart in their pages, the copy runs several times slower (4K aliasing).
+constexpr std::size_t kPageSize = 4096;
+
+class FileHandle {
+public:
+    explicit FileHandle(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~FileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Reads up to out.size() bytes at offset; the number read (short only at the end of the
+// file), nullopt on an error.
+std::optional<std::size_t> readAt(int fd, std::uint64_t offset, std::span<std::uint8_t> out)
+{
+    std::size_t done = 0;
+    while (done < out.size()) {
+        const ssize_t n
+            = ::pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+std::string_view trimmedField(const std::uint8_t* record, std::size_t offset, std::size_t width)
+{
+    const FieldExtent e = trimmedExtent(record + offset, width);
+    return { reinterpret_cast<const char*>(record + offset + e.begin), e.end - e.begin };
+}
+
+// Which records become page rows.
+class RecordFilter {
+public:
+    explicit RecordFilter(const SearchQuery& q)
+        : m_matcher(q.text)
+    {
+        if (q.host) {
+            m_kind = Kind::Host;
+            m_host = toCp1252(*q.host);
+            // A host that Windows-1252 cannot hold is in no record (it was stored as '?').
+            m_hostStorable = fromCp1252(m_host) == *q.host;
+        } else if (q.sort == SortItem::TitlesTextSearch) {
+            m_kind = Kind::Title;
+        } else if (q.sort == SortItem::UrlsTextSearch) {
+            m_kind = Kind::Url;
+        } else if (q.sort == SortItem::BothTextSearch) {
+            m_kind = Kind::Both;
+        }
+    }
+
+    bool accepts(const std::uint8_t* record) const
+    {
+        switch (m_kind) {
+        case Kind::All:
+            return true;
+        case Kind::Title:
+            return m_matcher.inTitle(record);
+        case Kind::Url:
+            return m_matcher.inUrl(record);
+        case Kind::Both:
+            return m_matcher.inTitle(record) || m_matcher.inUrl(record);
+        case Kind::Host:
+            return m_hostStorable && trimmedField(record, kHostOffset, kHostWidth) == m_host;
+        }
+        return false;
+    }
+
+private:
+    enum class Kind { All, Title, Url, Both, Host };
+    Kind m_kind = Kind::All;
+    FieldMatcher m_matcher;
+    std::string m_host;
+    bool m_hostStorable = false;
+};
+
+// Stored text as UTF-8; text of ASCII bytes alone is its own UTF-8.
+std::string decoded(std::string_view stored)
+{
+    for (const char c : stored) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return fromCp1252(stored);
+    }
+    return std::string(stored);
+}
+
+// The row of a record, decoding only the content of the fields it shows (trimmed before
+// decoding, which is the same as after: a blank is one byte either way).
+HistoryRow pageRow(const std::uint8_t* record, bool showTime)
+{
+    const RecordReader reader({ record, kHistoryRecordLength });
+    return { decoded(trimmedField(record, kTitleOffset, kTitleWidth)),
+        std::to_string(reader.i32(kHitsOffset)),
+        FormatHistoryDate(fromOleDate(reader.f64(kVisitTimeOffset)), showTime),
+        decoded(trimmedField(record, kUrlOffset, kUrlWidth)) };
+}
+
+// Turns the accepted records, in day and record order, into the rows of the sort item.
+class RowCollector {
+public:
+    explicit RowCollector(const SearchQuery& q)
+        : m_dupes(q.dupes)
+        , m_showTime(q.showTime)
+    {
+        if (!q.host && q.sort == SortItem::HostSort)
+            m_mode = Mode::HostSort;
+        else if (!q.host && q.sort == SortItem::HostListOnly)
+            m_mode = Mode::HostListOnly;
+    }
+
+    void add(const std::uint8_t* record)
+    {
+        if (m_mode == Mode::Pages) {
+            if (m_dupes || m_seenUrls.emplace(trimmedField(record, kUrlOffset, kUrlWidth)).second)
+                m_rows.push_back(pageRow(record, m_showTime));
+            return;
+        }
+        const std::string_view host = trimmedField(record, kHostOffset, kHostWidth);
+        auto group = m_hostIndex.find(std::string(host));
+        if (group == m_hostIndex.end()) {
+            group = m_hostIndex.emplace(std::string(host), m_hosts.size()).first;
+            m_hosts.push_back({ fromCp1252(host), {} });
+        }
+        if (m_mode == Mode::HostSort)
+            m_hosts[group->second].rows.push_back(pageRow(record, m_showTime));
+    }
+
+    SearchRows finish()
+    {
+        SearchRows out;
+        if (m_mode == Mode::Pages) {
+            out.rows = std::move(m_rows);
+        } else {
+            // Duplicates are looked for in list order, which groups the pages by host.
+            for (HostGroup& g : m_hosts) {
+                out.rows.push_back(hostHeaderRow(g.host));
+                for (HistoryRow& row : g.rows) {
+                    if (m_dupes || m_seenUrls.insert(row.url).second)
+                        out.rows.push_back(std::move(row));
+                }
+            }
+            out.hosts = m_hosts.size();
+        }
+        if (m_mode == Mode::HostListOnly) {
+            std::stable_sort(out.rows.begin(), out.rows.end(),
+                [](const HistoryRow& a, const HistoryRow& b) { return a.title < b.title; });
+            out.sortedByFirstColumn = true;
+        }
+        out.header = searchListHeader(out.rows.size(), out.hosts);
+        return out;
+    }
+
+private:
+    enum class Mode { Pages, HostSort, HostListOnly };
+    struct HostGroup {
+        std::string host;
+        std::vector<HistoryRow> rows;
+    };
+
+    Mode m_mode = Mode::Pages;
+    bool m_dupes;
+    bool m_showTime;
+    std::vector<HistoryRow> m_rows;
+    std::unordered_set<std::string> m_seenUrls; // stored bytes, or text in host modes
+    std::unordered_map<std::string, std::size_t> m_hostIndex; // stored bytes -> m_hosts
+    std::vector<HostGroup> m_hosts; // in order of first appearance
+};
+
+enum class FileScan { Done, Skipped, Cancelled, Failed };
+
+// Feeds the records of one day file to the collector. A trailing partial record is
+// completed from the blank record, as every reader of day files does.
+FileScan scanFile(const DayFile& file, const RecordFilter& filter, RowCollector& collector,
+    const std::atomic<bool>& cancel, std::uint8_t* buffer, const Bytes& blank)
+{
+    const FileHandle fd(::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        return errno == ENOENT ? FileScan::Skipped : FileScan::Failed;
+    struct stat st { };
+    if (::fstat(fd.get(), &st) != 0)
+        return FileScan::Failed;
+    if (!S_ISREG(st.st_mode))
+        return FileScan::Skipped;
+    const std::size_t count
+        = recordCount(static_cast<std::uint64_t>(st.st_size), kHistoryRecordLength);
+    for (std::size_t first = 0; first < count; first += kChunkRecords) {
+        if (cancel.load(std::memory_order_relaxed))
+            return FileScan::Cancelled;
+        const std::size_t n = std::min(kChunkRecords, count - first);
+        const std::size_t length = n * kHistoryRecordLength;
+        const auto got = readAt(fd.get(), first * kHistoryRecordLength, { buffer, length });
+        if (!got)
+            return FileScan::Failed;
+        for (std::size_t i = *got; i < length; ++i)
+            buffer[i] = blank[i % kHistoryRecordLength];
+        for (std::size_t r = 0; r < n; ++r) {
+            const std::uint8_t* record = buffer + r * kHistoryRecordLength;
+            if (filter.accepts(record))
+                collector.add(record);
+        }
+    }
+    return FileScan::Done;
+}
+
+} // namespace
+
+SearchOutcome searchDayFiles(const std::vector<DayFile>& files, const SearchQuery& query,
+    const std::atomic<bool>& cancel, const SearchProgress& progress)
+{
+    try {
+        const RecordFilter filter(query);
+        RowCollector collector(query);
+        const Bytes blank = blankHistoryRecord();
+        Bytes storage(kChunkRecords * kHistoryRecordLength + kPageSize);
+        const auto address = reinterpret_cast<std::uintptr_t>(storage.data());
+        std::uint8_t* const buffer = storage.data() + (kPageSize - address % kPageSize) % kPageSize;
+
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (cancel.load(std::memory_order_relaxed))
+                return { SearchStatus::Cancelled, {} };
+            switch (scanFile(files[i], filter, collector, cancel, buffer, blank)) {
+            case FileScan::Cancelled:
+                return { SearchStatus::Cancelled, {} };
+            case FileScan::Failed:
+                return { SearchStatus::Failed, {} };
+            case FileScan::Done:
+            case FileScan::Skipped:
+                break;
+            }
+            if (progress)
+                progress(i + 1, files.size());
+        }
+        if (cancel.load(std::memory_order_relaxed))
+            return { SearchStatus::Cancelled, {} };
+        return { SearchStatus::Complete, collector.finish() };
+    } catch (const std::bad_alloc&) {
+        return { SearchStatus::Failed, {} };
+    }
+}
+
+} // namespace sg

@@ -1,0 +1,134 @@
+#include "ui/application.h"
+
+#include "platform/connectivity.h"
+#include "platform/sound_player.h"
+#include "platform/web_browser.h"
+#include "settings/settings_file.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWebEngineProfile>
+
+namespace sg::ui {
+namespace {
+
+QString pathIn(const AppPaths& paths, const char* relative)
+{
+    return QString::fromStdString((paths.AppDir / relative).string());
+}
+
+} // namespace
+
+Application::Application(const StartupState& startup, ApplicationOptions options)
+    : m_options(options)
+    , m_shared(sharedStateFromStartup(startup))
+    , m_history(std::make_unique<HistoryWriter>(startup.paths.UserDataDir / "History", m_clock))
+    , m_profile(new QWebEngineProfile(QStringLiteral("Skyglass2"), this))
+    , m_offline(new platform::OfflineMode(this))
+    , m_click(new platform::SoundPlayer(pathIn(startup.paths, "Images/Click.wav"), this))
+    , m_boom(new platform::SoundPlayer(pathIn(startup.paths, "Images/Kill-Popz.wav"), this))
+    , m_boomTimer(new QTimer(this))
+{
+    m_profile->setUrlRequestInterceptor(m_offline);
+    m_boomTimer->setSingleShot(true);
+    m_boomTimer->setInterval(100);
+    connect(m_boomTimer, &QTimer::timeout, m_boom, &platform::SoundPlayer::play);
+}
+
+Application::~Application()
+{
+    // Every page goes before its profile.
+    QList<QPointer<Form1>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<Form1*>(w))
+            windows.append(form);
+    }
+    for (const QPointer<Form1>& form : windows)
+        delete form.data();
+}
+
+MainWindowServices Application::services()
+{
+    return { m_shared, *this, *m_history, m_clock, m_random };
+}
+
+Form1* Application::start()
+{
+    return createMainWindow();
+}
+
+Form1* Application::createMainWindow()
+{
+    auto* window = new Form1(*this);
+    window->logic().Load();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    emit mainWindowCreated(window);
+    return window;
+}
+
+QWebEnginePage* Application::hostNewWindow(
+    NewWindowTarget target, QWebEnginePage::WebWindowType type)
+{
+    if (target != NewWindowTarget::NewMainWindow)
+        return nullptr;
+    Form1* window = createMainWindow();
+    // A script pop-up opened with window features asks for a window without toolbar.
+    if (type == QWebEnginePage::WebDialog)
+        window->logic().OnToolBar(false);
+    return window->browser()->page();
+}
+
+void Application::mainWindowClosed(const CloseOutcome& outcome)
+{
+    saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow);
+    emit settingsSaved();
+}
+
+void Application::openInFullScreen(const std::string&) { }
+
+void Application::playClickSound()
+{
+    m_click->play();
+}
+
+void Application::startBoomSound()
+{
+    m_boomTimer->start();
+}
+
+void Application::showHistoryWindow() { }
+
+void Application::openListEditor(const std::string&, const std::string&) { }
+
+TodayListListener* Application::todayList()
+{
+    return nullptr;
+}
+
+ConnectionState Application::connectionState()
+{
+    return platform::queryConnectionState();
+}
+
+void Application::autodial()
+{
+    platform::startNetworkSettings();
+}
+
+bool Application::SetOffline()
+{
+    m_offline->setOffline(true);
+    return true;
+}
+
+bool Application::SetOnline()
+{
+    m_offline->setOffline(false);
+    return true;
+}
+
+} // namespace sg::ui

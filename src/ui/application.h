@@ -1,0 +1,82 @@
+#pragma once
+// The running program: the shared values, the browser profile, the sounds and the open
+// windows. It makes the main windows and hosts the windows that pages open.
+
+#include "browser/browser_app.h"
+#include "browser/main_window_logic.h"
+#include "browser/shared_browser_state.h"
+#include "browser/window_id.h"
+#include "common/date_time.h"
+#include "history/history_writer.h"
+
+#include <QObject>
+#include <QWebEnginePage>
+#include <memory>
+
+class QWebEngineProfile;
+class QTimer;
+
+namespace sg::platform {
+class OfflineMode;
+class SoundPlayer;
+} // namespace sg::platform
+
+namespace sg::ui {
+
+class Form1;
+
+// Settings a test or benchmark may change; the program runs with the defaults.
+struct ApplicationOptions {
+    int refreshTickMs = 60000; // one minute of the refresh countdown
+};
+
+class Application final : public QObject, public BrowserApp {
+    Q_OBJECT
+public:
+    Application(const StartupState& startup, ApplicationOptions options = {});
+    ~Application() override;
+
+    SharedBrowserState& shared() { return m_shared; }
+    const ApplicationOptions& options() const { return m_options; }
+    QWebEngineProfile* profile() const { return m_profile; }
+    MainWindowServices services();
+
+    // Shows the first main window (its load makes the start navigation).
+    Form1* start();
+    // A new main window, loaded and shown.
+    Form1* createMainWindow();
+    // The page that hosts a page's new window.
+    QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
+    // A main window has closed: writes the settings file; the last one unloads the rest.
+    void mainWindowClosed(const CloseOutcome& outcome);
+
+    // BrowserApp.
+    void openInFullScreen(const std::string& address) override;
+    void playClickSound() override;
+    void startBoomSound() override;
+    void showHistoryWindow() override;
+    void openListEditor(const std::string& pageTitle, const std::string& pageUrl) override;
+    TodayListListener* todayList() override;
+    ConnectionState connectionState() override;
+    void autodial() override;
+    bool SetOffline() override;
+    bool SetOnline() override;
+
+signals:
+    void mainWindowCreated(sg::ui::Form1* window);
+    void settingsSaved();
+
+private:
+    ApplicationOptions m_options;
+    SharedBrowserState m_shared;
+    SystemClock m_clock;
+    SystemRandomSource m_random;
+    std::unique_ptr<HistoryWriter> m_history;
+    QWebEngineProfile* m_profile;
+    platform::OfflineMode* m_offline;
+    platform::SoundPlayer* m_click;
+    platform::SoundPlayer* m_boom;
+    QTimer* m_boomTimer; // Form7's one-shot timer
+};
+
+} // namespace sg::ui

@@ -1,0 +1,23 @@
+#pragma once
+// FrmErrBoot: shows the one start-up error; the program ends when it closes.
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace sg::ui {
+
+class FrmErrBoot final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmErrBoot(const QString& bootErrorText, QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString m_text;
+    QLineEdit* m_text1;
+};
+
+} // namespace sg::ui

@@ -1,0 +1,240 @@
+// The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
+// window, history logging, settings at close, new windows, pop-up killing, the site
+// selector and the refresh countdown.
+
+#include "history/history_record.h"
+#include "page_server.h"
+#include "platform/paths.h"
+#include "platform/web_browser.h"
+#include "settings/settings_file.h"
+#include "sitelists/list_files.h"
+#include "startup/startup_helpers.h"
+#include "startup/startup_sequence.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+using namespace sg;
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 30000;
+
+QList<ui::Form1*> mainWindows()
+{
+    QList<ui::Form1*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
+            windows.append(form);
+    }
+    return windows;
+}
+
+bool anyWindowTitled(const QString& title)
+{
+    const QList<ui::Form1*> windows = mainWindows();
+    return std::any_of(
+        windows.begin(), windows.end(), [&](ui::Form1* w) { return w->windowTitle() == title; });
+}
+
+QByteArray page(const QString& title, const QString& script = {})
+{
+    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p><script>%2</script>"
+                          "</body></html>")
+        .arg(title, script)
+        .toUtf8();
+}
+
+} // namespace
+
+class BrowserEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void commandLineAddressIsOpenedAndLogged();
+    void closingTheWindowWritesTheSettingsFile();
+    void windowOpenGivesASecondMainWindow();
+    void aPopUpThatSizesItselfIsKilled();
+    void aSelectorClickOpensItsPage();
+    void theCountdownReloadsThePage();
+
+private:
+    StartupOutcome startUp(const QString& commandLine);
+    std::unique_ptr<ui::Application> launch(
+        const QString& commandLine, ui::ApplicationOptions o = {});
+    std::filesystem::path userData() const;
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<sgtest::PageServer> m_server;
+};
+
+void BrowserEndToEnd::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+    m_server = std::make_unique<sgtest::PageServer>();
+    m_server->setPage("/radar.html", page("Radar Loop"));
+}
+
+void BrowserEndToEnd::cleanup()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
+    m_server.reset();
+    m_home.reset();
+}
+
+std::filesystem::path BrowserEndToEnd::userData() const
+{
+    return userDataDirFor(platform::profileDir());
+}
+
+StartupOutcome BrowserEndToEnd::startUp(const QString& commandLine)
+{
+    StartupEnvironment env;
+    env.commandLine = commandLine.toStdString();
+    env.executableDir = SKYGLASS_BIN_DIR;
+    env.profileDir = platform::profileDir();
+    env.screenWidthTwips = 1600 * 15;
+    env.screenHeightTwips = 1000 * 15;
+    env.installedFonts = { "DejaVu Sans" };
+    return runStartupSequence(env);
+}
+
+std::unique_ptr<ui::Application> BrowserEndToEnd::launch(
+    const QString& commandLine, ui::ApplicationOptions o)
+{
+    const StartupOutcome outcome = startUp(commandLine);
+    if (!outcome.ok)
+        return nullptr;
+    auto app = std::make_unique<ui::Application>(outcome.state, o);
+    app->start();
+    return app;
+}
+
+void BrowserEndToEnd::commandLineAddressIsOpenedAndLogged()
+{
+    const QString address = m_server->url("/radar.html");
+    auto app = launch('"' + address + '"');
+    QVERIFY(app);
+    const auto dayFile = dayFilePath(userData() / "History", SystemClock().now());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        readDayFile(dayFile).value_or(std::vector<HistoryRecord> {}).size() == 1, kLoadTimeoutMs);
+    const HistoryRecord r = readDayFile(dayFile)->front();
+    QCOMPARE(QString::fromStdString(r.Title), QStringLiteral("Radar Loop"));
+    QCOMPARE(QString::fromStdString(r.Url), address);
+    QCOMPARE(QString::fromStdString(r.Host), QStringLiteral("127.0.0.1:%1").arg(m_server->port()));
+    QCOMPARE(r.Hits, 1);
+    ui::Form1* window = mainWindows().value(0);
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"));
+    window->close();
+}
+
+void BrowserEndToEnd::closingTheWindowWritesTheSettingsFile()
+{
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QVERIFY(window);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    // The increase button, pressed and released: the interval goes from 5 to 6.
+    window->logic().onIntervalButtonDown(Control::Command11, MouseButton::Left);
+    window->logic().onIntervalButtonUp(Control::Command11);
+    window->setGeometry(100, 80, 900, 600);
+    QTRY_COMPARE(window->width(), 900);
+    const float expectedWidth = float(window->frameGeometry().width() * 15);
+    QSignalSpy saved(app.get(), &ui::Application::settingsSaved);
+    window->close();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 1, 5000);
+    const auto settings = readSettingsFile(userData() / "Skyglass.ini");
+    QVERIFY(settings);
+    QCOMPARE(settings->RefreshInterval, std::int16_t(6));
+    QCOMPARE(settings->WindowWidth, expectedWidth);
+}
+
+void BrowserEndToEnd::windowOpenGivesASecondMainWindow()
+{
+    m_server->setPage("/opener.html", page("Opener", "window.open('/radar.html');"));
+    auto app = launch(m_server->url("/opener.html"));
+    QVERIFY(app);
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(anyWindowTitled("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    for (ui::Form1* w : mainWindows())
+        w->close();
+}
+
+void BrowserEndToEnd::aPopUpThatSizesItselfIsKilled()
+{
+    m_server->setPage("/ad.html", page("Advert"));
+    m_server->setPage("/opener.html",
+        page("Opener", "window.open('/ad.html', 'ad', 'width=300,height=200,left=50,top=60');"));
+    auto app = launch(m_server->url("/opener.html"));
+    QVERIFY(app);
+    QCOMPARE(app->shared().settings.PopUpKilling, std::int16_t(1)); // the seed kills pop-ups
+    QList<QPointer<ui::Form1>> created;
+    connect(app.get(), &ui::Application::mainWindowCreated, this,
+        [&created](ui::Form1* w) { created.append(w); });
+    QTRY_COMPARE_WITH_TIMEOUT(created.size(), 1, kLoadTimeoutMs); // the pop-up's window
+    QTRY_VERIFY_WITH_TIMEOUT(created.front().isNull(), kLoadTimeoutMs); // killed and closed
+    QCOMPARE(mainWindows().size(), 1);
+    QCOMPARE(m_server->hits("/ad.html"), 1);
+    mainWindows().front()->close();
+}
+
+void BrowserEndToEnd::aSelectorClickOpensItsPage()
+{
+    auto app = launch(QString());
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QVERIFY(window);
+    // One category holding the served page, as the list files hold it.
+    const std::vector<CategoryEntry> categories = { { "Local", "Sites00001.dab" } };
+    QVERIFY(SaveCategories(userData(), categories));
+    const std::vector<SiteRecord> sites
+        = { { "Radar Loop", m_server->url("/radar.html").toStdString() } };
+    QVERIFY(SaveSites(userData(), "Sites00001.dab", sites));
+    window->logic().UniLodCombo();
+    window->logic().onSelectorButtonClick();
+    QTreeWidget* list = window->selectorList(Control::ListView2);
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QTreeWidgetItem* pageRow = list->topLevelItem(1);
+    list->scrollToItem(pageRow);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(pageRow).center());
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window->browser()->LocationURL()),
+        m_server->url("/radar.html"), kLoadTimeoutMs);
+    QVERIFY(!list->isVisible());
+    window->close();
+}
+
+void BrowserEndToEnd::theCountdownReloadsThePage()
+{
+    ui::ApplicationOptions fast;
+    fast.refreshTickMs = 200; // a minute of the countdown
+    auto app = launch(m_server->url("/radar.html"), fast);
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    QCOMPARE(m_server->hits("/radar.html"), 1);
+    // Interval 1 minute, countdown on: the page reloads once a "minute".
+    for (int i = 0; i < 4; ++i) {
+        window->logic().onIntervalButtonDown(Control::Command10, MouseButton::Left);
+        window->logic().onIntervalButtonUp(Control::Command10);
+    }
+    QCOMPARE(int(window->logic().countdown().interval()), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_server->hits("/radar.html") >= 3, kLoadTimeoutMs);
+    window->close();
+}
+
+QTEST_MAIN(BrowserEndToEnd)
+#include "browser_e2e_test.moc"

@@ -1,0 +1,54 @@
+#include "history/history_rows.h"
+
+#include <gtest/gtest.h>
+
+using namespace sg;
+
+TEST(HostHeaderRow, IsSixDotsTheHostAndDotsToTheEndWithNoAddress)
+{
+    const HistoryRow row = hostHeaderRow("radar.example:8080");
+    EXPECT_EQ(row.title, "......radar.example:8080" + std::string(141, '.'));
+    EXPECT_EQ(row.hits, std::string(47, '.'));
+    EXPECT_EQ(row.date, std::string(47, '.'));
+    EXPECT_EQ(row.url, "");
+    EXPECT_EQ(hostOfHeaderRow(row), "radar.example:8080");
+}
+
+TEST(HostHeaderRow, GivesBackHostsWithDotsAtTheEndOrInARow)
+{
+    for (const char* host : { "example.com.", "a......b", "my computer", "" })
+        EXPECT_EQ(hostOfHeaderRow(hostHeaderRow(host)), host);
+}
+
+TEST(HostHeaderRow, PageRowsHaveNoHost)
+{
+    HistoryRow page = hostHeaderRow("radar.example");
+    page.url = "http://radar.example/";
+    EXPECT_EQ(hostOfHeaderRow(page), std::nullopt);
+    EXPECT_EQ(hostOfHeaderRow({ "Radar", "1", "Sat Dec 05 26", "" }), std::nullopt);
+    EXPECT_EQ(hostOfHeaderRow({ "......" + std::string(140, '.'), "", "", "" }), std::nullopt);
+}
+
+TEST(ListHeaders, CountPageRowsAndHostRows)
+{
+    EXPECT_EQ(searchListHeader(0, 0), "0 Page Titles");
+    EXPECT_EQ(searchListHeader(12, 0), "12 Page Titles");
+    EXPECT_EQ(searchListHeader(9, 4), "5 Page Titles    4 Hosts");
+    EXPECT_EQ(searchListHeader(3, 3), "0 Page Titles    3 Hosts");
+    EXPECT_EQ(todayListHeader(0), "Page Titles");
+    EXPECT_EQ(todayListHeader(1), "1 Page Titles");
+}
+
+TEST(SortItems, AreTheSixSelectorItemsInOrder)
+{
+    const char* const texts[] = { "Host Sort", "Host List Only", "Date Sort", "Titles Text Search",
+        "Url's Text Search", "Both Text Search" };
+    for (int i = 0; i < 6; ++i) {
+        const auto item = static_cast<SortItem>(i);
+        EXPECT_EQ(sortItemText(item), texts[i]);
+        EXPECT_EQ(sortItemFromText(texts[i]), item);
+        EXPECT_EQ(isTextSearch(item), i >= 3);
+    }
+    EXPECT_EQ(sortItemFromText("host sort"), std::nullopt);
+    EXPECT_EQ(sortItemFromText("Urls Text Search"), std::nullopt);
+}
