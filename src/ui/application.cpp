@@ -73,6 +73,8 @@ Form1* Application::createMainWindow()
 QWebEnginePage* Application::hostNewWindow(
     NewWindowTarget target, QWebEnginePage::WebWindowType type)
 {
+    if (target == NewWindowTarget::FullScreen)
+        return fullScreenPage();
     if (target != NewWindowTarget::NewMainWindow)
         return nullptr;
     Form1* window = createMainWindow();
@@ -88,8 +90,6 @@ void Application::mainWindowClosed(const CloseOutcome& outcome)
     emit settingsSaved();
 }
 
-void Application::openInFullScreen(const std::string&) { }
-
 void Application::playClickSound()
 {
     m_click->play();
@@ -98,15 +98,6 @@ void Application::playClickSound()
 void Application::startBoomSound()
 {
     m_boomTimer->start();
-}
-
-void Application::showHistoryWindow() { }
-
-void Application::openListEditor(const std::string&, const std::string&) { }
-
-TodayListListener* Application::todayList()
-{
-    return nullptr;
 }
 
 ConnectionState Application::connectionState()

@@ -24,6 +24,9 @@ class SoundPlayer;
 namespace sg::ui {
 
 class Form1;
+class Form2;
+class Form5;
+class Form6;
 
 // Settings a test or benchmark may change; the program runs with the defaults.
 struct ApplicationOptions {
@@ -49,6 +52,12 @@ public:
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
     // A main window has closed: writes the settings file; the last one unloads the rest.
     void mainWindowClosed(const CloseOutcome& outcome);
+    // The full-screen window's page, for a page's new window (the window is shown).
+    QWebEnginePage* fullScreenPage();
+    // The windows that exist once each; null until first needed.
+    Form2* listEditor() const { return m_listEditor; }
+    Form5* fullScreenWindow() const { return m_fullScreen; }
+    Form6* historyWindow() const { return m_historyWindow; }
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
@@ -77,6 +86,9 @@ private:
     platform::SoundPlayer* m_click;
     platform::SoundPlayer* m_boom;
     QTimer* m_boomTimer; // Form7's one-shot timer
+    Form2* m_listEditor = nullptr; // application_list_editor.cpp
+    Form5* m_fullScreen = nullptr; // application_full_screen.cpp
+    Form6* m_historyWindow = nullptr; // application_history.cpp
 };
 
 } // namespace sg::ui

@@ -253,6 +253,12 @@ void Form1::buildMenu()
     m_menu->addSeparator();
     m_menu->addAction(
         QStringLiteral("&New Browser Window"), this, [this] { m_logic->onNewWindowMenu(); });
+    m_menu->addAction(QStringLiteral("Full &Screen Window        F11"), this,
+        [this] { m_logic->onViewFullScreen(); });
+    m_menu->addAction(
+        QStringLiteral("&History Window"), this, [this] { m_app.showHistoryWindow(); });
+    m_menu->addAction(QStringLiteral("&List Window  (Edit Selectors)"), this,
+        [this] { m_logic->onListButtonClick(); });
     m_menu->addSeparator();
     const std::pair<MenuItem, const char*> toggles[] = {
         { MenuItem::mnuKillPops, "&Kill Pop-Up Ad Windows" },
