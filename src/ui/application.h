@@ -8,6 +8,7 @@
 #include "browser/window_id.h"
 #include "common/date_time.h"
 #include "history/history_writer.h"
+#include "sitelists/list_editor.h"
 
 #include <QObject>
 #include <QWebEnginePage>
@@ -52,6 +53,8 @@ public:
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
     // A main window has closed: writes the settings file; the last one unloads the rest.
     void mainWindowClosed(const CloseOutcome& outcome);
+    // The list editor opened from the History window with its selected rows.
+    void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
     // The windows that exist once each; null until first needed.

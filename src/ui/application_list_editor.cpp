@@ -6,4 +6,6 @@ namespace sg::ui {
 
 void Application::openListEditor(const std::string&, const std::string&) { }
 
+void Application::openListEditorFromHistory(const std::vector<HistoryHandOffRow>&) { }
+
 } // namespace sg::ui
