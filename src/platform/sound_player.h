@@ -16,7 +16,10 @@ public:
     void play();
 
 private:
-    QSoundEffect* m_effect;
+    void prepare();
+
+    QString m_path;
+    QSoundEffect* m_effect = nullptr;
 };
 
 } // namespace sg::platform
