@@ -1,14 +1,39 @@
 // The application's side of the full-screen window (Form5).
 
+#include "platform/web_browser.h"
 #include "ui/application.h"
+#include "ui/full_screen_window.h"
+
+#include <QPointer>
 
 namespace sg::ui {
+namespace {
 
-void Application::openInFullScreen(const std::string&) { }
+Form5* loadFullScreenWindow(Application& app)
+{
+    auto* window = new Form5(app);
+    // The window's page goes before the profile, which the application's children hold.
+    QObject::connect(
+        &app, &QObject::destroyed, [window = QPointer<Form5>(window)] { delete window.data(); });
+    window->logic().Load();
+    return window;
+}
+
+} // namespace
+
+void Application::openInFullScreen(const std::string& address)
+{
+    if (!m_fullScreen)
+        m_fullScreen = loadFullScreenWindow(*this);
+    m_fullScreen->logic().open(address);
+}
 
 QWebEnginePage* Application::fullScreenPage()
 {
-    return nullptr;
+    if (!m_fullScreen)
+        m_fullScreen = loadFullScreenWindow(*this);
+    m_fullScreen->logic().showForNewWindow();
+    return m_fullScreen->browser()->page();
 }
 
 } // namespace sg::ui

@@ -1,0 +1,118 @@
+// The category chooser and the rules that file the full-screen window's page.
+
+#include "fullscreen/add_page.h"
+#include "sitelists/list_files.h"
+#include "sitelists/list_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace sg;
+using namespace sgtest;
+namespace fs = std::filesystem;
+
+class AddPage : public ::testing::Test {
+protected:
+    TempDir m_dir;
+    AddPage() { fs::create_directory(lists()); }
+    fs::path data() const { return m_dir.path(); }
+    fs::path lists() const { return m_dir / "SiteLists"; }
+    fs::path catList() const { return lists() / "CatList.dab"; }
+};
+
+TEST_F(AddPage, ChooserHoldsOneItemPerCategoryRecord)
+{
+    writeBytes(catList(), categoryBytes("  Weather", 1) + categoryBytes("News", 7));
+    const auto items = categoryChooserItems(data());
+    ASSERT_TRUE(items.ok()) << items.message;
+    const std::vector<ChooserItem> expected = { { "C1", "Weather" }, { "C2", "News" } };
+    EXPECT_EQ(items.value, expected);
+}
+
+TEST_F(AddPage, ChooserWithoutCategoriesGivesTheMessageAndCreatesNoFile)
+{
+    EXPECT_EQ(categoryChooserItems(data()).message, "Can't Add Page. No Categories Exist.");
+    EXPECT_FALSE(fs::exists(catList()));
+    writeBytes(catList(), {});
+    EXPECT_EQ(categoryChooserItems(data()).message, "Can't Add Page. No Categories Exist.");
+}
+
+struct ChoiceCase {
+    const char* name;
+    std::vector<ChooserItem> items;
+    std::size_t selected;
+    bool separate;
+    std::size_t number; // 0: refused with the message
+    const char* message;
+};
+
+class ChosenCategory : public ::testing::TestWithParam<ChoiceCase> { };
+
+TEST_P(ChosenCategory, FollowsTheAddPageRules)
+{
+    const ChoiceCase& c = GetParam();
+    const auto result = chosenCategoryNumber(c.items, c.selected, c.separate);
+    if (c.number == 0) {
+        EXPECT_EQ(result.status, ListStatus::Refused);
+        EXPECT_EQ(result.message, c.message);
+    } else {
+        ASSERT_TRUE(result.ok()) << result.message;
+        EXPECT_EQ(result.value, c.number);
+    }
+}
+
+const std::vector<ChooserItem> kTwo = { { "C1", "Weather" }, { "C2", "News" } };
+
+INSTANTIATE_TEST_SUITE_P(AddPage, ChosenCategory,
+    ::testing::Values(ChoiceCase { "Empty", {}, 1, false, 0,
+                          "No Categories Exist, Click The -List- Button\n"
+                          "To Open Edit Window And Create A Category." },
+        ChoiceCase {
+            "NoneChosen", kTwo, 0, false, 0, "Can't Add Page. No Category Is Currently Selected." },
+        ChoiceCase {
+            "NullName", { { "C1", "" } }, 1, true, 0, "Can't Add Page. Category Name Was Null" },
+        ChoiceCase { "EmptyKey", { { "", "A" } }, 1, false, 0,
+            "Can't Add Page. No Category Is Currently Selected." },
+        ChoiceCase { "PageKey", { { "P1", "A" } }, 1, false, 0,
+            "Can't Add Page. Selected Item Is Not A Category" },
+        ChoiceCase { "LowerCaseKey", { { "c1", "A" } }, 1, false, 0,
+            "Can't Add Page. Selected Item Is Not A Category" },
+        ChoiceCase { "KeyWithoutNumber", { { "C", "A" } }, 1, false, 0,
+            "Can't Add Page. An Error Occurred" },
+        ChoiceCase {
+            "KeyNumberZero", { { "C0", "A" } }, 1, false, 0, "Can't Add Page. An Error Occurred" },
+        ChoiceCase {
+            "KeyNotANumber", { { "C2x", "A" } }, 1, false, 0, "Can't Add Page. An Error Occurred" },
+        ChoiceCase { "SingleUsesTheKey", { { "C1", "A" }, { "C7", "B" } }, 2, false, 7, "" },
+        ChoiceCase { "SeparateUsesTheIndex", { { "C1", "A" }, { "X", "B" } }, 2, true, 2, "" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AddPage, PageIsAppendedToTheChosenCategorysFile)
+{
+    writeBytes(catList(), categoryBytes("Weather", 1) + categoryBytes("News", 4));
+    writeBytes(lists() / "Sites00004.dab", siteBytes("Radar Loop", "http://a/"));
+    const auto items = categoryChooserItems(data()).value;
+
+    const auto added = addShownPage(data(), items, 2, false, "Radar Loop", "http://b/radar.html");
+    ASSERT_TRUE(added.ok()) << added.message;
+    EXPECT_EQ(added.value, (SiteRecord { "Radar Loop(1)", "http://b/radar.html" }));
+    const std::string title(150, 'T');
+    ASSERT_TRUE(addShownPage(data(), items, 2, true, title, "http://c/").ok());
+    EXPECT_EQ(readBytes(lists() / "Sites00004.dab"),
+        siteBytes("Radar Loop", "http://a/") + siteBytes("Radar Loop(1)", "http://b/radar.html")
+            + siteBytes(std::string(140, 'T'), "http://c/"));
+    EXPECT_EQ(readBytes(lists() / "Sites00001.dab"), Bytes {});
+}
+
+TEST_F(AddPage, CategoryGoneSinceTheChooserFilledWritesNothing)
+{
+    writeBytes(catList(), categoryBytes("Weather", 1) + categoryBytes("News", 2));
+    const auto items = categoryChooserItems(data()).value;
+    writeBytes(catList(), categoryBytes("Weather", 1));
+    EXPECT_EQ(addShownPage(data(), items, 2, false, "t", "u").message,
+        "Can't Add Page. An Error Occurred");
+    EXPECT_EQ(namesIn(lists()), (std::vector<std::string> { "CatList.dab" }));
+}
+
+} // namespace
