@@ -2,12 +2,42 @@
 
 #include "ui/application.h"
 
+#include "ui/history_window.h"
+
 namespace sg::ui {
 
-void Application::showHistoryWindow() { }
+void Application::showHistoryWindow()
+{
+    if (!m_historyWindow) {
+        auto* window = new Form6(*this);
+        m_historyWindow = window;
+        auto forget = [this, window] {
+            if (m_historyWindow == window)
+                m_historyWindow = nullptr;
+        };
+        connect(window, &Form6::closed, this, forget);
+        connect(window, &QObject::destroyed, this, forget);
+        // A window still open when the application goes goes with it, without its closing
+        // steps and without calling back.
+        connect(this, &QObject::destroyed, window, [window] {
+            window->disconnect();
+            delete window;
+        });
+        window->open();
+    }
+    Form6* window = m_historyWindow;
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 TodayListListener* Application::todayList()
 {
+    if (m_historyWindow && m_historyWindow->isOpen())
+        return m_historyWindow;
     return nullptr;
 }
 
