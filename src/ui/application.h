@@ -90,6 +90,7 @@ private:
     platform::SoundPlayer* m_boom;
     QTimer* m_boomTimer; // Form7's one-shot timer
     Form2* m_listEditor = nullptr; // application_list_editor.cpp
+    bool m_historyHandOff = false; // HistoryHandOff: the History window opened the editor
     Form5* m_fullScreen = nullptr; // application_full_screen.cpp
     Form6* m_historyWindow = nullptr; // application_history.cpp
 };

@@ -1,0 +1,702 @@
+#include "ui/list_editor_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace sg::ui {
+namespace {
+
+constexpr double kTwipsPerPx = 15;
+// The height the logic keeps for the controls outside the two lists (1545 twips).
+constexpr int kControlsHeightPx = 103;
+constexpr int kMargin = 6;
+constexpr int kGap = 4;
+constexpr int kRowHeight = 25;
+
+int px(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPx));
+}
+double twips(int pixels)
+{
+    return pixels * kTwipsPerPx;
+}
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+QString q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A report list whose in-place edit always edits the name, whichever cell was clicked.
+class NameList final : public QTreeWidget {
+public:
+    using QTreeWidget::edit;
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override
+    {
+        return QTreeWidget::edit(
+            index.isValid() ? index.siblingAtColumn(0) : index, trigger, event);
+    }
+};
+
+// Hands the end of an edit in place to the window instead of writing the item: the logic
+// decides whether the new name stands, and the next paint shows the outcome.
+class NameDelegate final : public QStyledItemDelegate {
+public:
+    using Commit = std::function<void(int row, const QString& text)>;
+
+    NameDelegate(Commit commit, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_commit(std::move(commit))
+    {
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            m_commit(index.row(), line->text());
+    }
+
+private:
+    Commit m_commit;
+};
+
+struct NamedButton {
+    EditorControl control;
+    const char* accessibleName; // used while the logic gives no caption
+};
+
+using Handler = void (ListEditor::*)();
+
+constexpr std::pair<EditorMenuItem, Handler> kMenuHandlers[] = {
+    { EditorMenuItem::mnuMoveUp, &ListEditor::moveUp },
+    { EditorMenuItem::mnuMovedown, &ListEditor::moveDown },
+    { EditorMenuItem::mnuToTop, &ListEditor::moveToTop },
+    { EditorMenuItem::mnuToBot, &ListEditor::moveToBottom },
+    { EditorMenuItem::mnuSortAscend, &ListEditor::sortAscending },
+    { EditorMenuItem::mnuSortDecend, &ListEditor::sortDescending },
+    { EditorMenuItem::mnuDelete, &ListEditor::deleteSelected },
+    { EditorMenuItem::mnuMoveToCat, &ListEditor::moveSelectedSites },
+    { EditorMenuItem::mnuCopyToCat, &ListEditor::copySelectedSites },
+    { EditorMenuItem::mnuSelectAll, &ListEditor::selectAll },
+};
+
+// Shows the rows, rewriting only what changed so that scrolling and selection stay.
+void showRows(QTreeWidget* tree, const std::vector<EditorRow>& rows, std::vector<EditorRow>& shown,
+    const QIcon& icon)
+{
+    if (rows == shown)
+        return;
+    if (rows.size() != shown.size()) {
+        tree->clear();
+        QList<QTreeWidgetItem*> items;
+        for (const EditorRow& row : rows) {
+            auto* item = new QTreeWidgetItem({ q(row.name), q(row.second) });
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
+                | Qt::ItemNeverHasChildren);
+            item->setIcon(0, icon);
+            items.append(item);
+        }
+        tree->addTopLevelItems(items);
+    } else {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i] == shown[i])
+                continue;
+            QTreeWidgetItem* item = tree->topLevelItem(static_cast<int>(i));
+            item->setText(0, q(rows[i].name));
+            item->setText(1, q(rows[i].second));
+        }
+    }
+    shown = rows;
+}
+
+} // namespace
+
+Form2::Form2(ListEditorWindowSetup setup, QWidget* parent)
+    : QDialog(parent)
+    , m_prompter(this)
+    , m_historyRows(std::move(setup.historyRows))
+{
+    m_logic = std::make_unique<ListEditor>(ListEditorEnvironment {
+        std::move(setup.userDataDir),
+        setup.settings,
+        setup.toolTips,
+        setup.clock,
+        m_prompter,
+        setup.ModalWindowOpen,
+        setup.HistoryHandOff,
+        std::move(setup.FavoritesDir),
+        std::move(setup.ListEditorPageTitle),
+        std::move(setup.ListEditorPageUrl),
+    });
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    buildControls();
+    buildMenu();
+    connectControls();
+}
+
+Form2::~Form2() = default;
+
+void Form2::buildControls()
+{
+    const NamedButton buttons[] = {
+        { EditorControl::Command1, "Add Page To List" },
+        { EditorControl::Command2, "Delete Selected Site(s)" },
+        { EditorControl::Command3, "Enter A New Category >>>" },
+        { EditorControl::Command4, "Delete Selected Cat" },
+        { EditorControl::Command5, "Enter A Web Address >>>" },
+        { EditorControl::Command6Up, "Resize List Up" },
+        { EditorControl::Command6Down, "Resize List Down" },
+        { EditorControl::Command7, "Import Fav" },
+        { EditorControl::Command8, "B.U." },
+        { EditorControl::Command9, "Restore" },
+        { EditorControl::Command10, "Add Selected History Item(s)" },
+    };
+    for (const NamedButton& named : buttons) {
+        auto* b = new QPushButton(this);
+        b->setAccessibleName(QString::fromUtf8(named.accessibleName));
+        // Enter in a text box adds what it holds; no button of the window is a default.
+        b->setAutoDefault(false);
+        m_controls[static_cast<std::size_t>(named.control)] = b;
+    }
+    button(EditorControl::Command6Up)->setText(QStringLiteral("\u25B2"));
+    button(EditorControl::Command6Down)->setText(QStringLiteral("\u25BC"));
+    for (EditorControl c : { EditorControl::Command6Up, EditorControl::Command6Down })
+        button(c)->setFixedWidth(24);
+
+    m_text1 = new QLineEdit(this);
+    m_text1->setAccessibleName(QStringLiteral("New Category Name"));
+    m_text2 = new QLineEdit(this);
+    m_text2->setAccessibleName(QStringLiteral("New Web Address"));
+    m_destination = new QComboBox(this);
+    m_destination->setAccessibleName(QStringLiteral("Destination Category"));
+    m_destination->setMinimumContentsLength(10);
+    m_destination->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_controls[static_cast<std::size_t>(EditorControl::Text1)] = m_text1;
+    m_controls[static_cast<std::size_t>(EditorControl::Text2)] = m_text2;
+    m_controls[static_cast<std::size_t>(EditorControl::ImageCombo2)] = m_destination;
+
+    m_categoryList = new NameList(this);
+    m_categoryList->setAccessibleName(QStringLiteral("Category List"));
+    m_categoryList->setHeaderLabels({ q(kEditorColumnHeaders[2]), q(kEditorColumnHeaders[3]) });
+    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_siteList = new NameList(this);
+    m_siteList->setAccessibleName(QStringLiteral("Site List"));
+    m_siteList->setHeaderLabels({ q(kEditorColumnHeaders[0]), q(kEditorColumnHeaders[1]) });
+    m_siteList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (QTreeWidget* tree : { m_categoryList, m_siteList }) {
+        tree->setRootIsDecorated(false);
+        tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+        tree->setAllColumnsShowFocus(true);
+        tree->setEditTriggers(
+            QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+        tree->header()->setStretchLastSection(false);
+        // A stored width of 0 keeps its column hidden.
+        tree->header()->setMinimumSectionSize(0);
+        tree->installEventFilter(this);
+        tree->viewport()->installEventFilter(this);
+    }
+    m_controls[static_cast<std::size_t>(EditorControl::ListView1)] = m_siteList;
+    m_controls[static_cast<std::size_t>(EditorControl::ListView2)] = m_categoryList;
+
+    // Above the lists the categories, between them the pages and the destination, below
+    // them the new address.
+    const std::vector<std::pair<EditorControl, int>> rows[3] = {
+        { { EditorControl::Command3, 0 }, { EditorControl::Text1, 1 },
+            { EditorControl::Command4, 0 }, { EditorControl::Command6Up, 0 },
+            { EditorControl::Command6Down, 0 } },
+        { { EditorControl::Command2, 0 }, { EditorControl::Command1, 0 },
+            { EditorControl::Command7, 0 }, { EditorControl::Command10, 0 },
+            { EditorControl::ImageCombo2, 1 }, { EditorControl::Command8, 0 },
+            { EditorControl::Command9, 0 } },
+        { { EditorControl::Command5, 0 }, { EditorControl::Text2, 1 } },
+    };
+    for (int i = 0; i < 3; ++i) {
+        m_rows[i] = new QWidget(this);
+        auto* layout = new QHBoxLayout(m_rows[i]);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(kGap);
+        for (const auto& [c, stretch] : rows[i]) {
+            QWidget* w = control(c);
+            w->setParent(m_rows[i]);
+            layout->addWidget(w, stretch);
+        }
+    }
+
+    m_sortTimer = new QTimer(this);
+    m_sortTimer->setInterval(1000);
+}
+
+void Form2::buildMenu()
+{
+    m_menu = new QMenu(this);
+    for (const auto& [item, handler] : kMenuHandlers) {
+        QAction* action = m_menu->addAction(q(editorMenuCaption(item)));
+        connect(action, &QAction::triggered, this,
+            [this, h = handler] { run([&] { ((*m_logic).*h)(); }); });
+        m_menuActions[static_cast<std::size_t>(item)] = action;
+        if (item == EditorMenuItem::mnuSortDecend || item == EditorMenuItem::mnuDelete)
+            m_menu->addSeparator();
+    }
+}
+
+void Form2::connectControls()
+{
+    const auto on = [this](EditorControl c, Handler h) {
+        connect(
+            button(c), &QPushButton::clicked, this, [this, h] { run([&] { ((*m_logic).*h)(); }); });
+    };
+    on(EditorControl::Command1, &ListEditor::addMainWindowPage);
+    on(EditorControl::Command2, &ListEditor::deleteSelectedSites);
+    on(EditorControl::Command4, &ListEditor::deleteSelectedCategory);
+    on(EditorControl::Command8, &ListEditor::backUp);
+    on(EditorControl::Command9, &ListEditor::restoreOrUndo);
+    connect(button(EditorControl::Command3), &QPushButton::clicked, this, [this] {
+        run([&] { m_logic->addCategory(m_text1->text().toStdString()); });
+        paintText(EditorControl::Text1);
+    });
+    connect(button(EditorControl::Command5), &QPushButton::clicked, this, [this] {
+        run([&] { m_logic->addAddress(m_text2->text().toStdString()); });
+        paintText(EditorControl::Text2);
+    });
+    connect(
+        m_text1, &QLineEdit::returnPressed, button(EditorControl::Command3), &QPushButton::click);
+    connect(
+        m_text2, &QLineEdit::returnPressed, button(EditorControl::Command5), &QPushButton::click);
+    connect(button(EditorControl::Command7), &QPushButton::clicked, this,
+        [this] { importFavorites(); });
+    connect(button(EditorControl::Command10), &QPushButton::clicked, this,
+        [this] { run([&] { m_logic->addHistoryItems(m_historyRows); }); });
+    connect(button(EditorControl::Command6Up), &QPushButton::clicked, this, [this] {
+        run([&] { m_logic->lowerSplit(); });
+        layoutControls();
+    });
+    connect(button(EditorControl::Command6Down), &QPushButton::clicked, this, [this] {
+        run([&] { m_logic->raiseSplit(); });
+        layoutControls();
+    });
+    connect(m_destination, &QComboBox::activated, this, [this](int index) {
+        run([&] {
+            m_logic->selectDestination(
+                index < 0 ? std::nullopt : std::optional<std::size_t>(index));
+        });
+    });
+    connect(m_categoryList, &QTreeWidget::itemSelectionChanged, this,
+        [this] { categorySelectionChanged(); });
+    connect(
+        m_siteList, &QTreeWidget::itemSelectionChanged, this, [this] { siteSelectionChanged(); });
+    connect(m_siteList, &QTreeWidget::currentItemChanged, this, [this] { siteSelectionChanged(); });
+    for (EditorList which : { EditorList::Categories, EditorList::Sites }) {
+        list(which)->setItemDelegate(new NameDelegate(
+            [this, which](int row, const QString& text) { renameCommitted(which, row, text); },
+            list(which)));
+    }
+    connect(m_sortTimer, &QTimer::timeout, this, [this] { run([&] { m_logic->onSortTimer(); }); });
+}
+
+QPushButton* Form2::button(EditorControl c) const
+{
+    return static_cast<QPushButton*>(control(c));
+}
+
+QTreeWidget* Form2::list(EditorList which) const
+{
+    switch (which) {
+    case EditorList::Sites:
+        return m_siteList;
+    case EditorList::Categories:
+        return m_categoryList;
+    default:
+        return nullptr;
+    }
+}
+
+template <typename F> void Form2::run(F&& event)
+{
+    event();
+    paint();
+}
+
+// --- opening and closing ------------------------------------------------------------------
+
+void Form2::openEditor(QWidget* opener)
+{
+    if (opener)
+        m_openerFrameExtra = opener->frameGeometry().size() - opener->size();
+    m_logic->open();
+    applyFont();
+    paint();
+    paintText(EditorControl::Text1);
+    paintText(EditorControl::Text2);
+    fitMinimumSize();
+    const auto stored = m_logic->storedWindowSize();
+    const QSize extra = frameExtra();
+    resize(QSize(px(stored[0]) - extra.width(), px(stored[1]) - extra.height())
+               .expandedTo(minimumSize()));
+    layoutControls();
+    const auto widths
+        = m_logic->columnWidthsPx(twips(m_siteList->width()), twips(m_categoryList->width()));
+    m_siteList->setColumnWidth(0, widths[0]);
+    m_siteList->setColumnWidth(1, widths[1]);
+    m_categoryList->setColumnWidth(0, widths[2]);
+    m_categoryList->setColumnWidth(1, widths[3]);
+    placeOver(opener);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::placeOver(QWidget* opener)
+{
+    QScreen* screen = opener ? opener->screen() : QApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    QRect frame(QPoint(), size() + frameExtra());
+    frame.moveCenter(opener ? opener->frameGeometry().center() : area.center());
+    if (area.isValid()) {
+        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width())));
+        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height())));
+    }
+    move(frame.topLeft());
+}
+
+void Form2::done(int result)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_sortTimer->stop();
+        const QSize extra = frameExtra();
+        EditorClosing closing;
+        closing.state = windowStateNow();
+        closing.widthTwips = twips(width() + extra.width());
+        closing.heightTwips = twips(height() + extra.height());
+        closing.columnWidthsPx = { m_siteList->columnWidth(0), m_siteList->columnWidth(1),
+            m_categoryList->columnWidth(0), m_categoryList->columnWidth(1) };
+        const SelectorReload reload = m_logic->close(closing);
+        emit editorClosed(reload);
+    }
+    QDialog::done(result);
+}
+
+// --- events -------------------------------------------------------------------------------
+
+void Form2::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const int charCode = event->key() == Qt::Key_Escape ? 27
+        : text.isEmpty()                                ? 0
+                                                        : text.at(0).unicode();
+    if (m_logic->closesOnKey(charCode)) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form2::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const QSize extra = frameExtra();
+    const EditorWindowState state = windowStateNow();
+    const auto size = m_logic->onResize(
+        state, twips(width() + extra.width()), twips(height() + extra.height()));
+    const QSize wanted(px(size[0]) - extra.width(), px(size[1]) - extra.height());
+    if (state == EditorWindowState::Normal
+        && (wanted.width() > width() || wanted.height() > height())) {
+        resize(wanted.expandedTo(this->size()));
+        return;
+    }
+    layoutControls();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    for (EditorList which : { EditorList::Categories, EditorList::Sites }) {
+        QTreeWidget* tree = list(which);
+        if (watched != tree && watched != tree->viewport())
+            continue;
+        if (event->type() == QEvent::MouseButtonRelease && watched == tree->viewport()) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                showPopupMenu(which, mouse->globalPosition().toPoint());
+                return true;
+            }
+        } else if (event->type() == QEvent::ContextMenu) {
+            // The pointer's menu opens when the right button is released; the keyboard's here.
+            auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+            if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+                QTreeWidgetItem* item = tree->currentItem();
+                const QPoint at = item ? tree->visualItemRect(item).center()
+                                       : tree->viewport()->rect().center();
+                showPopupMenu(which, tree->viewport()->mapToGlobal(at));
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form2::showPopupMenu(EditorList which, const QPoint& globalPos)
+{
+    run([&] { m_logic->openPopupMenu(which); });
+    const ListEditorView& v = m_logic->view();
+    for (std::size_t i = 0; i < kEditorMenuItemCount; ++i)
+        m_menuActions[i]->setEnabled(v.menuEnabled[i]);
+    m_menu->popup(globalPos);
+}
+
+void Form2::categorySelectionChanged()
+{
+    const QList<QTreeWidgetItem*> selected = m_categoryList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = m_categoryList->indexOfTopLevelItem(selected.front());
+    if (row >= 0)
+        run([&] { m_logic->clickCategory(static_cast<std::size_t>(row)); });
+}
+
+void Form2::siteSelectionChanged()
+{
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : m_siteList->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    const QModelIndex current = m_siteList->currentIndex();
+    const std::optional<std::size_t> currentRow = current.isValid()
+        ? std::optional<std::size_t>(static_cast<std::size_t>(current.row()))
+        : std::nullopt;
+    const ListEditorView& v = m_logic->view();
+    if (rows == v.selectedSites() && currentRow == v.currentSite)
+        return;
+    run([&] { m_logic->selectSites(rows, currentRow); });
+}
+
+void Form2::renameCommitted(EditorList which, int row, const QString& text)
+{
+    const ListEditorView& v = m_logic->view();
+    const auto selected = which == EditorList::Categories ? v.selectedCategory : v.currentSite;
+    // The logic renames its selected row; an edit of any other row is dropped. The edit
+    // ends before a click elsewhere moves the selection, so the edited row is still it.
+    if (!selected || static_cast<int>(*selected) != row)
+        return;
+    m_prompter.setDeferReports(true);
+    run([&] { m_logic->renameInPlace(which, text.toStdString()); });
+    m_prompter.setDeferReports(false);
+}
+
+void Form2::importFavorites()
+{
+    std::optional<std::string> folder;
+    run([&] { folder = m_logic->beginImport(); });
+    if (!folder)
+        return;
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(QStringLiteral("Favorites (*.URL *.url *.Url)"));
+    if (!folder->empty())
+        dialog.setDirectory(q(*folder));
+    std::vector<std::filesystem::path> files;
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const QString& file : dialog.selectedFiles())
+            files.emplace_back(QFile::encodeName(file).toStdString());
+    }
+    run([&] { m_logic->importFavorites(files); });
+}
+
+// --- painting -----------------------------------------------------------------------------
+
+void Form2::paint()
+{
+    const ListEditorView& v = m_logic->view();
+    setWindowTitle(q(v.caption));
+    for (std::size_t i = 0; i < kEditorControlCount; ++i) {
+        const EditorControlState& state = v.controls[i];
+        QWidget* w = m_controls[i];
+        if (auto* b = qobject_cast<QPushButton*>(w); b && !state.caption.empty()) {
+            b->setText(q(state.caption));
+            b->setAccessibleName(q(state.caption));
+        }
+        w->setToolTip(q(state.toolTip));
+        w->setEnabled(state.enabled);
+        w->setVisible(state.visible);
+    }
+    paintCategories();
+    paintSites();
+    paintDestination();
+    if (v.Timer1Running && !m_sortTimer->isActive())
+        m_sortTimer->start();
+    else if (!v.Timer1Running && m_sortTimer->isActive())
+        m_sortTimer->stop();
+}
+
+void Form2::paintText(EditorControl textBox)
+{
+    auto* edit = textBox == EditorControl::Text1 ? m_text1 : m_text2;
+    const QString text = q(m_logic->view().control(textBox).caption);
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void Form2::paintCategories()
+{
+    const ListEditorView& v = m_logic->view();
+    const QSignalBlocker block(m_categoryList);
+    showRows(
+        m_categoryList, v.categories, m_shownCategories, style()->standardIcon(QStyle::SP_DirIcon));
+    QTreeWidgetItem* item = v.selectedCategory
+        ? m_categoryList->topLevelItem(static_cast<int>(*v.selectedCategory))
+        : nullptr;
+    if (!item) {
+        m_categoryList->clearSelection();
+    } else if (m_categoryList->currentItem() != item || !item->isSelected()) {
+        m_categoryList->setCurrentItem(item);
+        m_categoryList->scrollToItem(item);
+    }
+}
+
+void Form2::paintSites()
+{
+    const ListEditorView& v = m_logic->view();
+    const QSignalBlocker block(m_siteList);
+    showRows(m_siteList, v.sites, m_shownSites, style()->standardIcon(QStyle::SP_FileLinkIcon));
+    QItemSelectionModel* selection = m_siteList->selectionModel();
+    QAbstractItemModel* model = m_siteList->model();
+    std::vector<std::size_t> shownSelection;
+    for (const QModelIndex& index : selection->selectedRows())
+        shownSelection.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(shownSelection.begin(), shownSelection.end());
+    if (shownSelection != v.selectedSites()) {
+        QItemSelection wanted;
+        for (std::size_t row : v.selectedSites()) {
+            const QModelIndex index = model->index(static_cast<int>(row), 0);
+            wanted.select(index, index);
+        }
+        selection->select(wanted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    const QModelIndex current
+        = v.currentSite ? model->index(static_cast<int>(*v.currentSite), 0) : QModelIndex();
+    if (selection->currentIndex().row() != current.row())
+        selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    if (v.scrollToLastSite != m_shownScroll) {
+        m_shownScroll = v.scrollToLastSite;
+        if (m_siteList->topLevelItemCount() > 0)
+            m_siteList->scrollToItem(m_siteList->topLevelItem(m_siteList->topLevelItemCount() - 1));
+    }
+}
+
+void Form2::paintDestination()
+{
+    const ListEditorView& v = m_logic->view();
+    const QSignalBlocker block(m_destination);
+    std::vector<std::string> names;
+    for (const EditorRow& row : v.categories)
+        names.push_back(row.name);
+    if (names != m_shownDestinations) {
+        m_destination->clear();
+        const QIcon icon = style()->standardIcon(QStyle::SP_DirIcon);
+        for (const std::string& name : names)
+            m_destination->addItem(icon, q(name));
+        m_shownDestinations = std::move(names);
+    }
+    const int index = v.destination ? static_cast<int>(*v.destination) : -1;
+    if (m_destination->currentIndex() != index)
+        m_destination->setCurrentIndex(index);
+}
+
+void Form2::applyFont()
+{
+    const EditorListFont& f = m_logic->view().font;
+    QFont font = f.name.empty() ? QApplication::font() : QFont(q(f.name));
+    font.setBold(f.bold);
+    if (f.size > 0)
+        font.setPointSizeF(f.size);
+    for (QWidget* w : { static_cast<QWidget*>(m_categoryList), static_cast<QWidget*>(m_siteList),
+             static_cast<QWidget*>(m_destination), static_cast<QWidget*>(m_text1),
+             static_cast<QWidget*>(m_text2) })
+        w->setFont(font);
+}
+
+// --- layout -------------------------------------------------------------------------------
+
+void Form2::fitMinimumSize()
+{
+    const QSize extra = frameExtra();
+    int width = px(kEditorMinWidth) - extra.width();
+    for (QWidget* row : m_rows)
+        width = std::max(width, row->minimumSizeHint().width() + 2 * kMargin);
+    setMinimumSize(width, px(kEditorMinHeight) - extra.height());
+}
+
+void Form2::layoutControls()
+{
+    int rowHeight = kRowHeight;
+    for (QWidget* row : m_rows)
+        rowHeight = std::max(rowHeight, row->sizeHint().height());
+    // Taller rows (a large font) come out of the lists' share.
+    const int controlsHeight = 3 * rowHeight + 2 * kMargin + 4 * kGap;
+    const double innerTwips
+        = twips(height()) - twips(std::max(0, controlsHeight - kControlsHeightPx));
+    const EditorListHeights heights = m_logic->layoutLists(innerTwips);
+    // Rounded together, so the two lists always fill the same height.
+    const int categoriesHeight = std::max(0, px(heights.categoriesTwips));
+    const int sitesHeight
+        = std::max(0, px(heights.categoriesTwips + heights.sitesTwips) - categoriesHeight);
+    const int w = std::max(0, width() - 2 * kMargin);
+    int y = kMargin;
+    m_rows[0]->setGeometry(kMargin, y, w, rowHeight);
+    y += rowHeight + kGap;
+    m_categoryList->setGeometry(kMargin, y, w, categoriesHeight);
+    y += categoriesHeight + kGap;
+    m_rows[1]->setGeometry(kMargin, y, w, rowHeight);
+    y += rowHeight + kGap;
+    m_siteList->setGeometry(kMargin, y, w, sitesHeight);
+    y += sitesHeight + kGap;
+    m_rows[2]->setGeometry(kMargin, y, w, rowHeight);
+}
+
+EditorWindowState Form2::windowStateNow() const
+{
+    if (isMinimized())
+        return EditorWindowState::Minimized;
+    if (isMaximized() || isFullScreen())
+        return EditorWindowState::Maximized;
+    return EditorWindowState::Normal;
+}
+
+QSize Form2::frameExtra() const
+{
+    // Until the window is shown it has no frame of its own; the opener's is the same kind.
+    if (!isVisible())
+        return m_openerFrameExtra;
+    return frameGeometry().size() - size();
+}
+
+} // namespace sg::ui

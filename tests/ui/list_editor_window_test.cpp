@@ -1,0 +1,486 @@
+// The list editor window in the real program: opened from the main window's List button
+// and from the History window's hand-off, driven through its controls, and the main
+// window's site selector refilled when it closes.
+
+#include "platform/paths.h"
+#include "platform/web_browser.h"
+#include "sitelists/list_files.h"
+#include "startup/startup_helpers.h"
+#include "startup/startup_sequence.h"
+#include "ui/application.h"
+#include "ui/list_editor_window.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <memory>
+
+using namespace sg;
+using C = EditorControl;
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+// Answers every message box that comes up (Yes where it asks, else OK) and keeps its
+// caption and text, so that no box can hold a test up.
+class BoxAnswerer : public QObject {
+public:
+    BoxAnswerer()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start(50);
+    }
+    QStringList seen;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+
+private:
+    void poll()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible())
+                continue;
+            seen << box->windowTitle() + "|" + box->text();
+            QAbstractButton* b
+                = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
+            b->click();
+        }
+    }
+    QTimer m_timer;
+};
+
+QList<ui::Form1*> mainWindows()
+{
+    QList<ui::Form1*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
+            windows.append(form);
+    }
+    return windows;
+}
+
+QStringList texts(QTreeWidget* tree, int column)
+{
+    QStringList result;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        result << tree->topLevelItem(i)->text(column);
+    return result;
+}
+
+void clickRow(QTreeWidget* tree, int row, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTreeWidgetItem* item = tree->topLevelItem(row);
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(item).center());
+}
+
+QPushButton* buttonOf(ui::Form2* editor, C c)
+{
+    return qobject_cast<QPushButton*>(editor->control(c));
+}
+
+QLineEdit* textBox(ui::Form2* editor, C c)
+{
+    return qobject_cast<QLineEdit*>(editor->control(c));
+}
+
+std::vector<SiteRecord> sitesOf(const std::filesystem::path& userData, const std::string& file)
+{
+    return LoadSites(userData, file).value_or(std::vector<SiteRecord> {});
+}
+
+} // namespace
+
+class ListEditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void listButtonEditsWhatTheSelectorShows();
+    void historyHandOffAddsTheRowsToTheChosenCategory();
+    void popUpMenuFollowsTheListItOpensOn();
+    void renameToATakenNameIsRefusedAndCancelled();
+    void splitButtonsMoveTheBoundaryBetweenTheLists();
+    void importTakesTheChosenShortcutsInReverseOrder();
+    void backUpShowsItsTimeInTheToolTips();
+
+private:
+    void launch();
+    ui::Form2* openFromListButton();
+    void closeEditor();
+    std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
+    void writeLists(const std::vector<CategoryEntry>& categories);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<ui::Application> m_app;
+    std::unique_ptr<BoxAnswerer> m_boxes;
+};
+
+void ListEditorWindowTest::initTestCase()
+{
+    // The widget dialog, whatever desktop the test runs under, so the test can drive it.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+void ListEditorWindowTest::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+    m_boxes = std::make_unique<BoxAnswerer>();
+}
+
+void ListEditorWindowTest::cleanup()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* editor = qobject_cast<ui::Form2*>(w))
+            editor->close();
+    }
+    for (ui::Form1* w : mainWindows())
+        w->close();
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
+    m_app.reset();
+    m_boxes.reset();
+    m_home.reset();
+}
+
+void ListEditorWindowTest::launch()
+{
+    StartupEnvironment env;
+    env.executableDir = SKYGLASS_BIN_DIR;
+    env.profileDir = platform::profileDir();
+    env.screenWidthTwips = 1600 * 15;
+    env.screenHeightTwips = 1000 * 15;
+    env.installedFonts = { "DejaVu Sans" };
+    const StartupOutcome outcome = runStartupSequence(env);
+    QVERIFY(outcome.ok);
+    m_app = std::make_unique<ui::Application>(outcome.state);
+    m_app->start();
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 1, kWaitMs);
+}
+
+void ListEditorWindowTest::writeLists(const std::vector<CategoryEntry>& categories)
+{
+    QVERIFY(SaveCategories(userData(), categories));
+    for (const CategoryEntry& c : categories)
+        QVERIFY(SaveSites(userData(), c.siteFileName, {}));
+}
+
+ui::Form2* ListEditorWindowTest::openFromListButton()
+{
+    ui::Form1* window = mainWindows().value(0);
+    QPushButton* list = nullptr;
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        if (b->accessibleName() == "List")
+            list = b;
+    }
+    if (!list)
+        return nullptr;
+    QTest::mouseClick(list, Qt::LeftButton);
+    const bool shown = QTest::qWaitFor(
+        [&] { return m_app->listEditor() && m_app->listEditor()->isVisible(); }, kWaitMs);
+    return shown ? m_app->listEditor() : nullptr;
+}
+
+void ListEditorWindowTest::closeEditor()
+{
+    ui::Form2* editor = m_app->listEditor();
+    QVERIFY(editor);
+    QTest::keyClick(editor->list(EditorList::Categories), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() == nullptr, 5000);
+}
+
+void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
+{
+    launch();
+    ui::Form1* window = mainWindows().value(0);
+    // The start page's title in the caption: the page the List button hands over.
+    const QString suffix = QStringLiteral(" - Skyglass2");
+    QTRY_VERIFY_WITH_TIMEOUT(window->windowTitle().endsWith(suffix), kWaitMs);
+    const QString pageTitle = window->windowTitle().chopped(suffix.size());
+    const QString pageUrl = QString::fromStdString(window->browser()->LocationURL());
+    QVERIFY(!pageUrl.isEmpty());
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    QCOMPARE(
+        editor->windowTitle(), QStringLiteral("Edit Category & Site Selector Lists - Skyglass2"));
+    QVERIFY(editor->isModal());
+    QVERIFY(m_app->shared().ModalWindowOpen);
+    QVERIFY(buttonOf(editor, C::Command1)->isVisible());
+    QVERIFY(!buttonOf(editor, C::Command10)->isVisible());
+    QCOMPARE(buttonOf(editor, C::Command5)->text(), QStringLiteral("Enter A Web Address >>>"));
+    QCOMPARE(textBox(editor, C::Text2)->text(), QStringLiteral("http://"));
+
+    // A new category, typed and added; the selection stays where it was.
+    QTreeWidget* categories = editor->list(EditorList::Categories);
+    const int before = categories->topLevelItemCount();
+    QTest::keyClicks(textBox(editor, C::Text1), "Test Weather");
+    QTest::mouseClick(buttonOf(editor, C::Command3), Qt::LeftButton);
+    QCOMPARE(categories->topLevelItemCount(), before + 1);
+    QCOMPARE(categories->topLevelItem(before)->text(0), QStringLiteral("Test Weather"));
+    QCOMPARE(editor->destinationSelector()->count(), before + 1);
+    QVERIFY(textBox(editor, C::Text1)->text().isEmpty());
+    const std::string siteFile = categories->topLevelItem(before)->text(1).toStdString();
+
+    // The same name again is refused in a box, and the text box keeps it.
+    QTest::keyClicks(textBox(editor, C::Text1), "Test Weather");
+    QTest::mouseClick(buttonOf(editor, C::Command3), Qt::LeftButton);
+    QCOMPARE(m_boxes->seen,
+        QStringList { "Skyglass2|You Already Have A Category Named:\nTest Weather" });
+    QCOMPARE(textBox(editor, C::Text1)->text(), QStringLiteral("Test Weather"));
+
+    // Into the new category: a typed address, renamed in place, and the main window's page.
+    clickRow(categories, before);
+    QCOMPARE(editor->destinationSelector()->currentIndex(), before);
+    QTreeWidget* sites = editor->list(EditorList::Sites);
+    QCOMPARE(sites->topLevelItemCount(), 0);
+    textBox(editor, C::Text2)->clear();
+    QTest::keyClicks(textBox(editor, C::Text2), "http://radar.example/loop");
+    QTest::mouseClick(buttonOf(editor, C::Command5), Qt::LeftButton);
+    QCOMPARE(textBox(editor, C::Text2)->text(), QStringLiteral("http://"));
+    QTest::mouseClick(buttonOf(editor, C::Command1), Qt::LeftButton);
+    QCOMPARE(texts(sites, 1), (QStringList { "http://radar.example/loop", pageUrl }));
+    clickRow(sites, 0);
+    sites->editItem(sites->topLevelItem(0), 0);
+    QLineEdit* nameEditor = nullptr;
+    QTRY_VERIFY((nameEditor = sites->viewport()->findChild<QLineEdit*>()) != nullptr);
+    nameEditor->setText("Radar Loop");
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    QTRY_COMPARE(sites->topLevelItem(0)->text(0), QStringLiteral("Radar Loop"));
+    const std::vector<SiteRecord> expected = {
+        { "Radar Loop", "http://radar.example/loop" },
+        { pageTitle.toStdString(), pageUrl.toStdString() },
+    };
+    QCOMPARE(sitesOf(userData(), siteFile), expected);
+
+    const int siteNameWidth = sites->columnWidth(0);
+    closeEditor();
+    QVERIFY(!m_app->shared().ModalWindowOpen);
+    QCOMPARE(m_app->shared().settings.EditorColumnWidths[0], float(siteNameWidth * 15));
+
+    // The single selector: the category row, then its pages in file order.
+    QTreeWidget* selector = window->selectorList(Control::ListView2);
+    const QStringList rows = texts(selector, 0);
+    const int at = rows.indexOf("Test Weather");
+    QVERIFY(at >= 0);
+    QCOMPARE(rows.mid(at, 3), (QStringList { "Test Weather", "Radar Loop", pageTitle }));
+    QCOMPARE(selector->topLevelItem(at + 1)->text(1), QStringLiteral("http://radar.example/loop"));
+}
+
+void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
+{
+    launch();
+    writeLists({ { "First", "Sites00001.dab" }, { "Second", "Sites00002.dab" } });
+    QVERIFY(SaveSites(
+        userData(), "Sites00002.dab", std::vector<SiteRecord> { { "Radar", "http://a/" } }));
+    m_app->openListEditorFromHistory(
+        { { "Radar", "http://b/" }, { "127.0.0.1", "" }, { "News", "http://c/" } });
+    QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() && m_app->listEditor()->isVisible(), kWaitMs);
+    ui::Form2* editor = m_app->listEditor();
+    QVERIFY(!buttonOf(editor, C::Command1)->isVisible());
+    QVERIFY(!buttonOf(editor, C::Command7)->isVisible());
+    QVERIFY(buttonOf(editor, C::Command10)->isVisible());
+    QCOMPARE(
+        buttonOf(editor, C::Command10)->text(), QStringLiteral("Add Selected History Item(s)"));
+
+    clickRow(editor->list(EditorList::Categories), 1);
+    QTest::mouseClick(buttonOf(editor, C::Command10), Qt::LeftButton);
+    QCOMPARE(m_boxes->seen,
+        QStringList { "Skyglass2|Confirm: Copy The Selected History Sites..To Category:\nSecond" });
+    const std::vector<SiteRecord> expected
+        = { { "Radar", "http://a/" }, { "Radar(1)", "http://b/" }, { "News", "http://c/" } };
+    QCOMPARE(sitesOf(userData(), "Sites00002.dab"), expected);
+    QCOMPARE(
+        texts(editor->list(EditorList::Sites), 0), (QStringList { "Radar", "Radar(1)", "News" }));
+    closeEditor();
+
+    // The hand-off ends with the window: the next opening is the List button's form.
+    editor = openFromListButton();
+    QVERIFY(editor);
+    QVERIFY(buttonOf(editor, C::Command1)->isVisible());
+    QVERIFY(!buttonOf(editor, C::Command10)->isVisible());
+    closeEditor();
+}
+
+void ListEditorWindowTest::popUpMenuFollowsTheListItOpensOn()
+{
+    launch();
+    writeLists({ { "Alpha", "Sites00001.dab" }, { "Beta", "Sites00002.dab" },
+        { "Gamma", "Sites00003.dab" } });
+    QVERIFY(SaveSites(userData(), "Sites00001.dab",
+        std::vector<SiteRecord> { { "One", "http://1/" }, { "Two", "http://2/" } }));
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    QMenu* menu = editor->popupMenu();
+    const auto enabled = [&](EditorMenuItem item) { return editor->menuAction(item)->isEnabled(); };
+
+    clickRow(editor->list(EditorList::Categories), 0, Qt::RightButton);
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(enabled(EditorMenuItem::mnuSortDecend));
+    QVERIFY(!enabled(EditorMenuItem::mnuMoveToCat));
+    QVERIFY(!enabled(EditorMenuItem::mnuCopyToCat));
+    QVERIFY(!enabled(EditorMenuItem::mnuSelectAll));
+    editor->menuAction(EditorMenuItem::mnuSortDecend)->trigger();
+    menu->hide();
+    QCOMPARE(
+        texts(editor->list(EditorList::Categories), 0), (QStringList { "Gamma", "Beta", "Alpha" }));
+    QCOMPARE(editor->list(EditorList::Categories)->currentItem()->text(0), QStringLiteral("Alpha"));
+    QCOMPARE(LoadCategories(userData())->front().name, std::string("Gamma"));
+    QVERIFY(editor->logic().view().Timer1Running);
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->logic().view().Timer1Running, 5000);
+
+    QTreeWidget* sites = editor->list(EditorList::Sites);
+    clickRow(sites, 1, Qt::RightButton);
+    QTRY_VERIFY(menu->isVisible());
+    QVERIFY(enabled(EditorMenuItem::mnuMoveToCat));
+    QVERIFY(enabled(EditorMenuItem::mnuSelectAll));
+    editor->menuAction(EditorMenuItem::mnuToTop)->trigger();
+    menu->hide();
+    QCOMPARE(texts(sites, 0), (QStringList { "Two", "One" }));
+    QCOMPARE(sitesOf(userData(), "Sites00001.dab").front().SiteName, std::string("Two"));
+    clickRow(sites, 0, Qt::RightButton);
+    QTRY_VERIFY(menu->isVisible());
+    editor->menuAction(EditorMenuItem::mnuSelectAll)->trigger();
+    menu->hide();
+    QCOMPARE(sites->selectedItems().size(), 2);
+    closeEditor();
+}
+
+void ListEditorWindowTest::renameToATakenNameIsRefusedAndCancelled()
+{
+    launch();
+    writeLists({ { "Alpha", "Sites00001.dab" } });
+    QVERIFY(SaveSites(userData(), "Sites00001.dab",
+        std::vector<SiteRecord> { { "One", "http://1/" }, { "Two", "http://2/" } }));
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    QTreeWidget* sites = editor->list(EditorList::Sites);
+    clickRow(sites, 1);
+    // F2 edits the name even when the address cell has the focus.
+    sites->setCurrentIndex(sites->model()->index(1, 1));
+    QTest::keyClick(sites, Qt::Key_F2);
+    QLineEdit* nameEditor = nullptr;
+    QTRY_VERIFY((nameEditor = sites->viewport()->findChild<QLineEdit*>()) != nullptr);
+    QCOMPARE(nameEditor->text(), QStringLiteral("Two"));
+    nameEditor->setText("One");
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    QTRY_COMPARE(m_boxes->seen,
+        QStringList { "Skyglass2|Edit Cancelled: Name Entered Is Already On Your List." });
+    QCOMPARE(texts(sites, 0), (QStringList { "One", "Two" }));
+    QCOMPARE(sitesOf(userData(), "Sites00001.dab").back().SiteName, std::string("Two"));
+
+    // A click on another row ends the edit: the edited row takes the name.
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    sites->editItem(sites->topLevelItem(1), 0);
+    QTRY_VERIFY((nameEditor = sites->viewport()->findChild<QLineEdit*>()) != nullptr);
+    QTRY_VERIFY(nameEditor->hasFocus());
+    nameEditor->setText("Three");
+    clickRow(sites, 0);
+    QTRY_COMPARE(texts(sites, 0), (QStringList { "One", "Three" }));
+    QCOMPARE(sitesOf(userData(), "Sites00001.dab").back().SiteName, std::string("Three"));
+    QCOMPARE(sites->currentItem(), sites->topLevelItem(0));
+    closeEditor();
+}
+
+void ListEditorWindowTest::backUpShowsItsTimeInTheToolTips()
+{
+    launch();
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    QPushButton* backUp = buttonOf(editor, C::Command8);
+    QVERIFY(backUp->isEnabled()); // the seed settings enable back-ups
+    QVERIFY(!backUp->toolTip().contains(" -Last BU: "));
+    QTest::mouseClick(backUp, Qt::LeftButton);
+    QCOMPARE(
+        m_boxes->seen, QStringList { "Skyglass2|Confirm: Do You Want To Back-Up Your Files?" });
+    QVERIFY(backUp->toolTip().contains(" -Last BU: "));
+    QVERIFY(buttonOf(editor, C::Command9)->toolTip().contains(" -Last BU: "));
+    QVERIFY(std::filesystem::exists(userData() / "BU_SiteLists" / "CatList.dab"));
+    closeEditor();
+}
+
+void ListEditorWindowTest::splitButtonsMoveTheBoundaryBetweenTheLists()
+{
+    launch();
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    editor->resize(700, 600);
+    QTRY_COMPARE(editor->height(), 600);
+    QTreeWidget* categories = editor->list(EditorList::Categories);
+    QTreeWidget* sites = editor->list(EditorList::Sites);
+    const int total = categories->height() + sites->height();
+    QVERIFY(std::abs(categories->height() - sites->height()) <= 1);
+    QTest::mouseClick(buttonOf(editor, C::Command6Up), Qt::LeftButton);
+    QVERIFY(categories->height() < sites->height());
+    QCOMPARE(categories->height() + sites->height(), total);
+    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(buttonOf(editor, C::Command6Up), Qt::LeftButton);
+    QCOMPARE(editor->logic().view().SplitRatio, 0.2);
+    QVERIFY(categories->geometry().bottom() < sites->geometry().top());
+    const float frameHeight = float(editor->frameGeometry().height() * 15);
+    closeEditor();
+    QCOMPARE(m_app->shared().settings.EditorHeight, frameHeight);
+}
+
+void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
+{
+    QVERIFY(QDir().mkpath(m_home->filePath("Favorites/News")));
+    const auto shortcut = [&](const QString& name, const QByteArray& url) {
+        QFile f(m_home->filePath("Favorites/News/" + name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[InternetShortcut]\r\nURL=" + url + "\r\nIconIndex=0\r\n");
+    };
+    shortcut("Alpha.url", "http://alpha.example/");
+    shortcut("Beta.url", "http://beta.example/");
+    launch();
+    writeLists({ { "Saved", "Sites00001.dab" } });
+    ui::Form2* editor = openFromListButton();
+    QVERIFY(editor);
+    QCOMPARE(editor->logic().view().favoritesFolder, m_home->filePath("Favorites").toStdString());
+
+    QString startedIn;
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        chooser.stop();
+        startedIn = dialog->directory().absolutePath();
+        dialog->setDirectory(m_home->filePath("Favorites/News"));
+        // Typed as a user types several names; the dialog is never left open.
+        auto* names = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (names)
+            names->setText("\"Alpha.url\" \"Beta.url\"");
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    chooser.start(50);
+    QTest::mouseClick(buttonOf(editor, C::Command7), Qt::LeftButton);
+    QCOMPARE(startedIn, m_home->filePath("Favorites"));
+    const std::vector<SiteRecord> expected
+        = { { "Beta", "http://beta.example/" }, { "Alpha", "http://alpha.example/" } };
+    QCOMPARE(sitesOf(userData(), "Sites00001.dab"), expected);
+    QCOMPARE(texts(editor->list(EditorList::Sites), 0), (QStringList { "Beta", "Alpha" }));
+    QCOMPARE(
+        editor->logic().view().favoritesFolder, m_home->filePath("Favorites/News").toStdString());
+    closeEditor();
+}
+
+QTEST_MAIN(ListEditorWindowTest)
+#include "list_editor_window_test.moc"
