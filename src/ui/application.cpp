@@ -4,6 +4,9 @@
 #include "platform/sound_player.h"
 #include "platform/web_browser.h"
 #include "settings/settings_file.h"
+#include "ui/full_screen_window.h"
+#include "ui/history_window.h"
+#include "ui/list_editor_window.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -88,6 +91,15 @@ void Application::mainWindowClosed(const CloseOutcome& outcome)
 {
     saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow);
     emit settingsSaved();
+    if (!outcome.lastMainWindow)
+        return;
+    // The last main window unloads the others; the History window purges as it closes.
+    if (m_historyWindow)
+        m_historyWindow->close();
+    if (m_listEditor)
+        m_listEditor->close();
+    if (m_fullScreen)
+        m_fullScreen->hide();
 }
 
 void Application::playClickSound()

@@ -1,4 +1,5 @@
 #include "ui/full_screen_window.h"
+#include "ui/twips.h"
 
 #include "common/program.h"
 #include "platform/web_browser.h"
@@ -21,19 +22,6 @@
 
 namespace sg::ui {
 namespace {
-
-int px(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-double twips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // The add-page panel's controls, in pixels.
 constexpr QRect kChooserRect { 6, 6, 282, 27 };

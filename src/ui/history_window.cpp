@@ -1,4 +1,5 @@
 #include "ui/history_window.h"
+#include "ui/twips.h"
 
 #include "common/program.h"
 #include "history/history_purge.h"
@@ -34,7 +35,6 @@
 namespace sg::ui {
 namespace {
 
-constexpr double kTwipsPerPx = 15.0;
 constexpr int kMinWidthTwips = 4755;
 constexpr int kMinHeightTwips = 3300;
 constexpr int kTimer1Ms = 1000;
@@ -58,15 +58,6 @@ constexpr std::array<CheckSpec, kHistoryCheckCount> kChecks { {
     { "on top", &Settings::HistoryOnTop, -1 },
 } };
 
-// Stored values are whatever the settings file held: kept within what a screen can show.
-int px(double twips)
-{
-    return static_cast<int>(std::lround(std::clamp(twips / kTwipsPerPx, -1e6, 1e6)));
-}
-float twips(int pixels)
-{
-    return static_cast<float>(pixels * kTwipsPerPx);
-}
 QString q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -308,17 +299,17 @@ void Form6::saveClosingState()
     Settings& s = m_app.shared().settings;
     if (windowState() == Qt::WindowNoState) {
         const QRect frame = frameGeometry();
-        s.HistoryLeft = twips(frame.x());
-        s.HistoryTop = twips(frame.y());
-        s.HistoryWidth = twips(frame.width());
-        s.HistoryHeight = twips(frame.height());
+        s.HistoryLeft = static_cast<float>(twips(frame.x()));
+        s.HistoryTop = static_cast<float>(twips(frame.y()));
+        s.HistoryWidth = static_cast<float>(twips(frame.width()));
+        s.HistoryHeight = static_cast<float>(twips(frame.height()));
     }
     if (!isMinimized()) {
         for (int list = 0; list < 2; ++list) {
             const QTreeView* view = list == 0 ? m_todayView : m_searchView;
             for (int c = 0; c < kHistoryColumnCount; ++c)
                 s.HistoryColumnWidths[static_cast<std::size_t>(list * 4 + c)]
-                    = twips(view->columnWidth(c));
+                    = static_cast<float>(twips(view->columnWidth(c)));
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "ui/list_editor_window.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,25 +27,12 @@
 namespace sg::ui {
 namespace {
 
-constexpr double kTwipsPerPx = 15;
 // The height the logic keeps for the controls outside the two lists (1545 twips).
 constexpr int kControlsHeightPx = 103;
 constexpr int kMargin = 6;
 constexpr int kGap = 4;
 constexpr int kRowHeight = 25;
 
-int px(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPx));
-}
-double twips(int pixels)
-{
-    return pixels * kTwipsPerPx;
-}
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 QString q(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/twips.h"
 
 #include "platform/precise_ticker.h"
 #include "platform/web_browser.h"
@@ -24,19 +25,6 @@
 
 namespace sg::ui {
 namespace {
-
-int px(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-double twips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
 
 // The fixed toolbar buttons: (control, caption, accessible name, left, width) in pixels.
 struct ButtonSpec {

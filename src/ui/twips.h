@@ -1,0 +1,30 @@
+#pragma once
+// Conversions every window makes: the stored twips to pixels and back (15 twips a pixel),
+// and the core's UTF-8 text to Qt's.
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace sg::ui {
+
+inline constexpr double kTwipsPerPx = 15;
+
+// Rounded to the nearest pixel; absurd stored values are held to a sane range.
+inline int px(double twips)
+{
+    return static_cast<int>(std::lround(std::clamp(twips / kTwipsPerPx, -1e6, 1e6)));
+}
+
+inline double twips(int pixels)
+{
+    return pixels * kTwipsPerPx;
+}
+
+inline QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace sg::ui
