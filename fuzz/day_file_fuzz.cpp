@@ -1,42 +1,9 @@
 // Feeds arbitrary bytes to the day-file reader, and to the history writer as an existing
 // day file that it scans for an address and then appends to or counts a visit in.
 
+#include "fuzz_support.h"
 #include "history/history_record.h"
 #include "history/history_writer.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdlib.h>
-#include <string>
-
-namespace {
-
-// A History directory that lives for one input.
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "sg2fuzz-history-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        m_path = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -44,13 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& record : sg::decodeDayFile(bytes))
         (void)sg::FormatHistoryDate(record.visitDateTime(), true);
 
-    const ScratchDir dir;
+    const sgfuzz::ScratchDir dir("history");
     const sg::LocalDateTime day { 2026, 12, 5, 14, 8, 35 };
     const auto path = sg::dayFilePath(dir.path(), day);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    sgfuzz::writeInput(path, data, size);
     const auto records = sg::readDayFile(path);
     if (!records || records->size() != sg::recordCount(size, sg::kHistoryRecordLength))
         std::abort();

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes through the settings reader, the load and screen checks, the encoder
 // and the field editor; none of them may crash, and a checked record must survive a round trip.
 
+#include "fuzz_support.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_codec.h"
 #include "settings/settings_fields.h"
@@ -9,42 +10,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <span>
-#include <string>
-#include <unistd.h>
-
-namespace {
-
-const std::filesystem::path& tempFile()
-{
-    // Never destroyed, so that the removal at exit can still use it.
-    static const auto* path = [] {
-        const auto* p = new std::filesystem::path(std::filesystem::temp_directory_path()
-            / ("settings_record_fuzz-" + std::to_string(::getpid()) + ".ini"));
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove(tempFile(), ec);
-        });
-        return p;
-    }();
-    return *path;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::span<const std::uint8_t> bytes(data, size);
-    {
-        std::ofstream out(tempFile(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    const auto fromFile = sg::readSettingsFile(tempFile());
-    const auto seed = sg::readSeedSettings(tempFile());
+    static const std::filesystem::path path = sgfuzz::runScratchDir("settings") / "Skyglass.ini";
+    sgfuzz::writeInput(path, data, size);
+    const auto fromFile = sg::readSettingsFile(path);
+    const auto seed = sg::readSeedSettings(path);
     if (fromFile && !(fromFile->Bytes.size() == sg::kSettingsRecordLength))
         std::abort();
     if (seed && size < sg::kSeedSettingsMinimumLength)

@@ -87,6 +87,25 @@ void MainWindowLogic::onSwapButton()
     SedUpTimerButtons(1);
 }
 
+void MainWindowLogic::onConnectionButtonClick()
+{
+    const ConnectionState connection = m_app.connectionState();
+    if (!connection.connected && m_s.ViaModem) {
+        m_app.autodial();
+        return;
+    }
+    m_shared.ModalWindowOpen = true;
+    if (!connection.connected) {
+        if (m_view.askYesNo("You Are NOT CONNECTED To The Internet\n"
+                            "Do You Want An iNet Dial-Up Window?"))
+            m_app.autodial();
+    } else {
+        m_view.showMessage("You Are CONNECTED To The Internet");
+        m_s.ViaModem = connection.viaModem;
+    }
+    m_shared.ModalWindowOpen = false;
+}
+
 void MainWindowLogic::onMenuButtonClick()
 {
     m_s.AutoHideSuspended = true;

@@ -223,6 +223,8 @@ public:
     void onBrowserGotFocus();
     void onDeferredActionTimer();
     void toggleOfflineMode();
+    // The connection button (Command6): reports the connection, offers a dial-up.
+    void onConnectionButtonClick();
 
     // Pop-up killing and script errors.
     void onKillPopsMenu();

@@ -118,6 +118,14 @@ public:
     // The mail menu, below the second cycle button.
     virtual void popUpMailMenu() = 0;
 
+    // A message box with an OK button, the program title as caption.
+    virtual void showMessage(const std::string& text) { (void)text; }
+    // A Yes/No message box; true only for Yes. A view without message boxes answers No.
+    virtual bool askYesNo(const std::string& text)
+    {
+        (void)text;
+        return false;
+    }
     virtual void startTimer(MainWindowTimer timer, int intervalMs) = 0;
     virtual void stopTimer(MainWindowTimer timer) = 0;
 };

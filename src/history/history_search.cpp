@@ -1,66 +1,21 @@
 #include "history/history_search.h"
 
 #include "common/cp1252.h"
+#include "history/day_file_reader.h"
 #include "history/history_record.h"
 #include "history/history_text_match.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <string_view>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace sg {
 namespace {
-
-// Records read per pread: 128 KiB keeps the system calls few and the chunk in the cache.
-constexpr std::size_t kChunkRecords = 256;
-// The read buffer starts on a page boundary like the file pages copied into it: a few
-// bytes apart in their pages, the copy runs several times slower (4K aliasing).
-constexpr std::size_t kPageSize = 4096;
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Reads up to out.size() bytes at offset; the number read (short only at the end of the
-// file), nullopt on an error.
-std::optional<std::size_t> readAt(int fd, std::uint64_t offset, std::span<std::uint8_t> out)
-{
-    std::size_t done = 0;
-    while (done < out.size()) {
-        const ssize_t n
-            = ::pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
-}
 
 std::string_view trimmedField(const std::uint8_t* record, std::size_t offset, std::size_t width)
 {
@@ -207,10 +162,9 @@ private:
 
 enum class FileScan { Done, Skipped, Cancelled, Failed };
 
-// Feeds the records of one day file to the collector. A trailing partial record is
-// completed from the blank record, as every reader of day files does.
+// Feeds the records of one day file to the collector.
 FileScan scanFile(const DayFile& file, const RecordFilter& filter, RowCollector& collector,
-    const std::atomic<bool>& cancel, std::uint8_t* buffer, const Bytes& blank)
+    const std::atomic<bool>& cancel, DayFileChunks& chunks)
 {
     const FileHandle fd(::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
@@ -222,23 +176,21 @@ FileScan scanFile(const DayFile& file, const RecordFilter& filter, RowCollector&
         return FileScan::Skipped;
     const std::size_t count
         = recordCount(static_cast<std::uint64_t>(st.st_size), kHistoryRecordLength);
-    for (std::size_t first = 0; first < count; first += kChunkRecords) {
-        if (cancel.load(std::memory_order_relaxed))
-            return FileScan::Cancelled;
-        const std::size_t n = std::min(kChunkRecords, count - first);
-        const std::size_t length = n * kHistoryRecordLength;
-        const auto got = readAt(fd.get(), first * kHistoryRecordLength, { buffer, length });
-        if (!got)
-            return FileScan::Failed;
-        for (std::size_t i = *got; i < length; ++i)
-            buffer[i] = blank[i % kHistoryRecordLength];
-        for (std::size_t r = 0; r < n; ++r) {
-            const std::uint8_t* record = buffer + r * kHistoryRecordLength;
-            if (filter.accepts(record))
-                collector.add(record);
-        }
+    const auto walk
+        = chunks.walk(fd.get(), count, &cancel, [&](const std::uint8_t* record, std::size_t) {
+              if (filter.accepts(record))
+                  collector.add(record);
+              return true;
+          });
+    switch (walk) {
+    case RecordWalk::Finished:
+        return FileScan::Done;
+    case RecordWalk::Stopped:
+        return FileScan::Cancelled;
+    case RecordWalk::Failed:
+        break;
     }
-    return FileScan::Done;
+    return FileScan::Failed;
 }
 
 } // namespace
@@ -249,15 +201,12 @@ SearchOutcome searchDayFiles(const std::vector<DayFile>& files, const SearchQuer
     try {
         const RecordFilter filter(query);
         RowCollector collector(query);
-        const Bytes blank = blankHistoryRecord();
-        Bytes storage(kChunkRecords * kHistoryRecordLength + kPageSize);
-        const auto address = reinterpret_cast<std::uintptr_t>(storage.data());
-        std::uint8_t* const buffer = storage.data() + (kPageSize - address % kPageSize) % kPageSize;
+        DayFileChunks chunks;
 
         for (std::size_t i = 0; i < files.size(); ++i) {
             if (cancel.load(std::memory_order_relaxed))
                 return { SearchStatus::Cancelled, {} };
-            switch (scanFile(files[i], filter, collector, cancel, buffer, blank)) {
+            switch (scanFile(files[i], filter, collector, cancel, chunks)) {
             case FileScan::Cancelled:
                 return { SearchStatus::Cancelled, {} };
             case FileScan::Failed:

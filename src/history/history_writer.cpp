@@ -1,6 +1,7 @@
 #include "history/history_writer.h"
 
 #include "common/cp1252.h"
+#include "history/day_file_reader.h"
 #include "history/history_record.h"
 
 #include <algorithm>
@@ -14,51 +15,6 @@
 
 namespace sg {
 namespace {
-
-// Records read per pread while looking for an address: 128 KiB, large enough to keep the
-// system calls few and small enough to stay in the processor's cache.
-constexpr std::size_t kScanRecords = 256;
-// The read buffer starts on a page boundary like the file pages copied into it: with the
-// two a few bytes apart in their pages, the copy runs several times slower (4K aliasing).
-constexpr std::size_t kPageSize = 4096;
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Reads up to out.size() bytes at offset; the number read (short only at the end of the
-// file), nullopt on an error.
-std::optional<std::size_t> readAt(int fd, std::uint64_t offset, std::span<std::uint8_t> out)
-{
-    std::size_t done = 0;
-    while (done < out.size()) {
-        const ssize_t n
-            = ::pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
-}
 
 bool writeAt(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
 {
@@ -110,26 +66,19 @@ struct Scan {
     std::optional<std::size_t> match; // 0-based record index
 };
 
-// Looks for the first of count records whose trimmed Url is target. Bytes missing from a
-// trailing partial record read as blanks, as they do in a blank record.
-Scan findUrl(int fd, std::size_t count, std::string_view target, Bytes& buffer)
+// Looks for the first of count records whose trimmed Url is target.
+Scan findUrl(int fd, std::size_t count, std::string_view target, DayFileChunks& chunks)
 {
-    buffer.resize(kScanRecords * kHistoryRecordLength + kPageSize);
-    const auto address = reinterpret_cast<std::uintptr_t>(buffer.data());
-    std::uint8_t* const aligned = buffer.data() + (kPageSize - address % kPageSize) % kPageSize;
-    for (std::size_t first = 0; first < count; first += kScanRecords) {
-        const std::size_t n = std::min(kScanRecords, count - first);
-        const std::span<std::uint8_t> chunk(aligned, n * kHistoryRecordLength);
-        const auto got = readAt(fd, first * kHistoryRecordLength, chunk);
-        if (!got)
-            return {};
-        std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(*got), chunk.end(), ' ');
-        for (std::size_t i = 0; i < n; ++i) {
-            if (urlFieldIs(chunk.data() + i * kHistoryRecordLength + kUrlOffset, target))
-                return { true, first + i };
-        }
-    }
-    return { true, std::nullopt };
+    Scan scan;
+    const auto walk
+        = chunks.walk(fd, count, nullptr, [&](const std::uint8_t* record, std::size_t index) {
+              if (!urlFieldIs(record + kUrlOffset, target))
+                  return true;
+              scan.match = index;
+              return false;
+          });
+    scan.ok = walk != RecordWalk::Failed;
+    return scan;
 }
 
 // Adds one visit to record index in place; the new count, nullopt when nothing was written.
@@ -182,7 +131,7 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
             todayList->clearTodayList();
     } else if (!settings.StoreDuplicateUrls) {
         if (const auto target = storedFormOf(url)) {
-            const Scan scan = findUrl(file.get(), count, *target, m_scanBuffer);
+            const Scan scan = findUrl(file.get(), count, *target, m_chunks);
             if (!scan.ok)
                 return;
             if (scan.match) {

@@ -3,6 +3,7 @@
 
 #include "common/date_time.h"
 #include "common/record_codec.h"
+#include "history/day_file_reader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +53,7 @@ public:
 private:
     std::filesystem::path m_historyDir;
     const Clock& m_clock;
-    Bytes m_scanBuffer;
+    DayFileChunks m_chunks;
 };
 
 } // namespace sg

@@ -113,11 +113,15 @@ std::optional<std::vector<std::string>> fileSetNames(const fs::path& dir)
     return names;
 }
 
-bool replaceFileSet(const fs::path& source, const fs::path& givenTarget)
+bool replaceFileSet(const fs::path& source, const fs::path& target)
 {
     const auto names = fileSetNames(source);
-    if (!names)
-        return false;
+    return names && replaceFileSet(source, target, *names);
+}
+
+bool replaceFileSet(
+    const fs::path& source, const fs::path& givenTarget, const std::vector<std::string>& names)
+{
     std::error_code ec;
     // A linked folder stays linked: the new set is built beside the real folder.
     fs::path target = givenTarget;
@@ -135,8 +139,8 @@ bool replaceFileSet(const fs::path& source, const fs::path& givenTarget)
     if (!fresh)
         return false;
     bool ok = !targetExists || ::chmod(fresh->c_str(), targetStat.st_mode & 07777) == 0;
-    for (std::size_t i = 0; ok && i < names->size(); ++i)
-        ok = copyFileAtomically(source / (*names)[i], *fresh / (*names)[i]);
+    for (std::size_t i = 0; ok && i < names.size(); ++i)
+        ok = copyFileAtomically(source / names[i], *fresh / names[i]);
     if (ok && targetExists) {
         ok = carryOverOthers(target, *fresh);
         if (ok && !swapIn(*fresh, target)) {

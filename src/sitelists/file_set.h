@@ -18,6 +18,9 @@ std::optional<std::vector<std::string>> fileSetNames(const std::filesystem::path
 // set): its files not in source go, its other entries (sub-directories, hidden files) stay.
 // Creates target when missing. False on failure; target is then as it was.
 bool replaceFileSet(const std::filesystem::path& source, const std::filesystem::path& target);
+// The same with the named files of source, as fileSetNames listed them.
+bool replaceFileSet(const std::filesystem::path& source, const std::filesystem::path& target,
+    const std::vector<std::string>& names);
 
 // Deletes every file of the folder, then the folder, ignoring errors. True when the folder
 // no longer exists afterwards.

@@ -46,6 +46,23 @@ ListResult<SiteRecord> addPageTo(const std::filesystem::path& userDataDir,
     return Result::done(storedSite(page));
 }
 
+// Adds the page to the category that pick finds among the category records (null: none).
+template <typename Pick>
+ListResult<SiteRecord> addPageToPicked(const std::filesystem::path& userDataDir, Pick pick,
+    std::string_view title, std::string_view url)
+{
+    using Result = ListResult<SiteRecord>;
+    const auto records = loadCategoryRecords(userDataDir);
+    if (!records)
+        return Result::notDone(ListStatus::Failed, msg::kOpeningCategoriesForPageError);
+    if (records->empty())
+        return Result::notDone(ListStatus::Refused, msg::kNoCategoriesExist);
+    const CategoryRecord* category = pick(*records);
+    if (!category)
+        return Result::notDone(ListStatus::NotFound);
+    return addPageTo(userDataDir, *category, title, url);
+}
+
 } // namespace
 
 ListResult<Category> addCategory(const std::filesystem::path& userDataDir, std::string_view name)
@@ -109,31 +126,22 @@ ListResult<Category> deleteCategory(const std::filesystem::path& userDataDir, st
 ListResult<SiteRecord> addPageToCategoryAt(const std::filesystem::path& userDataDir,
     std::size_t recordNumber, std::string_view title, std::string_view url)
 {
-    using Result = ListResult<SiteRecord>;
-    const auto records = loadCategoryRecords(userDataDir);
-    if (!records)
-        return Result::notDone(ListStatus::Failed, msg::kOpeningCategoriesForPageError);
-    if (records->empty())
-        return Result::notDone(ListStatus::Refused, msg::kNoCategoriesExist);
-    if (recordNumber < 1 || recordNumber > records->size())
-        return Result::notDone(ListStatus::NotFound);
-    return addPageTo(userDataDir, (*records)[recordNumber - 1], title, url);
+    const auto pick = [&](const std::vector<CategoryRecord>& records) {
+        const bool inRange = recordNumber >= 1 && recordNumber <= records.size();
+        return inRange ? &records[recordNumber - 1] : nullptr;
+    };
+    return addPageToPicked(userDataDir, pick, title, url);
 }
 
 ListResult<SiteRecord> addPageToCategory(const std::filesystem::path& userDataDir,
     std::string_view categoryName, std::string_view title, std::string_view url)
 {
-    using Result = ListResult<SiteRecord>;
-    const auto records = loadCategoryRecords(userDataDir);
-    if (!records)
-        return Result::notDone(ListStatus::Failed, msg::kOpeningCategoriesForPageError);
-    if (records->empty())
-        return Result::notDone(ListStatus::Refused, msg::kNoCategoriesExist);
-    const auto found = std::find_if(records->begin(), records->end(),
-        [&](const CategoryRecord& record) { return record.CategoryName == categoryName; });
-    if (found == records->end())
-        return Result::notDone(ListStatus::NotFound);
-    return addPageTo(userDataDir, *found, title, url);
+    const auto pick = [&](const std::vector<CategoryRecord>& records) -> const CategoryRecord* {
+        const auto found = std::find_if(records.begin(), records.end(),
+            [&](const CategoryRecord& record) { return record.CategoryName == categoryName; });
+        return found == records.end() ? nullptr : &*found;
+    };
+    return addPageToPicked(userDataDir, pick, title, url);
 }
 
 ListResult<std::vector<SiteRecord>> importShortcuts(const std::filesystem::path& userDataDir,

@@ -10,10 +10,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -271,6 +274,13 @@ void Form1::buildMenu()
     for (auto& [item, action] : m_menuItems)
         connect(action, &QAction::triggered, action,
             [action](bool checked) { action->setChecked(!checked); });
+    // The mail menu of the second cycle button: the mail program and a new message.
+    m_mailMenu = new QMenu(this);
+    m_mailMenu->addAction(QStringLiteral("&Open Mail App"), this,
+        [this] { QProcess::startDetached(q(m_app.shared().settings.MailAppPath), {}); });
+    m_mailMenu->addAction(QStringLiteral("&Create New Mail"), this,
+        [] { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:"))); });
+    connect(m_mailMenu, &QMenu::aboutToHide, this, [this] { m_logic->onToolbarBackgroundClick(); });
     connect(m_menu, &QMenu::aboutToHide, this, [this] { m_logic->onToolbarBackgroundClick(); });
 }
 
@@ -291,6 +301,8 @@ void Form1::connectControls()
         [this] { m_logic->onListButtonClick(); });
     connect(button(Control::Command7), &QPushButton::clicked, this,
         [this] { m_logic->onHideShowToolbarClick(); });
+    connect(button(Control::Command6), &QPushButton::clicked, this,
+        [this] { m_logic->onConnectionButtonClick(); });
     connect(button(Control::Command8), &QPushButton::clicked, this,
         [this] { m_logic->onMenuButtonClick(); });
     connect(button(Control::Command12), &QPushButton::clicked, this,
@@ -579,7 +591,23 @@ void Form1::popUpMainMenu()
     m_menu->popup(below);
 }
 
-void Form1::popUpMailMenu() { }
+void Form1::popUpMailMenu()
+{
+    QWidget* button = widgetOf(Control::Command9);
+    m_mailMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void Form1::showMessage(const std::string& text)
+{
+    QMessageBox::information(this, QStringLiteral("Skyglass2"), q(text));
+}
+
+bool Form1::askYesNo(const std::string& text)
+{
+    return QMessageBox::question(
+               this, QStringLiteral("Skyglass2"), q(text), QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
+}
 
 QTimer* Form1::timerOf(MainWindowTimer timer)
 {

@@ -78,6 +78,8 @@ public:
     void closeWindow() override;
     void popUpMainMenu() override;
     void popUpMailMenu() override;
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
     void startTimer(MainWindowTimer timer, int intervalMs) override;
     void stopTimer(MainWindowTimer timer) override;
 
@@ -110,6 +112,7 @@ private:
     QTreeWidget* m_list1 = nullptr;
     QTreeWidget* m_list2 = nullptr;
     QMenu* m_menu = nullptr;
+    QMenu* m_mailMenu = nullptr;
     std::map<MenuItem, QAction*> m_menuItems;
     std::map<MainWindowTimer, QTimer*> m_timers;
     platform::PreciseTicker* m_refreshTicker = nullptr;

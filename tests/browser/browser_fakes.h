@@ -98,6 +98,23 @@ public:
     double rowUnit = 240;
 
     ControlState& operator[](Control c) { return controls[c]; }
+
+    // Message boxes: their texts, and the answer to the next Yes/No question.
+    std::vector<std::string> messages;
+    bool answerYes = false;
+    bool modalWhileAsked = false;
+    bool* modalFlag = nullptr;
+    void showMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        modalWhileAsked = modalFlag && *modalFlag;
+    }
+    bool askYesNo(const std::string& text) override
+    {
+        messages.push_back(text);
+        modalWhileAsked = modalFlag && *modalFlag;
+        return answerYes;
+    }
     bool running(MainWindowTimer t) const { return timers.count(t) != 0; }
     int count(const std::string& call) const
     {

@@ -266,3 +266,29 @@ TEST_F(Window, RegistryFollowsTheWindowsLifetimes)
 }
 
 } // namespace
+
+TEST_F(MainWindowFixture, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
+{
+    TestWindow& w = open();
+    w.view.modalFlag = &m_shared.ModalWindowOpen;
+
+    m_app.connection = { false, false };
+    w.logic.onConnectionButtonClick(); // answered No: nothing dials
+    EXPECT_EQ(w.view.messages.back(),
+        "You Are NOT CONNECTED To The Internet\nDo You Want An iNet Dial-Up Window?");
+    EXPECT_TRUE(w.view.modalWhileAsked);
+    EXPECT_FALSE(m_shared.ModalWindowOpen);
+    EXPECT_EQ(m_app.count("autodial"), 0);
+    w.view.answerYes = true;
+    w.logic.onConnectionButtonClick();
+    EXPECT_EQ(m_app.count("autodial"), 1);
+
+    m_app.connection = { true, true }; // connected through a modem: remembered
+    w.logic.onConnectionButtonClick();
+    EXPECT_EQ(w.view.messages.back(), "You Are CONNECTED To The Internet");
+    m_app.connection = { false, false };
+    const auto asked = w.view.messages.size();
+    w.logic.onConnectionButtonClick(); // dials at once, without asking
+    EXPECT_EQ(w.view.messages.size(), asked);
+    EXPECT_EQ(m_app.count("autodial"), 2);
+}

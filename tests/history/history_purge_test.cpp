@@ -22,41 +22,24 @@ protected:
         for (int back = -1; back <= 9; ++back)
             writeBytes(m_dir / dayFileName(addDays(kToday, -back)), filled(512, ' '));
     }
-    std::vector<std::string> remaining() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> remaining() const { return namesIn(m_dir.path()); }
 };
+
+using Names = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(HistoryPurgeTest, OneDayKeepsOnlyToday)
+TEST_F(HistoryPurgeTest, KeepsTodayAndTheDaysBeforeItAndNeverTomorrow)
 {
-    const auto deleted = purgeDayFiles(m_dir.path(), kToday, 1);
-    EXPECT_EQ(remaining(), (std::vector<std::string> { "SG_03022026.hiz" }));
-    EXPECT_EQ(deleted,
-        (std::vector<std::string> { "SG_02212026.hiz", "SG_02222026.hiz", "SG_02232026.hiz",
-            "SG_02242026.hiz", "SG_02252026.hiz", "SG_02262026.hiz", "SG_02272026.hiz",
-            "SG_02282026.hiz", "SG_03012026.hiz", "SG_03032026.hiz" }));
-}
-
-TEST_F(HistoryPurgeTest, SevenDaysKeepTodayAndTheSixBefore)
-{
-    purgeDayFiles(m_dir.path(), kToday, 7);
+    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 9999), Names { "SG_03032026.hiz" });
+    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 7),
+        (Names { "SG_02212026.hiz", "SG_02222026.hiz", "SG_02232026.hiz" }));
     EXPECT_EQ(remaining(),
-        (std::vector<std::string> { "SG_02242026.hiz", "SG_02252026.hiz", "SG_02262026.hiz",
-            "SG_02272026.hiz", "SG_02282026.hiz", "SG_03012026.hiz", "SG_03022026.hiz" }));
-}
-
-TEST_F(HistoryPurgeTest, ZeroDaysDeletesEveryDayFileAndTomorrowsAlways)
-{
-    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 9999),
-        (std::vector<std::string> { "SG_03032026.hiz" }));
-    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 0).size(), 10u);
+        (Names { "SG_02242026.hiz", "SG_02252026.hiz", "SG_02262026.hiz", "SG_02272026.hiz",
+            "SG_02282026.hiz", "SG_03012026.hiz", "SG_03022026.hiz" }));
+    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 1).size(), 6u);
+    EXPECT_EQ(remaining(), Names { "SG_03022026.hiz" });
+    EXPECT_EQ(purgeDayFiles(m_dir.path(), kToday, 0), Names { "SG_03022026.hiz" });
     EXPECT_TRUE(remaining().empty());
 }
 

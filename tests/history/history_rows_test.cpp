@@ -14,14 +14,10 @@ TEST(HostHeaderRow, IsSixDotsTheHostAndDotsToTheEndWithNoAddress)
     EXPECT_EQ(hostOfHeaderRow(row), "radar.example:8080");
 }
 
-TEST(HostHeaderRow, GivesBackHostsWithDotsAtTheEndOrInARow)
+TEST(HostHeaderRow, GivesBackHostsWithDotsAtTheEndOrInARowAndNoneForPageRows)
 {
     for (const char* host : { "example.com.", "a......b", "my computer", "" })
         EXPECT_EQ(hostOfHeaderRow(hostHeaderRow(host)), host);
-}
-
-TEST(HostHeaderRow, PageRowsHaveNoHost)
-{
     HistoryRow page = hostHeaderRow("radar.example");
     page.url = "http://radar.example/";
     EXPECT_EQ(hostOfHeaderRow(page), std::nullopt);

@@ -81,17 +81,6 @@ TEST_F(HistorySearchTest, DateSortWithDupesListsEveryRecordInDayAndFileOrder)
     EXPECT_EQ(r.header, "7 Page Titles");
 }
 
-TEST_F(HistorySearchTest, SingleDayAndShowTime)
-{
-    SearchQuery q = query(SortItem::DateSort);
-    q.showTime = true;
-    const SearchRows r = search(q, { 3, 3 });
-    ASSERT_EQ(r.rows.size(), 3u);
-    EXPECT_EQ(r.rows[0].title, "Radar Loop again");
-    EXPECT_EQ(r.rows[0].date, "Wed Dec 02 26 10:00:00");
-    EXPECT_TRUE(search(query(SortItem::DateSort), { 1, 1 }).rows.empty());
-}
-
 TEST_F(HistorySearchTest, HostSortPutsEachHostsPagesUnderItsHeaderRow)
 {
     const Rows expected { hostHeaderRow("radar.example"), kRadar, kSatellite,

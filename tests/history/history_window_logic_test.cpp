@@ -45,12 +45,15 @@ protected:
 TEST_F(HistoryWindowLogicTest, SearchChecksComeInOrderWithTheirMessages)
 {
     const std::string week = "0-6 Days Ago";
-    const SearchRefusal noPeriod { std::string(kNoPeriodSelectedMessage), false };
+    const SearchRefusal noPeriod {
+        "Can't Search...No Time Period Was Selected In The First Selector", false
+    };
     EXPECT_EQ(refusalFor(controls(std::nullopt, std::nullopt)), noPeriod);
     EXPECT_EQ(refusalFor(controls(std::nullopt, "Titles Text Search", "radar")), noPeriod);
     EXPECT_EQ(refusalFor(controls("", "Date Sort")), noPeriod);
     EXPECT_EQ(refusalFor(controls(week, std::nullopt)),
-        (SearchRefusal { std::string(kNoSortSelectedMessage), false }));
+        (SearchRefusal {
+            "Can't Search...No Sort Order Was Selected In The Second Selector", false }));
     EXPECT_EQ(refusalFor(controls(week, "Titles Text Search", "   ")),
         (SearchRefusal { "Can't Search...No Text Was Entered In The Text Box", true }));
     EXPECT_EQ(refusalFor(controls(week, "Both Text Search", "")),

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 using namespace sg;
 using namespace settingstest;
@@ -63,14 +64,12 @@ INSTANTIATE_TEST_SUITE_P(Fields, LoadChecksI16,
 
 TEST(LoadChecks, HistoryDaysToKeepOutsideZeroTo9999BecomesSeven)
 {
-    const auto days = [](std::uint32_t stored) {
-        return loadedFrom([&](Bytes& r) { place(r, 514, le32(stored)); }).HistoryDaysToKeep;
-    };
-    EXPECT_EQ(days(10000), 7);
-    EXPECT_EQ(days(9999), 9999);
-    EXPECT_EQ(days(0), 0);
-    EXPECT_EQ(days(0xFFFFFFFF), 7); // -1
-    EXPECT_EQ(days(0x80000000), 7);
+    // 0xFFFFFFFF is -1.
+    for (const auto& [stored, loaded] : { std::pair<std::uint32_t, std::int32_t> { 10000, 7 },
+             { 9999, 9999 }, { 0, 0 }, { 0xFFFFFFFF, 7 }, { 0x80000000, 7 } }) {
+        const Settings s = loadedFrom([&](Bytes& r) { place(r, 514, le32(stored)); });
+        EXPECT_EQ(s.HistoryDaysToKeep, loaded) << stored;
+    }
 }
 
 TEST(LoadChecks, ZeroColumnWidthsBecome6000OthersStay)
@@ -89,26 +88,20 @@ TEST(LoadChecks, PanelBackColorIsRecomputed)
     EXPECT_EQ(s.PanelBackColor, kButtonFaceColor);
 }
 
-TEST(LoadChecks, EmptyOrNeverWrittenLauncherTextsTakeTheirDefaults)
+TEST(LoadChecks, EmptyOrNeverWrittenTextsTakeTheirDefaults)
 {
     const Settings s = loadedFrom([](Bytes& r) {
         place(r, 822, Bytes(256, 0)); // never written: NULs
         place(r, 1078, Bytes { 0 } + bytesOf("junk"));
         place(r, 1334, padded("My Messenger", 32));
+        place(r, 30, Bytes(300, 0));
+        place(r, 336, Bytes(128, 0));
     });
     EXPECT_EQ(s.MessengerPath, "C:\\Program Files\\Messenger\\MSMSGS.EXE");
     EXPECT_EQ(s.MailAppPath, "C:\\Program Files\\Outlook Express\\msimn.exe");
     EXPECT_EQ(s.MessengerCaption, "My Messenger");
     EXPECT_EQ(s.MailAppCaption, "Outlook Express");
-}
-
-TEST(LoadChecks, NeverWrittenStartPageAndFontNameAreEmpty)
-{
-    const Settings s = loadedFrom([](Bytes& r) {
-        place(r, 30, Bytes(300, 0));
-        place(r, 336, Bytes(128, 0));
-    });
-    EXPECT_EQ(s.StartPage, "");
+    EXPECT_EQ(s.StartPage, ""); // never written, but without a default
     EXPECT_EQ(s.FontName, "");
 }
 
@@ -160,138 +153,67 @@ TEST(LoadChecks, LeaveInRangeValuesAlone)
     EXPECT_EQ(checked, s);
 }
 
-class ScreenChecks : public testing::Test {
-protected:
-    Settings inRange()
-    {
-        Settings s;
-        s.WindowLeft = 1500;
-        s.WindowTop = 750;
-        s.WindowWidth = 12000;
-        s.WindowHeight = 9000;
-        s.EditorWidth = 8000;
-        s.EditorHeight = 6000;
-        return s;
-    }
-    static constexpr double kWidth = 19200; // 1280 pixels
-    static constexpr double kHeight = 14400; // 960 pixels
+struct Geometry {
+    float left, top, width, height, editorWidth, editorHeight;
+    bool operator==(const Geometry&) const = default;
 };
 
-TEST_F(ScreenChecks, KeepAWindowThatFits)
+TEST(ScreenChecks, MoveWindowsOffTheScreenToZeroAndRaiseSizesToTheirMinimum)
 {
-    Settings s = inRange();
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s, inRange());
-}
-
-TEST_F(ScreenChecks, MoveAWindowOffTheScreenToZero)
-{
-    Settings s = inRange();
-    s.WindowLeft = 30000;
-    s.WindowTop = 12901;
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s.WindowLeft, 0);
-    EXPECT_EQ(s.WindowTop, 0);
-
-    s.WindowLeft = 16200; // exactly width - 3000 stays
-    s.WindowTop = 12900;
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s.WindowLeft, 16200);
-    EXPECT_EQ(s.WindowTop, 12900);
-
-    s.WindowLeft = -1;
-    s.WindowTop = -0.5;
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s.WindowLeft, 0);
-    EXPECT_EQ(s.WindowTop, 0);
-}
-
-TEST_F(ScreenChecks, RaiseSizesToTheirMinimum)
-{
-    Settings s = inRange();
-    s.WindowWidth = 2000;
-    s.WindowHeight = 5444;
-    s.EditorWidth = -1;
-    s.EditorHeight = std::numeric_limits<float>::quiet_NaN();
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s.WindowWidth, 7095);
-    EXPECT_EQ(s.WindowHeight, 5445);
-    EXPECT_EQ(s.EditorWidth, 6945);
-    EXPECT_EQ(s.EditorHeight, 3525);
-}
-
-TEST_F(ScreenChecks, NonFinitePositionsBecomeZero)
-{
-    Settings s = inRange();
-    s.WindowLeft = std::numeric_limits<float>::quiet_NaN();
-    s.WindowTop = std::numeric_limits<float>::infinity();
-    checkWindowGeometry(s, kWidth, kHeight);
-    EXPECT_EQ(s.WindowLeft, 0);
-    EXPECT_EQ(s.WindowTop, 0);
-}
-
-class FontChoice : public testing::Test {
-protected:
-    Settings withFont(std::string name, float size, bool bold)
-    {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    const Geometry fits { 1500, 750, 12000, 9000, 8000, 6000 };
+    const std::pair<Geometry, Geometry> cases[] = {
+        { fits, fits },
+        { { 30000, 12901, 12000, 9000, 8000, 6000 }, { 0, 0, 12000, 9000, 8000, 6000 } },
+        // exactly width - 3000 and height - 1500 stay
+        { { 16200, 12900, 12000, 9000, 8000, 6000 }, { 16200, 12900, 12000, 9000, 8000, 6000 } },
+        { { -1, -0.5, 12000, 9000, 8000, 6000 }, { 0, 0, 12000, 9000, 8000, 6000 } },
+        { { nan, inf, 12000, 9000, 8000, 6000 }, { 0, 0, 12000, 9000, 8000, 6000 } },
+        { { 1500, 750, 2000, 5444, -1, nan }, { 1500, 750, 7095, 5445, 6945, 3525 } },
+    };
+    for (const auto& [in, out] : cases) {
         Settings s;
-        s.FontName = std::move(name);
-        s.FontSize = size;
-        s.FontBold = bold;
-        return s;
+        std::tie(
+            s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight, s.EditorWidth, s.EditorHeight)
+            = std::tie(in.left, in.top, in.width, in.height, in.editorWidth, in.editorHeight);
+        checkWindowGeometry(s, 19200, 14400); // 1280 x 960 pixels
+        EXPECT_EQ((Geometry { s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight,
+                      s.EditorWidth, s.EditorHeight }),
+            out)
+            << "left " << in.left << " width " << in.width;
     }
-    void expectFont(const Settings& s, const std::string& name, float size, bool bold)
-    {
-        EXPECT_EQ(s.FontName, name);
-        EXPECT_EQ(s.FontSize, size);
-        EXPECT_EQ(s.FontBold, bold);
+}
+
+TEST(FontChoice, KeepsAnInstalledFontOrFallsBackInOrder)
+{
+    struct Case {
+        std::string name;
+        float size;
+        std::vector<std::string> installed;
+        std::string chosen;
+        float chosenSize;
+        bool bold;
+    };
+    const Case cases[] = {
+        { "DejaVu Sans", 11, { "Arial", "DejaVu Sans" }, "DejaVu Sans", 11, true },
+        { "DejaVu Sans", 1.5, { "DejaVu Sans" }, "DejaVu Sans", 8, true }, // tiny size
+        { "dejavu sans", 11, { "DejaVu Sans", "Verdana" }, "Verdana", 8, false }, // case counts
+        { "Missing Font", 12, { "DejaVu Sans", "MS Sans Serif", "Arial" }, "Arial", 9, false },
+        { "Missing Font", 12, { "DejaVu Sans", "MS Sans Serif" }, "MS Sans Serif", 8, false },
+        { "Missing Font", 12, { "DejaVu Sans", "Liberation Serif" }, "DejaVu Sans", 8, false },
+        { "Missing Font", 1, {}, "Missing Font", 1, true }, // no fonts: nothing changes
+    };
+    for (const Case& c : cases) {
+        Settings s;
+        s.FontName = c.name;
+        s.FontSize = c.size;
+        s.FontBold = true;
+        chooseDisplayFont(s, c.installed);
+        EXPECT_EQ(s.FontName, c.chosen) << c.name << " " << c.size;
+        EXPECT_EQ(s.FontSize, c.chosenSize) << c.name << " " << c.size;
+        EXPECT_EQ(s.FontBold, c.bold) << c.name << " " << c.size;
     }
-};
-
-TEST_F(FontChoice, KeepsAnInstalledFont)
-{
-    Settings s = withFont("DejaVu Sans", 11, true);
-    chooseDisplayFont(s, { "Arial", "DejaVu Sans" });
-    expectFont(s, "DejaVu Sans", 11, true);
-}
-
-TEST_F(FontChoice, TinySizeOfAnInstalledFontBecomesEight)
-{
-    Settings s = withFont("DejaVu Sans", 1.5, true);
-    chooseDisplayFont(s, { "DejaVu Sans" });
-    expectFont(s, "DejaVu Sans", 8, true);
-}
-
-TEST_F(FontChoice, MatchIsCaseSensitive)
-{
-    Settings s = withFont("dejavu sans", 11, true);
-    chooseDisplayFont(s, { "DejaVu Sans", "Verdana" });
-    expectFont(s, "Verdana", 8, false);
-}
-
-TEST_F(FontChoice, ArialWithoutVerdanaGivesArialNineNotBold)
-{
-    Settings s = withFont("Missing Font", 12, true);
-    chooseDisplayFont(s, { "DejaVu Sans", "MS Sans Serif", "Arial" });
-    expectFont(s, "Arial", 9, false);
-}
-
-TEST_F(FontChoice, FallsBackToMsSansSerifThenTheFirstFont)
-{
-    Settings s = withFont("Missing Font", 12, true);
-    chooseDisplayFont(s, { "DejaVu Sans", "MS Sans Serif" });
-    expectFont(s, "MS Sans Serif", 8, false);
-
-    s = withFont("Missing Font", 12, true);
-    chooseDisplayFont(s, { "DejaVu Sans", "Liberation Serif" });
-    expectFont(s, "DejaVu Sans", 8, false);
-}
-
-TEST_F(FontChoice, NoInstalledFontsChangeNothing)
-{
-    Settings s = withFont("Missing Font", 1, true);
-    chooseDisplayFont(s, {});
-    expectFont(s, "Missing Font", 1, true);
 }
 
 } // namespace

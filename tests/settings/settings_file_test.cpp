@@ -1,11 +1,11 @@
 #include "record_bytes.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,15 +27,6 @@ Bytes recordWith(const std::string& startPage, std::uint32_t reserved26 = 0)
     place(r, 30, padded(startPage, 300));
     place(r, 508, le16(10));
     return r;
-}
-
-std::vector<std::string> namesIn(const fs::path& dir)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class SettingsFile : public testing::Test {
@@ -183,18 +174,10 @@ TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
     Settings s = *readSettingsFile(ini);
     s.StartPage = "new page";
 
-    // A file size limit makes the write of the new content fail part way.
-    rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool savedOk = saveSettingsFile(ini, s, perWindowSettingsOf(s));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(savedOk);
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_FALSE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
+    }
     EXPECT_EQ(readBytes(ini), old);
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
 }

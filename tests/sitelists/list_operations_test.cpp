@@ -78,21 +78,16 @@ TEST_F(ListOperations, DeleteCategoryRemovesTheFirstExactMatchAndItsSiteList)
     EXPECT_EQ(addCategory(data(), "C").value.siteFileName, "Sites00002.dab");
 }
 
-TEST_F(ListOperations, DeletingTheLastCategoryLeavesNoCategoryList)
-{
-    writeBytes(catList(), categoryBytes("A", 1));
-    writeBytes(lists() / "Sites00001.dab", siteBytes("p", "u"));
-    ASSERT_TRUE(deleteCategory(data(), "A").ok());
-    EXPECT_FALSE(fs::exists(catList()));
-    EXPECT_FALSE(fs::exists(lists() / "Sites00001.dab"));
-}
-
 TEST_F(ListOperations, DeleteCategoryKeepsASiteListAnotherCategoryStillUses)
 {
     writeBytes(catList(), categoryBytes("A", 1) + categoryBytes("B", 1));
     writeBytes(lists() / "Sites00001.dab", siteBytes("p", "u"));
     ASSERT_TRUE(deleteCategory(data(), "A").ok());
     EXPECT_EQ(readBytes(lists() / "Sites00001.dab"), siteBytes("p", "u"));
+    // The last category takes its site list and the category list with it.
+    ASSERT_TRUE(deleteCategory(data(), "B").ok());
+    EXPECT_FALSE(fs::exists(catList()));
+    EXPECT_FALSE(fs::exists(lists() / "Sites00001.dab"));
 }
 
 TEST_F(ListOperations, AddPageCutsTheTitleMakesItUniqueAndAppends)

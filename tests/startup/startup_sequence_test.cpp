@@ -88,7 +88,7 @@ TEST_F(StartupTest, AnExistingSiteListsFolderIsNeverReseededEvenWhenEmpty)
     EXPECT_TRUE(fs::is_empty(userData() / "SiteLists"));
 }
 
-TEST_F(StartupTest, SeedSettingsShorterThan1000BytesIsTheStartUpError)
+TEST_F(StartupTest, MissingSeedSettingsOrOneShorterThan1000BytesIsTheStartUpError)
 {
     auto seed = readBytes(app() / "Skyglass.ini");
     seed.resize(999);
@@ -101,13 +101,10 @@ TEST_F(StartupTest, SeedSettingsShorterThan1000BytesIsTheStartUpError)
     seed.resize(1000, 0);
     writeBytes(app() / "Skyglass.ini", seed);
     EXPECT_TRUE(runStartupSequence(env).ok);
-}
 
-TEST_F(StartupTest, MissingSeedSettingsIsTheStartUpError)
-{
-    fs::remove(app() / "Skyglass.ini");
-    env.executableDir = app(); // AppDir then falls back to ../share/skyglass2, also empty
-    const auto out = runStartupSequence(env);
+    fs::remove(userData() / "Skyglass.ini");
+    fs::remove(app() / "Skyglass.ini"); // AppDir falls back to ../share/skyglass2, also empty
+    out = runStartupSequence(env);
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.BootErrorText, "No App Data\\App\\Ini File, Error Copying It");
 }

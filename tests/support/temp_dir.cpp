@@ -1,5 +1,6 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -48,6 +49,15 @@ sg::Bytes operator+(sg::Bytes a, const sg::Bytes& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace sgtest

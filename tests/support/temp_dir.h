@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace sgtest {
 
@@ -31,5 +32,7 @@ sg::Bytes bytesOf(const std::string& text);
 sg::Bytes filled(std::size_t count, std::uint8_t value);
 // Concatenation.
 sg::Bytes operator+(sg::Bytes a, const sg::Bytes& b);
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& dir);
 
 } // namespace sgtest

@@ -1,46 +1,9 @@
-#include "data_tool.h"
-#include "support/temp_dir.h"
+#include "tool_fixture.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <sstream>
-
-using sgtest::bytesOf;
-using sgtest::filled;
-using sgtest::operator+;
-using sgtest::readBytes;
-using sgtest::writeBytes;
+using namespace sgtest;
 namespace fs = std::filesystem;
 
-namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-// A data folder holding the shipped seed settings and nothing else.
-class DataToolTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        fs::copy_file(
-            fs::path(SKYGLASS_SOURCE_DIR) / "data" / "Skyglass.ini", m_dir / "Skyglass.ini");
-    }
-
-    ToolRun run(std::vector<std::string> args, const char* now = "2026-12-05 14:08:35")
-    {
-        args.insert(args.begin(), { "--data-dir", m_dir.path().string(), "--now", now });
-        std::ostringstream out, err;
-        const int code = sg::tool::runDataTool(args, "/nonexistent", out, err);
-        return { code, out.str(), err.str() };
-    }
-
-    sgtest::TempDir m_dir;
-};
-
-} // namespace
+using DataToolTest = DataToolFixture;
 
 TEST_F(DataToolTest, SettingsShowNamesEveryFieldWithItsType)
 {
