@@ -6,6 +6,7 @@
 #include "page_server.h"
 #include "platform/paths.h"
 #include "platform/web_browser.h"
+#include "program_fixture.h"
 #include "settings/settings_file.h"
 #include "sitelists/list_files.h"
 #include "startup/startup_helpers.h"
@@ -21,34 +22,17 @@
 #include <memory>
 
 using namespace sg;
+using sgtest::kLoadTimeoutMs;
+using sgtest::mainWindows;
+using sgtest::page;
 
 namespace {
-
-constexpr int kLoadTimeoutMs = 30000;
-
-QList<ui::Form1*> mainWindows()
-{
-    QList<ui::Form1*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
-            windows.append(form);
-    }
-    return windows;
-}
 
 bool anyWindowTitled(const QString& title)
 {
     const QList<ui::Form1*> windows = mainWindows();
     return std::any_of(
         windows.begin(), windows.end(), [&](ui::Form1* w) { return w->windowTitle() == title; });
-}
-
-QByteArray page(const QString& title, const QString& script = {})
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p><script>%2</script>"
-                          "</body></html>")
-        .arg(title, script)
-        .toUtf8();
 }
 
 } // namespace
@@ -67,7 +51,6 @@ private slots:
     void theCountdownReloadsThePage();
 
 private:
-    StartupOutcome startUp(const QString& commandLine);
     std::unique_ptr<ui::Application> launch(
         const QString& commandLine, ui::ApplicationOptions o = {});
     std::filesystem::path userData() const;
@@ -96,22 +79,10 @@ std::filesystem::path BrowserEndToEnd::userData() const
     return userDataDirFor(platform::profileDir());
 }
 
-StartupOutcome BrowserEndToEnd::startUp(const QString& commandLine)
-{
-    StartupEnvironment env;
-    env.commandLine = commandLine.toStdString();
-    env.executableDir = SKYGLASS_BIN_DIR;
-    env.profileDir = platform::profileDir();
-    env.screenWidthTwips = 1600 * 15;
-    env.screenHeightTwips = 1000 * 15;
-    env.installedFonts = { "DejaVu Sans" };
-    return runStartupSequence(env);
-}
-
 std::unique_ptr<ui::Application> BrowserEndToEnd::launch(
     const QString& commandLine, ui::ApplicationOptions o)
 {
-    const StartupOutcome outcome = startUp(commandLine);
+    const StartupOutcome outcome = sgtest::startUp(commandLine);
     if (!outcome.ok)
         return nullptr;
     auto app = std::make_unique<ui::Application>(outcome.state, o);

@@ -3,6 +3,7 @@
 // new windows open as main windows.
 
 #include "e2e/page_server.h"
+#include "e2e/program_fixture.h"
 #include "fullscreen/full_screen_layout.h"
 #include "platform/paths.h"
 #include "platform/web_browser.h"
@@ -25,28 +26,11 @@
 #include <memory>
 
 using namespace sg;
+using sgtest::kLoadTimeoutMs;
+using sgtest::mainWindows;
+using sgtest::page;
 
 namespace {
-
-constexpr int kLoadTimeoutMs = 30000;
-
-QList<ui::Form1*> mainWindows()
-{
-    QList<ui::Form1*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
-            windows.append(form);
-    }
-    return windows;
-}
-
-QByteArray page(const QString& title, const QString& script = {})
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p><script>%2</script>"
-                          "</body></html>")
-        .arg(title, script)
-        .toUtf8();
-}
 
 // The window over the screen's work area, 45 twips (3 pixels) short at the bottom.
 QRect workAreaFit(QWidget* window)
@@ -106,14 +90,7 @@ void FullScreenWindowTest::cleanup()
 
 std::unique_ptr<ui::Application> FullScreenWindowTest::launch(const QString& commandLine)
 {
-    StartupEnvironment env;
-    env.commandLine = commandLine.toStdString();
-    env.executableDir = SKYGLASS_BIN_DIR;
-    env.profileDir = platform::profileDir();
-    env.screenWidthTwips = 1600 * 15;
-    env.screenHeightTwips = 1000 * 15;
-    env.installedFonts = { "DejaVu Sans" };
-    const StartupOutcome outcome = runStartupSequence(env);
+    const StartupOutcome outcome = sgtest::startUp(commandLine);
     if (!outcome.ok)
         return nullptr;
     auto app = std::make_unique<ui::Application>(outcome.state);

@@ -3,6 +3,7 @@
 // the purge at opening and closing, and the settings it keeps.
 
 #include "e2e/page_server.h"
+#include "e2e/program_fixture.h"
 #include "history/history_record.h"
 #include "history/history_writer.h"
 #include "platform/paths.h"
@@ -33,27 +34,11 @@
 #include <memory>
 
 using namespace sg;
+using sgtest::kLoadTimeoutMs;
+using sgtest::mainWindows;
+using sgtest::page;
 
 namespace {
-
-constexpr int kLoadTimeoutMs = 30000;
-
-QList<ui::Form1*> mainWindows()
-{
-    QList<ui::Form1*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
-            windows.append(form);
-    }
-    return windows;
-}
-
-QByteArray page(const QString& title)
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body>%1</body></html>")
-        .arg(title)
-        .toUtf8();
-}
 
 QString cell(const ui::HistoryRowsModel& model, int row, int column)
 {
@@ -128,13 +113,7 @@ void HistoryWindowTest::init()
     m_server = std::make_unique<sgtest::PageServer>();
     m_server->setPage("/radar.html", page("Radar Loop"));
     m_server->setPage("/storm.html", page("Storm Watch"));
-    StartupEnvironment env;
-    env.executableDir = SKYGLASS_BIN_DIR;
-    env.profileDir = platform::profileDir();
-    env.screenWidthTwips = 1600 * 15;
-    env.screenHeightTwips = 1000 * 15;
-    env.installedFonts = { "DejaVu Sans" };
-    const StartupOutcome outcome = runStartupSequence(env);
+    const StartupOutcome outcome = sgtest::startUp();
     QVERIFY(outcome.ok);
     m_app = std::make_unique<ui::Application>(outcome.state);
     m_app->start();

@@ -2,6 +2,7 @@
 // and from the History window's hand-off, driven through its controls, and the main
 // window's site selector refilled when it closes.
 
+#include "e2e/program_fixture.h"
 #include "platform/paths.h"
 #include "platform/web_browser.h"
 #include "sitelists/list_files.h"
@@ -28,6 +29,9 @@
 #include <memory>
 
 using namespace sg;
+using sgtest::kLoadTimeoutMs;
+using sgtest::mainWindows;
+using sgtest::page;
 using C = EditorControl;
 
 namespace {
@@ -61,16 +65,6 @@ private:
     }
     QTimer m_timer;
 };
-
-QList<ui::Form1*> mainWindows()
-{
-    QList<ui::Form1*> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<ui::Form1*>(w); form && form->isVisible())
-            windows.append(form);
-    }
-    return windows;
-}
 
 QStringList texts(QTreeWidget* tree, int column)
 {
@@ -160,13 +154,7 @@ void ListEditorWindowTest::cleanup()
 
 void ListEditorWindowTest::launch()
 {
-    StartupEnvironment env;
-    env.executableDir = SKYGLASS_BIN_DIR;
-    env.profileDir = platform::profileDir();
-    env.screenWidthTwips = 1600 * 15;
-    env.screenHeightTwips = 1000 * 15;
-    env.installedFonts = { "DejaVu Sans" };
-    const StartupOutcome outcome = runStartupSequence(env);
+    const StartupOutcome outcome = sgtest::startUp();
     QVERIFY(outcome.ok);
     m_app = std::make_unique<ui::Application>(outcome.state);
     m_app->start();
