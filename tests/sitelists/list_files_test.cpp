@@ -1,9 +1,9 @@
 #include "list_test_files.h"
 #include "sitelists/list_files.h"
+#include "support/read_only_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace sg;
 using namespace sgtest;
@@ -217,15 +217,18 @@ TEST_F(ListFiles, AFailedRewriteInAReadOnlyFolderLeavesTheOldFile)
 {
     const Bytes old = siteBytes("Old", "http://old");
     writeBytes(lists() / "Sites00001.dab", old);
-    fs::permissions(lists(), fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(lists().c_str(), W_OK) == 0) {
-        fs::permissions(lists(), fs::perms::owner_all);
-        GTEST_SKIP() << "folder permissions are not enforced for this user";
-    }
-    EXPECT_FALSE(SaveSites(m_dir.path(), "Sites00001.dab", {}));
-    EXPECT_FALSE(CreateEmptySiteFile(m_dir.path(), "00001"));
-    fs::permissions(lists(), fs::perms::owner_all);
+    // Only the folder may stop the rewrites: the file itself is writable by anyone.
+    ::chmod(m_dir.path().c_str(), 0755);
+    ::chmod((lists() / "Sites00001.dab").c_str(), 0666);
+    const std::vector<SiteRecord> fresh = { { "New", "http://new" } };
+    EXPECT_TRUE(runWithoutWriteRightsIn(lists(), [&] {
+        return !SaveSites(m_dir.path(), "Sites00001.dab", fresh);
+    })) << "the rewrite must report its failure";
+    EXPECT_TRUE(runWithoutWriteRightsIn(lists(), [&] {
+        return !CreateEmptySiteFile(m_dir.path(), "00001");
+    })) << "the rewrite must report its failure";
     EXPECT_EQ(readBytes(lists() / "Sites00001.dab"), old);
+    EXPECT_EQ(namesIn(lists()), std::vector<std::string> { "Sites00001.dab" });
 }
 
 TEST_F(ListFiles, AFailedAppendTakesTheFileBackToItsOldLength)
