@@ -4,9 +4,9 @@
 set -euo pipefail
 
 need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
-  qt6-multimedia-dev libgl-dev libglx-dev libopengl-dev)
+  qt6-multimedia-dev qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev fonts-dejavu-core)
 case "${1:-run}" in
-  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth fonts-dejavu-core) ;;
+  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth) ;;
   fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
 esac
 
@@ -21,5 +21,5 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}" >/dev/null
+# With the recommended packages: Qt's window-system plugins and codecs come that way.
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
