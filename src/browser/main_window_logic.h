@@ -272,6 +272,7 @@ private:
     void logPageInHistory();
     void stopPostDownloadTimer();
     void markPopUp();
+    void applyExtentRequest(const ExtentRequest& request, double& requested, double Rect::*extent);
 
     // Refresh (main_window_refresh.cpp).
     void runRefreshStep();

@@ -213,26 +213,27 @@ void MainWindowLogic::WindowSetTop(int y)
     markPopUp();
 }
 
-void MainWindowLogic::WindowSetWidth(int w)
+// A page asked for a window width or height: recorded for the layout, the window resized.
+void MainWindowLogic::applyExtentRequest(
+    const ExtentRequest& request, double& requested, double Rect::*extent)
 {
     m_s.PageChangedWindow = true;
-    const ExtentRequest request = requestedWidthFor(w, m_view.workArea());
-    m_s.RequestedWidth = request.requested;
+    requested = request.requested;
     Rect window = m_view.windowGeometry();
-    window.width = request.windowExtent;
+    window.*extent = request.windowExtent;
     m_view.setWindowGeometry(window);
     markPopUp();
 }
 
+void MainWindowLogic::WindowSetWidth(int w)
+{
+    applyExtentRequest(requestedWidthFor(w, m_view.workArea()), m_s.RequestedWidth, &Rect::width);
+}
+
 void MainWindowLogic::WindowSetHeight(int h)
 {
-    m_s.PageChangedWindow = true;
-    const ExtentRequest request = requestedHeightFor(h, m_view.workArea());
-    m_s.RequestedHeight = request.requested;
-    Rect window = m_view.windowGeometry();
-    window.height = request.windowExtent;
-    m_view.setWindowGeometry(window);
-    markPopUp();
+    applyExtentRequest(
+        requestedHeightFor(h, m_view.workArea()), m_s.RequestedHeight, &Rect::height);
 }
 
 void MainWindowLogic::OnToolBar(bool shown)
