@@ -142,7 +142,11 @@ ui::Form6* HistoryWindowTest::openHistory()
 {
     m_app->showHistoryWindow();
     ui::Form6* history = m_app->historyWindow();
-    return history && QTest::qWaitForWindowExposed(history) ? history : nullptr;
+    if (!history || !QTest::qWaitForWindowExposed(history))
+        return nullptr;
+    // Esc is a window shortcut: it only reaches the active window.
+    history->activateWindow();
+    return QTest::qWaitForWindowActive(history) ? history : nullptr;
 }
 
 void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHits()
@@ -223,7 +227,6 @@ void HistoryWindowTest::doubleClickNavigatesTheActiveMainWindow()
     QVERIFY(history);
     QVERIFY(!history->checkBox(ui::HistoryCheck::OneClick)->isChecked());
     // The second window was the main window activated last.
-    QTRY_VERIFY(history->isActiveWindow());
     m_app->shared().ActiveWindowId = second->logic().state().WindowId;
 
     clickRow(history->todayView(), 0, false); // one click does nothing without "1-click"
