@@ -34,7 +34,6 @@ Application::Application(const StartupState& startup, ApplicationOptions options
     , m_boom(new platform::SoundPlayer(pathIn(startup.paths, "Images/Kill-Popz.wav"), this))
     , m_boomTimer(new QTimer(this))
 {
-    m_profile->setUrlRequestInterceptor(m_offline);
     m_boomTimer->setSingleShot(true);
     m_boomTimer->setInterval(100);
     connect(m_boomTimer, &QTimer::timeout, m_boom, &platform::SoundPlayer::play);
@@ -124,13 +123,16 @@ void Application::autodial()
 
 bool Application::SetOffline()
 {
+    // Requests only pass through the interceptor while offline.
     m_offline->setOffline(true);
+    m_profile->setUrlRequestInterceptor(m_offline);
     return true;
 }
 
 bool Application::SetOnline()
 {
     m_offline->setOffline(false);
+    m_profile->setUrlRequestInterceptor(nullptr);
     return true;
 }
 

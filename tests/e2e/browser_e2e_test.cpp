@@ -1,6 +1,6 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
 // window, history logging, settings at close, new windows, pop-up killing, the site
-// selector and the refresh countdown.
+// selector, the refresh countdown and offline mode.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -49,6 +49,7 @@ private slots:
     void aPopUpThatSizesItselfIsKilled();
     void aSelectorClickOpensItsPage();
     void theCountdownReloadsThePage();
+    void offlineBlocksServedPagesUntilOnlineAgain();
 
 private:
     std::unique_ptr<ui::Application> launch(
@@ -204,6 +205,30 @@ void BrowserEndToEnd::theCountdownReloadsThePage()
     }
     QCOMPARE(int(window->logic().countdown().interval()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_server->hits("/radar.html") >= 3, kLoadTimeoutMs);
+    window->close();
+}
+
+void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
+{
+    m_server->setPage("/storm.html", page("Storm Watch"));
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    QSignalSpy finished(window->browser()->page(), &QWebEnginePage::loadFinished);
+
+    QVERIFY(app->SetOffline());
+    window->browser()->Navigate(m_server->url("/storm.html").toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadTimeoutMs);
+    QCOMPARE(finished.front().front().toBool(), false);
+    QCOMPARE(m_server->hits("/storm.html"), 0);
+
+    QVERIFY(app->SetOnline());
+    window->browser()->Navigate(m_server->url("/storm.html").toStdString());
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/storm.html"), 1, kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Storm Watch - Skyglass2"), kLoadTimeoutMs);
     window->close();
 }
 
