@@ -13,48 +13,50 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sgtest {
 
 using namespace sg;
 
-class FakeBrowser final : public BrowserControl {
-public:
+// The calls a fake received, in order.
+struct CallLog {
     std::vector<std::string> calls;
+    void add(std::string call) { calls.push_back(std::move(call)); }
+    int count(const std::string& call) const
+    {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
+};
+
+class FakeBrowser final : public BrowserControl, public CallLog {
+public:
     std::string url;
     std::string name;
     bool silent = false;
 
-    void Navigate(const std::string& address) override { calls.push_back("Navigate " + address); }
+    void Navigate(const std::string& address) override { add("Navigate " + address); }
     void NavigateNewWindow(const std::string& address) override
     {
-        calls.push_back("NavigateNewWindow " + address);
+        add("NavigateNewWindow " + address);
     }
-    void Refresh2(std::int16_t level) override
-    {
-        calls.push_back("Refresh2 " + std::to_string(level));
-    }
-    void GoBack() override { calls.push_back("GoBack"); }
-    void GoForward() override { calls.push_back("GoForward"); }
-    void Stop() override { calls.push_back("Stop"); }
+    void Refresh2(std::int16_t level) override { add("Refresh2 " + std::to_string(level)); }
+    void GoBack() override { add("GoBack"); }
+    void GoForward() override { add("GoForward"); }
+    void Stop() override { add("Stop"); }
     std::string LocationURL() const override { return url; }
     std::string LocationName() const override { return name; }
     bool Silent() const override { return silent; }
     void setSilent(bool s) override
     {
         silent = s;
-        calls.push_back(s ? "Silent on" : "Silent off");
+        add(s ? "Silent on" : "Silent off");
     }
-    void focusPage() override { calls.push_back("focusPage"); }
-    void findInPage() override { calls.push_back("findInPage"); }
-    void selectAll() override { calls.push_back("selectAll"); }
-    void print() override { calls.push_back("print"); }
-
-    int count(const std::string& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
+    void focusPage() override { add("focusPage"); }
+    void findInPage() override { add("findInPage"); }
+    void selectAll() override { add("selectAll"); }
+    void print() override { add("print"); }
 };
 
 struct ControlState {
@@ -64,10 +66,9 @@ struct ControlState {
     bool enabled = true;
     bool checked = false;
     Rect geometry;
-    bool placed = false;
 };
 
-class FakeView final : public MainWindowView {
+class FakeView final : public MainWindowView, public CallLog {
 public:
     // The frame round the client area in this fake: 120 wide, 450 high.
     static constexpr double kFrameWidth = 120;
@@ -87,7 +88,6 @@ public:
     std::vector<Rect> browserMoves;
     std::vector<Rect> windowMoves;
     std::map<MainWindowTimer, int> timers; // the running timers and their intervals
-    std::vector<std::string> calls; // focus, menus, hide, close
 
     Rect window { 1500, 900, 12000, 9000 };
     Size client { 12000 - kFrameWidth, 9000 - kFrameHeight };
@@ -116,10 +116,6 @@ public:
         return answerYes;
     }
     bool running(MainWindowTimer t) const { return timers.count(t) != 0; }
-    int count(const std::string& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-    }
 
     void setCaption(const std::string& text) override { caption = text; }
     void setText(Control c, const std::string& text) override { controls[c].text = text; }
@@ -130,11 +126,10 @@ public:
     void setGeometry(Control c, const Rect& r) override
     {
         controls[c].geometry = r;
-        controls[c].placed = true;
         if (c == Control::WebBrowser1)
             browserMoves.push_back(r);
     }
-    void setFocus(Control c) override { calls.push_back("focus " + std::to_string(int(c))); }
+    void setFocus(Control c) override { add("focus " + std::to_string(int(c))); }
     void setStatusPanel(int panel, const std::string& text, int image) override
     {
         panels[panel] = { text, image };
@@ -163,7 +158,7 @@ public:
             return 0;
         return column == 0 ? it->second.first : it->second.second;
     }
-    void applyListFont(const std::string&, bool, double) override { calls.push_back("font"); }
+    void applyListFont(const std::string&, bool, double) override { add("font"); }
     double textHeightTwips(const std::string&) const override { return rowUnit; }
     void setWindowGeometry(const Rect& r) override
     {
@@ -177,10 +172,10 @@ public:
     int captionHeightPx() const override { return captionPx; }
     Rect workArea() const override { return work; }
     PointPx mousePositionPx() const override { return mouse; }
-    void hideWindow() override { calls.push_back("hide"); }
-    void closeWindow() override { calls.push_back("close"); }
-    void popUpMainMenu() override { calls.push_back("main menu"); }
-    void popUpMailMenu() override { calls.push_back("mail menu"); }
+    void hideWindow() override { add("hide"); }
+    void closeWindow() override { add("close"); }
+    void popUpMainMenu() override { add("main menu"); }
+    void popUpMailMenu() override { add("mail menu"); }
     void startTimer(MainWindowTimer t, int ms) override { timers[t] = ms; }
     void stopTimer(MainWindowTimer t) override { timers.erase(t); }
 };
@@ -190,40 +185,30 @@ inline std::string focusCall(Control c)
     return "focus " + std::to_string(int(c));
 }
 
-class FakeApp final : public BrowserApp {
+class FakeApp final : public BrowserApp, public CallLog {
 public:
-    std::vector<std::string> calls;
     ConnectionState connection { true, false };
-    bool offlineAccepted = true;
 
-    void openInFullScreen(const std::string& address) override
-    {
-        calls.push_back("full screen " + address);
-    }
-    void playClickSound() override { calls.push_back("click"); }
-    void startBoomSound() override { calls.push_back("boom"); }
-    void showHistoryWindow() override { calls.push_back("history"); }
+    void openInFullScreen(const std::string& address) override { add("full screen " + address); }
+    void playClickSound() override { add("click"); }
+    void startBoomSound() override { add("boom"); }
+    void showHistoryWindow() override { add("history"); }
     void openListEditor(const std::string& title, const std::string& url) override
     {
-        calls.push_back("list editor " + title + " " + url);
+        add("list editor " + title + " " + url);
     }
     TodayListListener* todayList() override { return nullptr; }
     ConnectionState connectionState() override { return connection; }
-    void autodial() override { calls.push_back("autodial"); }
+    void autodial() override { add("autodial"); }
     bool SetOffline() override
     {
-        calls.push_back("SetOffline");
-        return offlineAccepted;
+        add("SetOffline");
+        return true;
     }
     bool SetOnline() override
     {
-        calls.push_back("SetOnline");
+        add("SetOnline");
         return true;
-    }
-
-    int count(const std::string& call) const
-    {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
     }
 };
 

@@ -106,17 +106,6 @@ TEST(SiteSelector, HeightFactorsAndBounds)
     EXPECT_EQ(selectorListTop(500), 435);
 }
 
-TEST(SiteSelector, ColumnWidthDefaultsReplaceOnlyMissingWidths)
-{
-    const auto widths = columnWidthsWithDefaults({ 0, 2000, -1, 3000 }, 7200, 7200);
-    EXPECT_EQ(widths[0], 3450);
-    EXPECT_EQ(widths[1], 2000);
-    EXPECT_FLOAT_EQ(widths[2], 6900 * 0.666f);
-    EXPECT_EQ(widths[3], 3000);
-    EXPECT_EQ(columnWidthPixels(3449), 229);
-    EXPECT_EQ(columnWidthPixels(-30), 0);
-}
-
 TEST(PopUpModes, ToggleCyclesAndTables)
 {
     Settings s;

@@ -38,55 +38,38 @@ TEST_F(AddPage, ChooserWithoutCategoriesGivesTheMessageAndCreatesNoFile)
     EXPECT_EQ(categoryChooserItems(data()).message, "Can't Add Page. No Categories Exist.");
 }
 
-struct ChoiceCase {
-    const char* name;
-    std::vector<ChooserItem> items;
-    std::size_t selected;
-    bool separate;
-    std::size_t number; // 0: refused with the message
-    const char* message;
-};
-
-class ChosenCategory : public ::testing::TestWithParam<ChoiceCase> { };
-
-TEST_P(ChosenCategory, FollowsTheAddPageRules)
+TEST(ChosenCategory, FollowsTheAddPageRules)
 {
-    const ChoiceCase& c = GetParam();
-    const auto result = chosenCategoryNumber(c.items, c.selected, c.separate);
-    if (c.number == 0) {
-        EXPECT_EQ(result.status, ListStatus::Refused);
+    const std::string noneSelected = "Can't Add Page. No Category Is Currently Selected.";
+    const std::string notACategory = "Can't Add Page. Selected Item Is Not A Category";
+    const std::string error = "Can't Add Page. An Error Occurred";
+    struct Case {
+        std::vector<ChooserItem> items;
+        std::size_t selected;
+        bool separate;
+        std::size_t number; // 0: refused with the message
+        std::string message;
+    };
+    const Case cases[] = {
+        { {}, 1, false, 0,
+            "No Categories Exist, Click The -List- Button\nTo Open Edit Window And Create A "
+            "Category." },
+        { { { "C1", "Weather" }, { "C2", "News" } }, 0, false, 0, noneSelected },
+        { { { "C1", "" } }, 1, true, 0, "Can't Add Page. Category Name Was Null" },
+        { { { "", "A" } }, 1, false, 0, noneSelected },
+        { { { "P1", "A" } }, 1, false, 0, notACategory }, { { { "C", "A" } }, 1, false, 0, error },
+        { { { "C0", "A" } }, 1, false, 0, error }, { { { "C2x", "A" } }, 1, false, 0, error },
+        { { { "C1", "A" }, { "C7", "B" } }, 2, false, 7, "" }, // the key's number
+        { { { "C1", "A" }, { "X", "B" } }, 2, true, 2, "" }, // separate selectors: the index
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.items) + " " + std::to_string(c.selected));
+        const auto result = chosenCategoryNumber(c.items, c.selected, c.separate);
+        EXPECT_EQ(result.status, c.number ? ListStatus::Done : ListStatus::Refused);
         EXPECT_EQ(result.message, c.message);
-    } else {
-        ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(result.value, c.number);
     }
 }
-
-const std::vector<ChooserItem> kTwo = { { "C1", "Weather" }, { "C2", "News" } };
-
-INSTANTIATE_TEST_SUITE_P(AddPage, ChosenCategory,
-    ::testing::Values(ChoiceCase { "Empty", {}, 1, false, 0,
-                          "No Categories Exist, Click The -List- Button\n"
-                          "To Open Edit Window And Create A Category." },
-        ChoiceCase {
-            "NoneChosen", kTwo, 0, false, 0, "Can't Add Page. No Category Is Currently Selected." },
-        ChoiceCase {
-            "NullName", { { "C1", "" } }, 1, true, 0, "Can't Add Page. Category Name Was Null" },
-        ChoiceCase { "EmptyKey", { { "", "A" } }, 1, false, 0,
-            "Can't Add Page. No Category Is Currently Selected." },
-        ChoiceCase { "PageKey", { { "P1", "A" } }, 1, false, 0,
-            "Can't Add Page. Selected Item Is Not A Category" },
-        ChoiceCase { "LowerCaseKey", { { "c1", "A" } }, 1, false, 0,
-            "Can't Add Page. Selected Item Is Not A Category" },
-        ChoiceCase { "KeyWithoutNumber", { { "C", "A" } }, 1, false, 0,
-            "Can't Add Page. An Error Occurred" },
-        ChoiceCase {
-            "KeyNumberZero", { { "C0", "A" } }, 1, false, 0, "Can't Add Page. An Error Occurred" },
-        ChoiceCase {
-            "KeyNotANumber", { { "C2x", "A" } }, 1, false, 0, "Can't Add Page. An Error Occurred" },
-        ChoiceCase { "SingleUsesTheKey", { { "C1", "A" }, { "C7", "B" } }, 2, false, 7, "" },
-        ChoiceCase { "SeparateUsesTheIndex", { { "C1", "A" }, { "X", "B" } }, 2, true, 2, "" }),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AddPage, PageIsAppendedToTheChosenCategorysFile)
 {

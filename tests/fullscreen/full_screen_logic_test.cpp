@@ -111,23 +111,22 @@ TEST_F(FullScreen, ToolTipsFollowTheTableAndThePageTitle)
 
 TEST_F(FullScreen, CloseAndEscHideAndRefitTheWindow)
 {
-    m_logic.open("http://radar/");
-    EXPECT_EQ(m_browser.calls, (std::vector<std::string> { "Navigate http://radar/" }));
-    EXPECT_TRUE(m_view.shown);
-    m_view.window = { 3000, 2000, 9000, 6000 }; // dragged and resized
-    m_logic.onCloseClick();
-    EXPECT_FALSE(m_view.shown);
-    EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_app.count("click"), 1);
-
-    m_logic.open("http://radar/");
-    m_view.window = { 3000, 2000, 9000, 6000 };
-    EXPECT_FALSE(m_logic.onKeyDown({ Key::F5 }));
-    EXPECT_TRUE(m_view.shown);
-    EXPECT_TRUE(m_logic.onKeyDown({ Key::Escape }));
-    EXPECT_FALSE(m_view.shown);
-    EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_app.count("click"), 1);
+    for (const bool esc : { false, true }) {
+        m_logic.open("http://radar/");
+        EXPECT_TRUE(m_view.shown);
+        m_view.window = { 3000, 2000, 9000, 6000 }; // dragged and resized
+        if (esc) {
+            EXPECT_FALSE(m_logic.onKeyDown({ Key::F5 }));
+            EXPECT_TRUE(m_view.shown);
+            EXPECT_TRUE(m_logic.onKeyDown({ Key::Escape }));
+        } else {
+            m_logic.onCloseClick();
+        }
+        EXPECT_FALSE(m_view.shown);
+        EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
+    }
+    EXPECT_EQ(m_browser.calls, (std::vector<std::string>(2, "Navigate http://radar/")));
+    EXPECT_EQ(m_app.count("click"), 1); // the Close button clicks, Esc does not
 }
 
 TEST_F(FullScreen, EveryDownloadRefitsAndDockKeepsTheSize)

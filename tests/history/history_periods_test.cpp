@@ -1,6 +1,5 @@
 #include "history/history_periods.h"
-#include "history/history_record.h"
-#include "support/temp_dir.h"
+#include "history_test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +8,6 @@ using namespace sgtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-const LocalDateTime kToday { 2026, 12, 5, 14, 8, 35 };
 
 std::string nameDaysAgo(int days)
 {
@@ -26,11 +23,7 @@ TEST(LodComb1, ListsTheWholeSpanTheWeeksWithFilesAndEachDayNewestFirst)
     EXPECT_EQ(LodComb1({ nameDaysAgo(9), nameDaysAgo(0), nameDaysAgo(3) }, 14, kToday),
         (Items { "0-14 Days Ago", "0-6 Days Ago", "7-13 Days Ago", "0 Days Ago 12/05/2026 <>",
             "3 Days Ago 12/02/2026 <>", "9 Days Ago 11/26/2026 <>" }));
-}
-
-TEST(LodComb1, SkipsWeeksWithoutFilesAndSaysDayForOne)
-{
-    // Weeks 1 and 3 hold no file; the last block is the oldest file's.
+    // Weeks 1 and 3 hold no file; the last block is the oldest file's; one day is "Day".
     EXPECT_EQ(LodComb1({ nameDaysAgo(1), nameDaysAgo(15), nameDaysAgo(29) }, 30, kToday),
         (Items { "0-30 Days Ago", "0-6 Days Ago", "14-20 Days Ago", "28-34 Days Ago",
             "1 Day Ago 12/04/2026 <>", "15 Days Ago 11/20/2026 <>", "29 Days Ago 11/06/2026 <>" }));
@@ -43,26 +36,30 @@ TEST(LodComb1, IgnoresOtherNamesAndFilesDatedAfterToday)
     EXPECT_EQ(LodComb1(names, 7, kToday),
         (Items { "0-7 Days Ago", "0-6 Days Ago", "2 Days Ago 12/03/2026 <>" }));
     EXPECT_TRUE(LodComb1({ "SG_12062026.hiz", "notes.txt" }, 7, kToday).empty());
-    EXPECT_TRUE(LodComb1({}, 7, kToday).empty());
 }
 
-TEST(PeriodItem, ReadsBackEveryItemTheSelectorMakes)
+TEST(PeriodItem, ReadsBackEveryItemTheSelectorMakesAndRefusesOtherText)
 {
-    EXPECT_EQ(readPeriodItem("0 Days Ago 12/05/2026 <>"), (DayRange { 0, 0 }));
-    EXPECT_EQ(readPeriodItem("1 Day Ago 12/04/2026 <>"), (DayRange { 1, 1 }));
-    EXPECT_EQ(readPeriodItem("29 Days Ago 11/06/2026 <>"), (DayRange { 29, 29 }));
-    EXPECT_EQ(readPeriodItem("0-14 Days Ago"), (DayRange { 0, 14 }));
-    EXPECT_EQ(readPeriodItem("7-13 Days Ago"), (DayRange { 7, 13 }));
-    EXPECT_EQ(readPeriodItem("0-9999 Days Ago"), (DayRange { 0, 9999 }));
+    const std::pair<const char*, std::optional<DayRange>> cases[] = {
+        { "0 Days Ago 12/05/2026 <>", DayRange { 0, 0 } },
+        { "1 Day Ago 12/04/2026 <>", DayRange { 1, 1 } },
+        { "29 Days Ago 11/06/2026 <>", DayRange { 29, 29 } },
+        { "7-13 Days Ago", DayRange { 7, 13 } },
+        { "0-9999 Days Ago", DayRange { 0, 9999 } },
+        { "", std::nullopt },
+        { "Days Ago", std::nullopt },
+        { "x Days Ago 12/05/2026 <>", std::nullopt },
+        { "-6 Days Ago", std::nullopt },
+        { "0- Days Ago", std::nullopt },
+        { "0-x Days Ago", std::nullopt },
+        { "Today", std::nullopt },
+    };
+    for (const auto& [text, range] : cases)
+        EXPECT_EQ(readPeriodItem(text), range) << text;
 }
 
-TEST(PeriodItem, RefusesTextOfNeitherForm)
-{
-    for (const char* text : { "", "Days Ago", "x Days Ago 12/05/2026 <>", "-6 Days Ago",
-             "0- Days Ago", "0-x Days Ago", "Today" })
-        EXPECT_EQ(readPeriodItem(text), std::nullopt) << text;
-}
-
+// Day files from tomorrow to 20 days ago, a folder named like the file of 2 days ago and
+// another file.
 class DayFilesInPeriodTest : public ::testing::Test {
 protected:
     TempDir m_dir;
@@ -70,7 +67,7 @@ protected:
     {
         for (const int back : { -1, 0, 3, 6, 7, 9, 20 })
             writeBytes(m_dir / nameDaysAgo(back), {});
-        fs::create_directory(m_dir / nameDaysAgo(2)); // not a file
+        fs::create_directory(m_dir / nameDaysAgo(2));
         writeBytes(m_dir / "notes.txt", {});
     }
     std::vector<std::string> names(const DayRange& range)
@@ -84,21 +81,13 @@ protected:
     }
 };
 
-TEST_F(DayFilesInPeriodTest, TakesTheFilesOfTheRangeOldestFirst)
+TEST_F(DayFilesInPeriodTest, TakesTheFilesOfTheRangeOldestFirstAndNeverTomorrows)
 {
     EXPECT_EQ(names({ 0, 6 }), (Items { nameDaysAgo(6), nameDaysAgo(3), nameDaysAgo(0) }));
     EXPECT_EQ(names({ 7, 13 }), (Items { nameDaysAgo(9), nameDaysAgo(7) }));
-    EXPECT_EQ(names({ 3, 3 }), (Items { nameDaysAgo(3) }));
-    EXPECT_EQ(names({ 0, 14 }),
-        (Items { nameDaysAgo(9), nameDaysAgo(7), nameDaysAgo(6), nameDaysAgo(3), nameDaysAgo(0) }));
-    EXPECT_TRUE(names({ 2, 2 }).empty());
-}
-
-TEST_F(DayFilesInPeriodTest, NeverTakesFilesDatedAfterToday)
-{
     EXPECT_EQ(names({ 0, 0 }), (Items { nameDaysAgo(0) }));
-    for (const DayFile& f : dayFilesInPeriod(m_dir.path(), { 0, 9999 }, kToday))
-        EXPECT_LE(f.date, kToday);
+    EXPECT_TRUE(names({ 2, 2 }).empty());
+    EXPECT_EQ(names({ 0, 9999 }).back(), nameDaysAgo(0));
 }
 
 TEST_F(DayFilesInPeriodTest, TheSelectorIsEmptyWhileHistoryIsOffOrTheFolderMissing)

@@ -4,7 +4,7 @@
 
 using namespace sg;
 
-TEST(HostHeaderRow, IsSixDotsTheHostAndDotsToTheEndWithNoAddress)
+TEST(HostHeaderRow, IsSixDotsTheHostAndDotsToTheEndWithNoAddressAndGivesTheHostBack)
 {
     const HistoryRow row = hostHeaderRow("radar.example:8080");
     EXPECT_EQ(row.title, "......radar.example:8080" + std::string(141, '.'));
@@ -12,10 +12,7 @@ TEST(HostHeaderRow, IsSixDotsTheHostAndDotsToTheEndWithNoAddress)
     EXPECT_EQ(row.date, std::string(47, '.'));
     EXPECT_EQ(row.url, "");
     EXPECT_EQ(hostOfHeaderRow(row), "radar.example:8080");
-}
-
-TEST(HostHeaderRow, GivesBackHostsWithDotsAtTheEndOrInARowAndNoneForPageRows)
-{
+    // Hosts with dots at the end or in a row come back whole; page rows have no host.
     for (const char* host : { "example.com.", "a......b", "my computer", "" })
         EXPECT_EQ(hostOfHeaderRow(hostHeaderRow(host)), host);
     HistoryRow page = hostHeaderRow("radar.example");

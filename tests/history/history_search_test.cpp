@@ -9,7 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const LocalDateTime kToday { 2026, 12, 5, 14, 8, 35 };
 const LocalDateTime kNineAgo { 2026, 11, 26, 8, 0, 0 };
 const LocalDateTime kThreeAgo { 2026, 12, 2, 10, 0, 0 };
 
@@ -45,10 +44,10 @@ protected:
             { visit(addDays(kToday, 1), 1, "Future Radar", "http://www.radar.example/f") });
     }
 
-    SearchRows search(SearchQuery q, DayRange range = { 0, 14 })
+    std::vector<DayFile> files() const { return dayFilesInPeriod(m_dir.path(), { 0, 14 }, kToday); }
+    SearchRows search(SearchQuery q)
     {
-        const SearchOutcome outcome
-            = searchDayFiles(dayFilesInPeriod(m_dir.path(), range, kToday), q, m_cancel);
+        const SearchOutcome outcome = searchDayFiles(files(), q, m_cancel);
         EXPECT_EQ(outcome.status, SearchStatus::Complete);
         return outcome.result;
     }
@@ -65,18 +64,15 @@ protected:
 
 } // namespace
 
-TEST_F(HistorySearchTest, DateSortListsAnAddressOnceWithItsOldestRecord)
+TEST_F(HistorySearchTest, DateSortListsAnAddressOnceWithItsOldestRecordOrEveryRecordWithDupes)
 {
-    const SearchRows r = search(query(SortItem::DateSort));
+    SearchRows r = search(query(SortItem::DateSort));
     EXPECT_EQ(r.rows, (Rows { kRadar, kNews, kSatellite, kFtp, kLocal }));
     EXPECT_EQ(r.header, "5 Page Titles");
     EXPECT_EQ(r.hosts, 0u);
     EXPECT_FALSE(r.sortedByFirstColumn);
-}
 
-TEST_F(HistorySearchTest, DateSortWithDupesListsEveryRecordInDayAndFileOrder)
-{
-    const SearchRows r = search(query(SortItem::DateSort, {}, true));
+    r = search(query(SortItem::DateSort, {}, true));
     EXPECT_EQ(r.rows, (Rows { kRadar, kNews, kRadarAgain, kSatellite, kFtp, kNewsToday, kLocal }));
     EXPECT_EQ(r.header, "7 Page Titles");
 }
@@ -136,77 +132,63 @@ TEST_F(HistorySearchTest, TextSearchesLookInTitlesAddressesOrBoth)
     EXPECT_EQ(
         search(query(SortItem::BothTextSearch, "front", true)).rows, (Rows { kNews, kNewsToday }));
     EXPECT_EQ(search(query(SortItem::BothTextSearch, "future")).rows, Rows {});
-}
-
-TEST_F(HistorySearchTest, TextIsUsedAsTypedAndDupesOnlyCountListedRows)
-{
-    // "loop " is in "Radar Loop again" alone; its address was not listed before, so the
-    // row stays although the address is in an older record.
-    const SearchRows r = search(query(SortItem::TitlesTextSearch, "loop "));
-    EXPECT_EQ(r.rows, (Rows { kRadarAgain }));
-    EXPECT_EQ(r.header, "1 Page Titles");
+    // The text is used as typed: "loop " is in "Radar Loop again" alone. Its address was not
+    // listed before, so the row stays although the address is in an older record.
+    EXPECT_EQ(search(query(SortItem::TitlesTextSearch, "loop ")).rows, (Rows { kRadarAgain }));
 }
 
 TEST_F(HistorySearchTest, ReadsTheStoredBytesOfAHandWrittenRecord)
 {
-    // 2026-12-05 14:08:35 as an OLE date, 3 hits, a Windows-1252 title and address, and a
-    // record cut short after 300 bytes, completed with blanks.
-    const Bytes ole = { 0x46, 0x0D, 0x7F, 0xDB, 0x32, 0xA3, 0xE6, 0x40 };
+    // 3 hits, a Windows-1252 title and address, and a record cut short after 300 bytes,
+    // completed with blanks.
     const std::string url = "http://www.x.example/\xE9t\xE9";
-    const Bytes record = ole + Bytes { 3, 0, 0, 0 } + bytesOf("  CAF\xC9 Radar")
-        + filled(116 - 12, ' ') + bytesOf(url) + filled(192 - url.size(), ' ')
-        + bytesOf("x.example") + filled(183, ' ');
-    ASSERT_EQ(record.size(), 512u);
+    const Bytes record = kTodayOle + Bytes { 3, 0, 0, 0 } + padded("  CAF\xC9 Radar", 116)
+        + padded(url, 192) + padded("x.example", 192);
     const auto path = m_dir / "SG_12052026.hiz";
     writeBytes(path, record + Bytes(record.begin(), record.begin() + 300));
     SearchQuery q = query(SortItem::TitlesTextSearch, "caf\xC3\xA9 r", true);
     q.showTime = true;
     const SearchOutcome out = searchDayFiles({ { kToday, path } }, q, m_cancel);
     ASSERT_EQ(out.status, SearchStatus::Complete);
-    EXPECT_EQ(out.result.rows,
-        (Rows { { "CAF\xC3\x89 Radar", "3", "Sat Dec 05 26 14:08:35",
-                    "http://www.x.example/\xC3\xA9t\xC3\xA9" },
-            { "CAF\xC3\x89 Radar", "3", "Sat Dec 05 26 14:08:35",
-                "http://www.x.example/\xC3\xA9t\xC3\xA9" } }));
+    const HistoryRow row { "CAF\xC3\x89 Radar", "3", "Sat Dec 05 26 14:08:35",
+        "http://www.x.example/\xC3\xA9t\xC3\xA9" };
+    EXPECT_EQ(out.result.rows, (Rows { row, row }));
     q.host = "x.example";
     EXPECT_EQ(searchDayFiles({ { kToday, path } }, q, m_cancel).result.rows.size(), 1u);
 }
 
-TEST_F(HistorySearchTest, ReportsProgressAfterEachFile)
+TEST_F(HistorySearchTest, ReportsProgressAfterEachFileAndACancelEndsTheSearchWithoutRows)
 {
     std::vector<std::pair<std::size_t, std::size_t>> seen;
-    searchDayFiles(dayFilesInPeriod(m_dir.path(), { 0, 14 }, kToday), query(SortItem::DateSort),
-        m_cancel, [&](std::size_t done, std::size_t total) { seen.emplace_back(done, total); });
+    const auto note = [&](std::size_t done, std::size_t total) { seen.emplace_back(done, total); };
+    EXPECT_EQ(searchDayFiles(files(), query(SortItem::DateSort), m_cancel, note).status,
+        SearchStatus::Complete);
     EXPECT_EQ(
         seen, (std::vector<std::pair<std::size_t, std::size_t>> { { 1, 3 }, { 2, 3 }, { 3, 3 } }));
-}
 
-TEST_F(HistorySearchTest, CancelEndsTheSearchWithoutRows)
-{
-    const auto files = dayFilesInPeriod(m_dir.path(), { 0, 14 }, kToday);
-    std::size_t calls = 0;
-    const SearchOutcome out
-        = searchDayFiles(files, query(SortItem::DateSort), m_cancel, [&](std::size_t, std::size_t) {
-              ++calls;
-              m_cancel = true;
-          });
+    seen.clear();
+    const SearchOutcome out = searchDayFiles(
+        files(), query(SortItem::DateSort), m_cancel, [&](std::size_t done, std::size_t total) {
+            note(done, total);
+            m_cancel = true;
+        });
     EXPECT_EQ(out.status, SearchStatus::Cancelled);
     EXPECT_TRUE(out.result.rows.empty());
-    EXPECT_EQ(calls, 1u);
-    EXPECT_EQ(
-        searchDayFiles(files, query(SortItem::HostSort), m_cancel).status, SearchStatus::Cancelled);
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(searchDayFiles(files(), query(SortItem::HostSort), m_cancel).status,
+        SearchStatus::Cancelled);
 }
 
 TEST_F(HistorySearchTest, SkipsAFileThatIsGoneAndFailsOnOneThatCannotBeRead)
 {
-    auto files = dayFilesInPeriod(m_dir.path(), { 0, 14 }, kToday);
-    fs::remove(files[1].path);
-    SearchOutcome out = searchDayFiles(files, query(SortItem::DateSort), m_cancel);
+    auto days = files();
+    fs::remove(days[1].path);
+    SearchOutcome out = searchDayFiles(days, query(SortItem::DateSort), m_cancel);
     EXPECT_EQ(out.status, SearchStatus::Complete);
     EXPECT_EQ(out.result.rows, (Rows { kRadar, kNews, kLocal }));
 
-    files[1].path = files[0].path / "under-a-file";
-    out = searchDayFiles(files, query(SortItem::DateSort), m_cancel);
+    days[1].path = days[0].path / "under-a-file";
+    out = searchDayFiles(days, query(SortItem::DateSort), m_cancel);
     EXPECT_EQ(out.status, SearchStatus::Failed);
     EXPECT_TRUE(out.result.rows.empty());
 }

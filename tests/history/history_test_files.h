@@ -1,5 +1,5 @@
 #pragma once
-// Day files written for the History window tests.
+// Records, stored bytes and day files shared by the history tests.
 
 #include "history/history_record.h"
 #include "support/temp_dir.h"
@@ -9,6 +9,17 @@
 #include <vector>
 
 namespace sgtest {
+
+inline const sg::LocalDateTime kToday { 2026, 12, 5, 14, 8, 35 };
+// kToday as an OLE date (46361 days after 1899-12-30 + 50915 / 86400 of a day), a
+// little-endian IEEE double.
+inline const sg::Bytes kTodayOle = { 0x46, 0x0D, 0x7F, 0xDB, 0x32, 0xA3, 0xE6, 0x40 };
+
+// A text field as stored: the bytes padded with blanks to width.
+inline sg::Bytes padded(const std::string& text, std::size_t width)
+{
+    return bytesOf(text) + filled(width - text.size(), ' ');
+}
 
 inline sg::HistoryRecord visit(
     const sg::LocalDateTime& at, int hits, const std::string& title, const std::string& url)
@@ -22,20 +33,15 @@ inline sg::HistoryRecord visit(
     return r;
 }
 
-inline sg::Bytes dayFileBytes(const std::vector<sg::HistoryRecord>& records)
-{
-    sg::Bytes bytes;
-    for (const auto& r : records)
-        bytes = bytes + sg::encodeHistoryRecord(r);
-    return bytes;
-}
-
 // Writes the day file of the records' day (the first record's visit date).
 inline std::filesystem::path writeDay(
     const std::filesystem::path& dir, const std::vector<sg::HistoryRecord>& records)
 {
     const auto path = sg::dayFilePath(dir, records.front().visitDateTime());
-    writeBytes(path, dayFileBytes(records));
+    sg::Bytes bytes;
+    for (const auto& r : records)
+        bytes = bytes + sg::encodeHistoryRecord(r);
+    writeBytes(path, bytes);
     return path;
 }
 

@@ -9,8 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const LocalDateTime kToday { 2026, 12, 5, 14, 8, 35 };
-
 SearchControls controls(
     std::optional<std::string> period, std::optional<std::string> sort, std::string text = {})
 {
@@ -48,19 +46,18 @@ TEST_F(HistoryWindowLogicTest, SearchChecksComeInOrderWithTheirMessages)
     const SearchRefusal noPeriod {
         "Can't Search...No Time Period Was Selected In The First Selector", false
     };
+    const SearchRefusal noText { "Can't Search...No Text Was Entered In The Text Box", true };
+    const SearchRefusal tooShort {
+        "Can't Search...Two Characters, Minimum, Should Entered In The Text Box", false
+    };
     EXPECT_EQ(refusalFor(controls(std::nullopt, std::nullopt)), noPeriod);
     EXPECT_EQ(refusalFor(controls(std::nullopt, "Titles Text Search", "radar")), noPeriod);
     EXPECT_EQ(refusalFor(controls("", "Date Sort")), noPeriod);
     EXPECT_EQ(refusalFor(controls(week, std::nullopt)),
         (SearchRefusal {
             "Can't Search...No Sort Order Was Selected In The Second Selector", false }));
-    EXPECT_EQ(refusalFor(controls(week, "Titles Text Search", "   ")),
-        (SearchRefusal { "Can't Search...No Text Was Entered In The Text Box", true }));
-    EXPECT_EQ(refusalFor(controls(week, "Both Text Search", "")),
-        (SearchRefusal { "Can't Search...No Text Was Entered In The Text Box", true }));
-    const SearchRefusal tooShort {
-        "Can't Search...Two Characters, Minimum, Should Entered In The Text Box", false
-    };
+    EXPECT_EQ(refusalFor(controls(week, "Titles Text Search", "   ")), noText);
+    EXPECT_EQ(refusalFor(controls(week, "Both Text Search", "")), noText);
     EXPECT_EQ(refusalFor(controls(week, "Url's Text Search", "a")), tooShort);
     EXPECT_EQ(refusalFor(controls(week, "Url's Text Search", "\xC3\xA9")), tooShort); // é
     // The length counts the untrimmed text; sorts need no text at all.
@@ -102,7 +99,7 @@ TEST_F(HistoryWindowLogicTest, HostPagesNeedOnlyAPeriod)
     EXPECT_EQ(searchDayFiles(plan.files, plan.query, cancel).result.rows.size(), 1u);
 }
 
-TEST_F(HistoryWindowLogicTest, TodayListHoldsTodaysRecordsWithTheTime)
+TEST_F(HistoryWindowLogicTest, TodayListHoldsTodaysRecordsWithTheTimeOrReportsAFileThatCannotBeRead)
 {
     EXPECT_EQ(loadTodayList(m_dir.path(), kToday, 7), (TodayList { {}, "Page Titles", {} }));
     writeDay(m_dir.path(),
@@ -117,44 +114,33 @@ TEST_F(HistoryWindowLogicTest, TodayListHoldsTodaysRecordsWithTheTime)
     EXPECT_EQ(list.error, std::nullopt);
     EXPECT_TRUE(loadTodayList(m_dir.path(), kToday, 0).rows.empty());
     EXPECT_EQ(loadTodayList(m_dir / "missing", kToday, 7).error, std::nullopt);
-}
 
-TEST_F(HistoryWindowLogicTest, TodayListReportsAFileThatCannotBeRead)
-{
+    fs::remove(m_dir / "SG_12052026.hiz");
     fs::create_directory(m_dir / "SG_12052026.hiz");
-    const TodayList list = loadTodayList(m_dir.path(), kToday, 7);
-    EXPECT_EQ(list.error, "An Error Occurred Opening File And Loading Today's List");
-    EXPECT_TRUE(list.rows.empty());
+    EXPECT_EQ(loadTodayList(m_dir.path(), kToday, 7),
+        (TodayList {
+            {}, "Page Titles", "An Error Occurred Opening File And Loading Today's List" }));
 }
 
-TEST(HistorySearchList, RunningDisablesTheSearchControlsAndEnablesCancel)
+TEST(HistorySearchList, ARunningSearchSwapsTheControlsAndOnlyACompleteOneReplacesTheRows)
 {
     HistorySearchList list;
-    EXPECT_TRUE(list.searchControlsEnabled());
-    EXPECT_FALSE(list.cancelEnabled());
     EXPECT_EQ(list.header(), "Page Titles");
-    list.searchStarted();
-    EXPECT_TRUE(list.running());
-    EXPECT_FALSE(list.searchControlsEnabled());
-    EXPECT_TRUE(list.cancelEnabled());
-    EXPECT_EQ(list.searchEnded({ SearchStatus::Complete, {} }), std::nullopt);
-    EXPECT_FALSE(list.running());
-    EXPECT_TRUE(list.searchControlsEnabled());
-}
-
-TEST(HistorySearchList, CancelledOrFailedSearchesLeaveThePreviousRows)
-{
-    HistorySearchList list;
     const SearchRows hosts { { hostHeaderRow("a.example"), hostHeaderRow("b.example") }, 2, true,
         "0 Page Titles    2 Hosts" };
     list.searchStarted();
-    list.searchEnded({ SearchStatus::Complete, hosts });
+    EXPECT_FALSE(list.searchControlsEnabled());
+    EXPECT_TRUE(list.cancelEnabled());
+    EXPECT_EQ(list.searchEnded({ SearchStatus::Complete, hosts }), std::nullopt);
+    EXPECT_TRUE(list.searchControlsEnabled());
+    EXPECT_FALSE(list.cancelEnabled());
     EXPECT_EQ(list.rows(), hosts.rows);
     EXPECT_TRUE(list.hostPagesMenuVisible());
     EXPECT_TRUE(list.sortedByFirstColumn());
 
     list.searchStarted();
     EXPECT_EQ(list.searchEnded({ SearchStatus::Cancelled, {} }), std::nullopt);
+    EXPECT_FALSE(list.running());
     EXPECT_EQ(list.rows(), hosts.rows);
     EXPECT_EQ(list.header(), "0 Page Titles    2 Hosts");
 

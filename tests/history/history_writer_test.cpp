@@ -1,6 +1,5 @@
-#include "history/history_record.h"
 #include "history/history_writer.h"
-#include "support/temp_dir.h"
+#include "history_test_files.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -9,8 +8,6 @@ using namespace sg;
 using namespace sgtest;
 
 namespace {
-
-const LocalDateTime kDay { 2026, 12, 5, 14, 8, 35 };
 
 // Records every Today-list operation as one line.
 class RecordingTodayList : public TodayListListener {
@@ -29,42 +26,30 @@ public:
     }
 };
 
-Bytes padded(const std::string& text, std::size_t width)
-{
-    return bytesOf(text) + filled(width - text.size(), ' ');
-}
-
 class HistoryWriterTest : public ::testing::Test {
 protected:
     TempDir m_dir;
     std::filesystem::path m_history = m_dir / "History";
-    FixedClock m_clock { kDay };
+    FixedClock m_clock { kToday };
     HistoryWriter m_writer { m_history, m_clock };
     HistoryWriterSettings m_settings { 7, false };
     RecordingTodayList m_today;
 
     void SetUp() override { std::filesystem::create_directory(m_history); }
 
-    void visit(const std::string& title, const std::string& url)
+    void add(const std::string& title, const std::string& url)
     {
         m_writer.AddHistoryEntry(m_settings, &m_today, title, url);
     }
-    std::filesystem::path file(const LocalDateTime& day = kDay) const
+    std::filesystem::path file() const { return dayFilePath(m_history, kToday); }
+    std::vector<HistoryRecord> records() const
     {
-        return dayFilePath(m_history, day);
+        return readDayFile(file()).value_or(std::vector<HistoryRecord> {});
     }
-    std::vector<HistoryRecord> records(const LocalDateTime& day = kDay) const
+    // The stored bytes of an earlier visit.
+    static Bytes stored(const std::string& url, std::int32_t hits = 1)
     {
-        return readDayFile(file(day)).value_or(std::vector<HistoryRecord> {});
-    }
-    static HistoryRecord record(const std::string& url, std::int32_t hits = 1)
-    {
-        HistoryRecord r;
-        r.Hits = hits;
-        r.Title = "old";
-        r.Url = url;
-        r.Host = "x";
-        return r;
+        return encodeHistoryRecord(visit(kToday, hits, "old", url));
     }
 };
 
@@ -72,11 +57,8 @@ protected:
 
 TEST_F(HistoryWriterTest, FirstVisitOfTheDayCreatesTheFileAndClearsTheTodayListFirst)
 {
-    visit("Radar", "http://www.Example.com:8080/radar");
-
-    // 2026-12-05 14:08:35 as an OLE date: 46361 + 50915 / 86400.
-    const Bytes expected = Bytes { 0x46, 0x0D, 0x7F, 0xDB, 0x32, 0xA3, 0xE6, 0x40 }
-        + Bytes { 0x01, 0x00, 0x00, 0x00 } + padded("Radar", 116)
+    add("Radar", "http://www.Example.com:8080/radar");
+    const Bytes expected = kTodayOle + Bytes { 0x01, 0x00, 0x00, 0x00 } + padded("Radar", 116)
         + padded("http://www.Example.com:8080/radar", 192) + padded("example.com:8080", 192);
     EXPECT_EQ(readBytes(m_history / "SG_12052026.hiz"), expected);
     EXPECT_EQ(m_today.calls,
@@ -86,17 +68,15 @@ TEST_F(HistoryWriterTest, FirstVisitOfTheDayCreatesTheFileAndClearsTheTodayListF
 
 TEST_F(HistoryWriterTest, RepeatedAddressRaisesHitsAndKeepsTheFirstVisit)
 {
-    visit("First", "http://a.com/");
-    visit("Other", "http://b.com/");
+    add("First", "http://a.com/");
+    add("Other", "http://b.com/");
     m_clock.set({ 2026, 12, 5, 15, 0, 0 });
-    visit("Second", "http://a.com/");
-    visit("Third", "http://a.com/");
+    add("Second", "http://a.com/");
+    add("Third", "http://a.com/");
 
     const auto recs = records();
     ASSERT_EQ(recs.size(), 2u);
-    EXPECT_EQ(recs[0].Hits, 3);
-    EXPECT_EQ(recs[0].Title, "First");
-    EXPECT_EQ(recs[0].visitDateTime(), kDay);
+    EXPECT_EQ(recs[0], visit(kToday, 3, "First", "http://a.com/"));
     EXPECT_EQ(recs[1].Hits, 1);
     EXPECT_EQ(m_today.calls.size(), 5u);
     EXPECT_EQ(m_today.calls[3], "hits 1 2");
@@ -106,9 +86,9 @@ TEST_F(HistoryWriterTest, RepeatedAddressRaisesHitsAndKeepsTheFirstVisit)
 TEST_F(HistoryWriterTest, AVisitFromMidnightOnStartsTheNewDaysFile)
 {
     m_clock.set({ 2026, 12, 5, 23, 59, 59 });
-    visit("A", "http://a.com/");
+    add("A", "http://a.com/");
     m_clock.set({ 2026, 12, 6, 0, 0, 0 });
-    visit("A", "http://a.com/");
+    add("A", "http://a.com/");
     EXPECT_EQ(records().at(0).Hits, 1);
     const Bytes stored = readBytes(m_history / "SG_12062026.hiz");
     ASSERT_EQ(stored.size(), 512u);
@@ -122,11 +102,10 @@ TEST_F(HistoryWriterTest, StoringDuplicatesAppendsEveryVisit)
 {
     m_settings.StoreDuplicateUrls = true;
     for (int i = 0; i < 3; ++i)
-        visit("A", "http://a.com/");
+        add("A", "http://a.com/");
     const auto recs = records();
     ASSERT_EQ(recs.size(), 3u);
-    for (const auto& r : recs)
-        EXPECT_EQ(r.Hits, 1);
+    EXPECT_EQ(recs[2].Hits, 1);
     EXPECT_EQ(m_today.calls[3].substr(0, 9), "append 3 ");
 }
 
@@ -138,43 +117,38 @@ TEST_F(HistoryWriterTest, AddressesThatDoNotMatchExactlyGetRecordsOfTheirOwn)
             longUrl, longUrl, // cut to 192 when stored, so never matches again
             std::string("http://a.com/\xE4\xB8\xAD"), // stored as "?", never read back as itself
             std::string("http://a.com/\xE4\xB8\xAD") })
-        visit("T", url);
+        add("T", url);
     const auto recs = records();
     ASSERT_EQ(recs.size(), 6u);
     EXPECT_EQ(recs[2].Url, longUrl.substr(0, 192));
     EXPECT_EQ(recs[4].Url, "http://a.com/?");
 
-    visit("T", "http://a.com/caf\xC3\xA9"); // é is Windows-1252 0xE9
-    visit("T", "http://a.com/caf\xC3\xA9");
+    add("T", "http://a.com/caf\xC3\xA9"); // é is Windows-1252 0xE9
+    add("T", "http://a.com/caf\xC3\xA9");
     EXPECT_EQ(records().size(), 7u);
     EXPECT_EQ(records().back().Hits, 2);
 }
 
 TEST_F(HistoryWriterTest, StoredAddressWithBlanksAroundItStillMatches)
 {
-    const Bytes padded = encodeHistoryRecord(record("zzz"));
-    Bytes withBlanks = padded;
+    Bytes withBlanks = stored("zzz");
     const std::string field = "   http://a.com/";
     std::copy(field.begin(), field.end(), withBlanks.begin() + 128);
-    writeBytes(file(), padded + withBlanks);
+    writeBytes(file(), stored("zzz") + withBlanks);
 
-    visit("New", "http://a.com/");
-    const auto recs = records();
-    ASSERT_EQ(recs.size(), 2u);
-    EXPECT_EQ(recs[1].Hits, 2);
+    add("New", "http://a.com/");
+    EXPECT_EQ(records().at(1).Hits, 2);
     EXPECT_EQ(m_today.calls, (std::vector<std::string> { "hits 2 2" }));
 }
 
 TEST_F(HistoryWriterTest, FindsAMatchBeyondTheFirstReadChunk)
 {
     Bytes content;
-    for (int i = 0; i < 600; ++i) {
-        const Bytes one = encodeHistoryRecord(record("http://a.com/" + std::to_string(i)));
-        content.insert(content.end(), one.begin(), one.end());
-    }
+    for (int i = 0; i < 600; ++i)
+        content = content + stored("http://a.com/" + std::to_string(i));
     writeBytes(file(), content);
-    visit("T", "http://a.com/519");
-    visit("T", "http://a.com/599");
+    add("T", "http://a.com/519");
+    add("T", "http://a.com/599");
     const auto recs = records();
     ASSERT_EQ(recs.size(), 600u);
     EXPECT_EQ(recs[519].Hits, 2);
@@ -184,24 +158,40 @@ TEST_F(HistoryWriterTest, FindsAMatchBeyondTheFirstReadChunk)
 
 TEST_F(HistoryWriterTest, VisitCountsInAPartialLastRecord)
 {
-    const Bytes first = encodeHistoryRecord(record("http://a.com/0"));
-    const Bytes whole = encodeHistoryRecord(record("http://a.com/1"));
     // The last record stops inside its Url field; the missing bytes read as blanks.
-    writeBytes(file(), first + Bytes(whole.begin(), whole.begin() + 300));
-    visit("T", "http://a.com/1");
+    const Bytes whole = stored("http://a.com/1");
+    writeBytes(file(), stored("http://a.com/0") + Bytes(whole.begin(), whole.begin() + 300));
+    add("T", "http://a.com/1");
     EXPECT_EQ(readBytes(file()).size(), 812u);
     EXPECT_EQ(records().at(1).Hits, 2);
     EXPECT_EQ(m_today.calls, (std::vector<std::string> { "hits 2 2" }));
+}
 
-    writeBytes(file(), Bytes(whole.begin(), whole.begin() + 300));
-    visit("T", "http://a.com/1");
-    EXPECT_EQ(records().at(0).Hits, 2);
+TEST_F(HistoryWriterTest, AppendAfterAPartialRecordKeepsWhatReadersSaw)
+{
+    const Bytes whole = stored("http://a.com/1");
+    // 300 bytes of a second record count as one more (1.59 rounds up): it is completed.
+    writeBytes(file(), whole + Bytes(whole.begin(), whole.begin() + 300));
+    const auto before = records();
+    add("B", "http://b.com/");
+    EXPECT_EQ(readBytes(file()).size(), 3u * 512);
+    const auto after = records();
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[1], before[1]);
+    EXPECT_EQ(after[2].Url, "http://b.com/");
+    EXPECT_EQ(m_today.calls.back().substr(0, 9), "append 3 ");
+
+    // 200 bytes are not counted (0.39 rounds down): the new record takes their place.
+    writeBytes(file(), whole + Bytes(whole.begin(), whole.begin() + 200));
+    add("B", "http://b.com/");
+    EXPECT_EQ(readBytes(file()).size(), 2u * 512);
+    EXPECT_EQ(records().at(1).Url, "http://b.com/");
 }
 
 TEST_F(HistoryWriterTest, TitleIsNoTitleWhenEmptyAndCutTo116)
 {
-    visit("", "http://a.com/1");
-    visit(std::string(120, 't'), "http://a.com/2");
+    add("", "http://a.com/1");
+    add(std::string(120, 't'), "http://a.com/2");
     const auto recs = records();
     ASSERT_EQ(recs.size(), 2u);
     EXPECT_EQ(recs[0].Title, "(no title)");
@@ -212,17 +202,17 @@ TEST_F(HistoryWriterTest, TitleIsNoTitleWhenEmptyAndCutTo116)
 TEST_F(HistoryWriterTest, WritesNothingWhenHistoryIsOffOrTheAddressIsEmpty)
 {
     m_settings.HistoryDaysToKeep = 0;
-    visit("A", "http://a.com/");
+    add("A", "http://a.com/");
     m_settings.HistoryDaysToKeep = 7;
-    visit("A", "");
+    add("A", "");
     EXPECT_TRUE(std::filesystem::is_empty(m_history));
     EXPECT_TRUE(m_today.calls.empty());
 }
 
 TEST_F(HistoryWriterTest, AddressesWithoutHostAreNotRecorded)
 {
-    visit("A", "https://www.example.com/");
-    visit("A", "about:blank");
+    add("A", "https://www.example.com/");
+    add("A", "about:blank");
     EXPECT_TRUE(records().empty());
     // The day file is opened (and so created) before the host is known.
     EXPECT_TRUE(std::filesystem::exists(file()));
@@ -239,39 +229,18 @@ TEST_F(HistoryWriterTest, WorksWithoutAnOpenHistoryWindow)
 TEST_F(HistoryWriterTest, AMissingHistoryDirectoryOrADirectoryDayFileEndsTheCallSilently)
 {
     std::filesystem::remove(m_history);
-    visit("A", "http://a.com/");
+    add("A", "http://a.com/");
     EXPECT_FALSE(std::filesystem::exists(m_history));
     std::filesystem::create_directories(file());
-    visit("A", "http://a.com/");
+    add("A", "http://a.com/");
     EXPECT_TRUE(std::filesystem::is_directory(file()));
     EXPECT_TRUE(m_today.calls.empty());
 }
 
 TEST_F(HistoryWriterTest, HitsAtTheLargestCountStayThere)
 {
-    writeBytes(file(), encodeHistoryRecord(record("http://a.com/", INT32_MAX)));
-    visit("A", "http://a.com/");
+    writeBytes(file(), stored("http://a.com/", INT32_MAX));
+    add("A", "http://a.com/");
     EXPECT_EQ(records().at(0).Hits, INT32_MAX);
     EXPECT_TRUE(m_today.calls.empty());
-}
-
-TEST_F(HistoryWriterTest, AppendAfterAPartialRecordKeepsWhatReadersSaw)
-{
-    const Bytes whole = encodeHistoryRecord(record("http://a.com/1"));
-    // 300 bytes of a second record count as one more (1.59 rounds up): it is completed.
-    writeBytes(file(), whole + Bytes(whole.begin(), whole.begin() + 300));
-    const auto before = records();
-    visit("B", "http://b.com/");
-    EXPECT_EQ(readBytes(file()).size(), 3u * 512);
-    const auto after = records();
-    ASSERT_EQ(after.size(), 3u);
-    EXPECT_EQ(after[1], before[1]);
-    EXPECT_EQ(after[2].Url, "http://b.com/");
-    EXPECT_EQ(m_today.calls.back().substr(0, 9), "append 3 ");
-
-    // 200 bytes are not counted (0.39 rounds down): the new record takes their place.
-    writeBytes(file(), whole + Bytes(whole.begin(), whole.begin() + 200));
-    visit("B", "http://b.com/");
-    EXPECT_EQ(readBytes(file()).size(), 2u * 512);
-    EXPECT_EQ(records().at(1).Url, "http://b.com/");
 }

@@ -26,41 +26,33 @@ Settings loadedFrom(const std::function<void(Bytes&)>& edit)
     return s;
 }
 
-struct I16Case {
-    std::size_t offset;
-    std::int16_t stored;
-    std::int16_t loaded;
-    std::int16_t Settings::*field;
-};
-
-class LoadChecksI16 : public testing::TestWithParam<I16Case> { };
-
-TEST_P(LoadChecksI16, CorrectsOutOfRangeValues)
+TEST(LoadChecks, CorrectOutOfRangeWholeNumbers)
 {
-    const auto c = GetParam();
-    const Settings s = loadedFrom([&](Bytes& r) { place(r, c.offset, le16(c.stored)); });
-    EXPECT_EQ(s.*c.field, c.loaded) << "stored " << c.stored << " at " << c.offset;
+    struct Case {
+        std::size_t offset;
+        std::int16_t stored;
+        std::int16_t loaded;
+        std::int16_t Settings::*field;
+    };
+    const Case cases[] = { { 508, 0, 1, &Settings::RefreshInterval },
+        { 508, 10080, 10080, &Settings::RefreshInterval },
+        { 508, 10081, 10080, &Settings::RefreshInterval },
+        { 500, 1, 0, &Settings::ScriptErrorsSilenced },
+        { 1634, 2, 2, &Settings::CycleButton2State }, { 1634, 3, 0, &Settings::CycleButton2State },
+        { 1632, -1, 0, &Settings::CycleButton1State },
+        { 1630, 1, 1, &Settings::TimerControlsSwapped },
+        { 1630, 2, 0, &Settings::TimerControlsSwapped },
+        { 1628, -1, 0, &Settings::CheckBoxesShown }, { 1622, 2, 0, &Settings::StoreDuplicateUrls },
+        { 1622, -1, 0, &Settings::StoreDuplicateUrls }, { 510, 2, 0, &Settings::StatusBarHidden },
+        { 510, -1, -1, &Settings::StatusBarHidden }, // only "above 1" is corrected
+        { 506, 5, 0, &Settings::NewWindowStaysChecked },
+        { 502, 2, 0, &Settings::EditorBackupEnabled },
+        { 502, 1, 1, &Settings::EditorBackupEnabled } };
+    for (const Case& c : cases) {
+        const Settings s = loadedFrom([&](Bytes& r) { place(r, c.offset, le16(c.stored)); });
+        EXPECT_EQ(s.*c.field, c.loaded) << "stored " << c.stored << " at " << c.offset;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Fields, LoadChecksI16,
-    testing::Values(I16Case { 508, 0, 1, &Settings::RefreshInterval },
-        I16Case { 508, -5, 1, &Settings::RefreshInterval },
-        I16Case { 508, 10080, 10080, &Settings::RefreshInterval },
-        I16Case { 508, 10081, 10080, &Settings::RefreshInterval },
-        I16Case { 500, 1, 0, &Settings::ScriptErrorsSilenced },
-        I16Case { 1634, 2, 2, &Settings::CycleButton2State },
-        I16Case { 1634, 3, 0, &Settings::CycleButton2State },
-        I16Case { 1632, -1, 0, &Settings::CycleButton1State },
-        I16Case { 1630, 1, 1, &Settings::TimerControlsSwapped },
-        I16Case { 1630, 2, 0, &Settings::TimerControlsSwapped },
-        I16Case { 1628, -1, 0, &Settings::CheckBoxesShown },
-        I16Case { 1622, 2, 0, &Settings::StoreDuplicateUrls },
-        I16Case { 1622, -1, 0, &Settings::StoreDuplicateUrls },
-        I16Case { 510, 2, 0, &Settings::StatusBarHidden },
-        I16Case { 510, -1, -1, &Settings::StatusBarHidden }, // only "above 1" is corrected
-        I16Case { 506, 5, 0, &Settings::NewWindowStaysChecked },
-        I16Case { 502, 2, 0, &Settings::EditorBackupEnabled },
-        I16Case { 502, 1, 1, &Settings::EditorBackupEnabled }));
 
 TEST(LoadChecks, HistoryDaysToKeepOutsideZeroTo9999BecomesSeven)
 {
@@ -107,50 +99,22 @@ TEST(LoadChecks, EmptyOrNeverWrittenTextsTakeTheirDefaults)
 
 TEST(LoadChecks, NonFiniteNumbersCountAsOutOfRange)
 {
+    // What a blank record loads as, but with the least window and editor sizes and font size.
+    Settings expected = loadedFrom([](Bytes&) {});
+    std::tie(expected.WindowWidth, expected.WindowHeight, expected.EditorWidth,
+        expected.EditorHeight, expected.FontSize)
+        = std::tuple(7095, 5445, 6945, 3525, 8);
     for (const std::uint32_t bad : { kFNaN, kFPlusInf, kFMinusInf }) {
+        // Window and editor places and sizes, FontSize, EditorColumnWidths, History places,
+        // sizes and columns, ColumnWidths.
         const Settings s = loadedFrom([&](Bytes& r) {
-            for (std::size_t at = 0; at < 24; at += 4)
-                place(r, at, le32(bad));
-            place(r, 466, le32(bad));
-            for (std::size_t at = 470; at < 486; at += 4)
-                place(r, at, le32(bad));
-            for (std::size_t at = 766; at < 814; at += 4)
-                place(r, at, le32(bad));
-            for (std::size_t at = 1640; at < 1656; at += 4)
-                place(r, at, le32(bad));
+            for (const auto& [from, to] : { std::pair<std::size_t, std::size_t> { 0, 24 },
+                     { 466, 486 }, { 766, 814 }, { 1640, 1656 } })
+                for (std::size_t at = from; at < to; at += 4)
+                    place(r, at, le32(bad));
         });
-        EXPECT_EQ(s.WindowLeft, 0);
-        EXPECT_EQ(s.WindowTop, 0);
-        EXPECT_EQ(s.WindowWidth, 7095);
-        EXPECT_EQ(s.WindowHeight, 5445);
-        EXPECT_EQ(s.EditorWidth, 6945);
-        EXPECT_EQ(s.EditorHeight, 3525);
-        EXPECT_EQ(s.FontSize, 8);
-        EXPECT_EQ(s.EditorColumnWidths, (std::array<float, 4> {}));
-        EXPECT_EQ(s.HistoryLeft, 0);
-        EXPECT_EQ(s.HistoryTop, 0);
-        EXPECT_EQ(s.HistoryWidth, 0);
-        EXPECT_EQ(s.HistoryHeight, 0);
-        EXPECT_EQ(s.HistoryColumnWidths, (std::array<float, 8> {}));
-        EXPECT_EQ(s.ColumnWidths, (std::array<float, 4> { 6000, 6000, 6000, 6000 }));
+        EXPECT_EQ(s, expected);
     }
-}
-
-TEST(LoadChecks, LeaveInRangeValuesAlone)
-{
-    Settings s;
-    s.RefreshInterval = 30;
-    s.HistoryDaysToKeep = 14;
-    s.ColumnWidths = { 1, 2, 3, 4 };
-    s.MessengerPath = "/usr/bin/pidgin";
-    s.MessengerCaption = "Pidgin";
-    s.MailAppPath = "/usr/bin/thunderbird";
-    s.MailAppCaption = "Thunderbird";
-    s.PanelBackColor = kThemed;
-    s.WindowWidth = 100; // sizes are checked against the screen, not here
-    Settings checked = s;
-    applyLoadChecks(checked, kThemed);
-    EXPECT_EQ(checked, s);
 }
 
 struct Geometry {

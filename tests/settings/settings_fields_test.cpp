@@ -46,14 +46,12 @@ TEST(SettingsFields, FormatsFloatsShortest)
 TEST(SettingsFields, SetsEachKindOfField)
 {
     Settings s;
-    EXPECT_EQ(setSettingsField(s, "WindowLeft", "1500.25"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "RefreshInterval", "-32768"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "HistoryDaysToKeep", "2147483647"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "FontBold", "-1"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "LastBackupTime", "2024-03-15 12:00:00"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "StartPage", "/home/me/start.htm"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "ColumnWidths", "1, 2,3 ,4"), std::nullopt);
-    EXPECT_EQ(setSettingsField(s, "HistoryColumnWidths[8]", "800"), std::nullopt);
+    for (const auto& [name, value] :
+        { std::pair { "WindowLeft", "1500.25" }, { "RefreshInterval", "-32768" },
+            { "HistoryDaysToKeep", "2147483647" }, { "FontBold", "-1" },
+            { "LastBackupTime", "2024-03-15 12:00:00" }, { "StartPage", "/home/me/start.htm" },
+            { "ColumnWidths", "1, 2,3 ,4" }, { "HistoryColumnWidths[8]", "800" } })
+        EXPECT_EQ(setSettingsField(s, name, value), std::nullopt) << name;
     EXPECT_EQ(s.WindowLeft, 1500.25);
     EXPECT_EQ(s.RefreshInterval, -32768);
     EXPECT_EQ(s.HistoryDaysToKeep, 2147483647);
@@ -87,9 +85,7 @@ TEST_P(SettingsFieldErrors, ExplainTheFaultAndChangeNothing)
 
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsFieldErrors,
     testing::Values(BadValue { "Nonsense", "1", "Unknown settings field \"Nonsense\"" },
-        BadValue { "windowleft", "1", "Unknown settings field \"windowleft\"" },
         BadValue { "WindowLeft", "12abc", "WindowLeft: \"12abc\" is not a finite number" },
-        BadValue { "WindowLeft", "", "WindowLeft: \"\" is not a finite number" },
         BadValue { "WindowLeft", "nan", "WindowLeft: \"nan\" is not a finite number" },
         BadValue { "WindowLeft", "1e39", "WindowLeft: \"1e39\" is not a finite number" },
         BadValue { "RefreshInterval", "32768", "RefreshInterval: 32768 is outside -32768..32767" },

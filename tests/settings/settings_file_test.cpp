@@ -66,24 +66,9 @@ TEST_F(SettingsFile, SeedNeedsOnly1000BytesAndIsCompleted)
     EXPECT_EQ(seed->StartPage, "seed page");
     EXPECT_EQ(seed->Bytes.size(), 1670u);
     EXPECT_EQ(seed->Bytes, recordWith("seed page", 0x01020304));
-    EXPECT_FALSE(readSeedSettings(dir / "missing.ini"));
-    EXPECT_FALSE(readSeedSettings(dir.path()));
 }
 
-TEST_F(SettingsFile, LoadUsesTheUserFileAndChecksIt)
-{
-    Bytes user = recordWith("user page");
-    place(user, 500, le16(1)); // ScriptErrorsSilenced
-    writeBytes(ini, user);
-    Settings seed;
-    seed.StartPage = "seed page";
-    const Settings s = loadSettings(ini, seed, kThemed);
-    EXPECT_EQ(s.StartPage, "user page");
-    EXPECT_EQ(s.ScriptErrorsSilenced, 0);
-    EXPECT_EQ(s.PanelBackColor, kThemed);
-}
-
-TEST_F(SettingsFile, LoadKeepsTheSeedWhenTheUserFileIsShortOrMissing)
+TEST_F(SettingsFile, LoadChecksTheUserFileOrTheSeedWhenTheUserFileIsShortOrMissing)
 {
     Settings seed;
     seed.StartPage = "seed page";
@@ -92,9 +77,15 @@ TEST_F(SettingsFile, LoadKeepsTheSeedWhenTheUserFileIsShortOrMissing)
     EXPECT_EQ(fromMissing.StartPage, "seed page");
     EXPECT_EQ(fromMissing.RefreshInterval, 1); // the seed is checked too
 
-    const Bytes user = recordWith("user page");
+    Bytes user = recordWith("user page");
+    place(user, 500, le16(1)); // ScriptErrorsSilenced
     writeBytes(ini, Bytes(user.begin(), user.begin() + 1200));
     EXPECT_EQ(loadSettings(ini, seed, kThemed).StartPage, "seed page");
+    writeBytes(ini, user);
+    const Settings s = loadSettings(ini, seed, kThemed);
+    EXPECT_EQ(s.StartPage, "user page");
+    EXPECT_EQ(s.ScriptErrorsSilenced, 0);
+    EXPECT_EQ(s.PanelBackColor, kThemed);
 }
 
 TEST_F(SettingsFile, SaveWritesRecordOneAndKeepsTheRestOfTheFile)

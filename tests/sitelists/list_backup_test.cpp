@@ -1,8 +1,6 @@
 #include "list_test_files.h"
 #include "sitelists/list_backup.h"
-#include "sitelists/sitelist_messages.h"
 
-#include <gtest/gtest.h>
 #include <map>
 
 using namespace sg;
@@ -23,25 +21,27 @@ Tree treeOf(const fs::path& dir)
     return tree;
 }
 
-class ListBackup : public ::testing::Test {
+class ListBackup : public ListFolderTest {
 protected:
     void SetUp() override
     {
-        fs::create_directory(lists());
+        ListFolderTest::SetUp();
         fs::create_directory(backup());
     }
-    fs::path lists() const { return m_dir / "SiteLists"; }
     fs::path backup() const { return m_dir / "BU_SiteLists"; }
-    std::vector<std::string> topLevel() const { return namesIn(m_dir.path()); }
-    TempDir m_dir;
+    // No folder built beside the two for the swap is left behind.
+    void expectOnlyTheTwoFolders() const
+    {
+        EXPECT_EQ(namesIn(data()), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+    }
 };
 
 } // namespace
 
 TEST_F(ListBackup, ReplacesTheSetWithCopiesOfTheOrdinaryFiles)
 {
-    writeBytes(lists() / "CatList.dab", filled(160, 'c'));
-    writeBytes(lists() / "Sites00001.dab", filled(400, 's'));
+    writeBytes(catList(), filled(160, 'c'));
+    writeBytes(siteFile(1), filled(400, 's'));
     writeBytes(lists() / ".hidden", bytesOf("h"));
     fs::create_directory(lists() / "sub");
     writeBytes(backup() / "Sites00009.dab", bytesOf("gone"));
@@ -50,21 +50,21 @@ TEST_F(ListBackup, ReplacesTheSetWithCopiesOfTheOrdinaryFiles)
     fs::create_directory(backup() / "mine");
     writeBytes(backup() / "mine" / "note", bytesOf("n"));
 
-    const auto result = backUpSiteLists(m_dir.path());
+    const auto result = backUpSiteLists(data());
     ASSERT_TRUE(result.ok()) << result.message;
     EXPECT_EQ(result.value, (std::vector<std::string> { "CatList.dab", "Sites00001.dab" }));
     const Tree expected
         = { { "CatList.dab", filled(160, 'c') }, { "Sites00001.dab", filled(400, 's') },
               { ".keep", bytesOf("k") }, { "mine", bytesOf("/") }, { "mine/note", bytesOf("n") } };
     EXPECT_EQ(treeOf(backup()), expected);
-    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+    expectOnlyTheTwoFolders();
 }
 
 TEST_F(ListBackup, MakesTheBackupFolderWhenMissing)
 {
     fs::remove(backup());
-    writeBytes(lists() / "CatList.dab", filled(160, 'c'));
-    ASSERT_TRUE(backUpSiteLists(m_dir.path()).ok());
+    writeBytes(catList(), filled(160, 'c'));
+    ASSERT_TRUE(backUpSiteLists(data()).ok());
     EXPECT_EQ(treeOf(backup()), (Tree { { "CatList.dab", filled(160, 'c') } }));
 }
 
@@ -72,7 +72,7 @@ TEST_F(ListBackup, NothingToBackUpLeavesTheSetAlone)
 {
     writeBytes(backup() / "CatList.dab", bytesOf("old"));
     fs::create_directory(lists() / "sub");
-    const auto result = backUpSiteLists(m_dir.path());
+    const auto result = backUpSiteLists(data());
     EXPECT_EQ(result.status, ListStatus::Refused);
     EXPECT_EQ(result.message, "There Aren't Any Files To Back-Up In Your SiteLists Dir");
     EXPECT_EQ(treeOf(backup()), (Tree { { "CatList.dab", bytesOf("old") } }));
@@ -88,12 +88,12 @@ TEST_F(ListBackup, AFailedCopyLeavesThePreviousSetIntact)
     ListResult<std::vector<std::string>> result;
     {
         FileSizeLimit limit(1000); // A.dab copies, B.dab does not
-        result = backUpSiteLists(m_dir.path());
+        result = backUpSiteLists(data());
     }
     EXPECT_EQ(result.status, ListStatus::Failed);
     EXPECT_EQ(result.message, "An Error Occurred Backing-Up Your  SiteLists Dir");
     EXPECT_EQ(treeOf(backup()), before);
-    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+    expectOnlyTheTwoFolders();
 }
 
 TEST_F(ListBackup, AFailureWhileReplacingLeavesThePreviousSetIntact)
@@ -105,9 +105,9 @@ TEST_F(ListBackup, AFailureWhileReplacingLeavesThePreviousSetIntact)
     writeBytes(backup() / ".hidden", bytesOf("h"));
     fs::create_directory(backup() / "B.dab");
     const Tree before = treeOf(backup());
-    EXPECT_EQ(backUpSiteLists(m_dir.path()).status, ListStatus::Failed);
+    EXPECT_EQ(backUpSiteLists(data()).status, ListStatus::Failed);
     EXPECT_EQ(treeOf(backup()), before);
-    EXPECT_EQ(topLevel(), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+    expectOnlyTheTwoFolders();
 }
 
 TEST_F(ListBackup, ALinkedBackupFolderStaysALink)
@@ -117,8 +117,8 @@ TEST_F(ListBackup, ALinkedBackupFolderStaysALink)
     writeBytes(real / "Old.dab", bytesOf("old"));
     fs::remove(backup());
     fs::create_directory_symlink(real, backup());
-    writeBytes(lists() / "CatList.dab", bytesOf("cat"));
-    ASSERT_TRUE(backUpSiteLists(m_dir.path()).ok());
+    writeBytes(catList(), bytesOf("cat"));
+    ASSERT_TRUE(backUpSiteLists(data()).ok());
     EXPECT_TRUE(fs::is_symlink(backup()));
     EXPECT_EQ(treeOf(real), (Tree { { "CatList.dab", bytesOf("cat") } }));
 }

@@ -4,7 +4,6 @@
 using namespace sg;
 using namespace sgtest;
 namespace fs = std::filesystem;
-using Strings = std::vector<std::string>;
 
 namespace {
 

@@ -6,31 +6,18 @@
 using namespace sg;
 using namespace sgtest;
 
-namespace {
-
-std::string urlOf(const std::string& content)
-{
-    return shortcutUrlFromBytes(bytesOf(content));
-}
-
-struct ShortcutCase {
-    const char* what;
-    std::string content;
-    std::string url;
-};
-
-} // namespace
-
 TEST(ShortcutUrl, ReadsTheAddressLineThatFollowsTheSectionLine)
 {
     const std::string longUrl = "http://" + std::string(300, 'z');
-    const std::vector<ShortcutCase> cases = {
+    const struct {
+        const char* what;
+        std::string content;
+        std::string url;
+    } cases[] = {
         { "CR LF", "[InternetShortcut]\r\nURL=http://example.com/Radar\r\nIconIndex=0\r\n",
             "http://example.com/Radar" },
         { "bare LF", "[InternetShortcut]\nURL=http://example.com/a\nIconIndex=0\n",
             "http://example.com/a" },
-        { "mixed ends", "[InternetShortcut]\nURL=http://example.com/b\r\n\r\n",
-            "http://example.com/b" },
         { "any case, address keeps its case",
             "[DEFAULT]\r\nBASEURL=x\r\n[internetSHORTCUT]\r\nurl=HTTP://Example.COM/\r\n",
             "HTTP://Example.COM/" },
@@ -50,7 +37,7 @@ TEST(ShortcutUrl, ReadsTheAddressLineThatFollowsTheSectionLine)
             "http://x/caf\xC3\xA9" },
     };
     for (const auto& c : cases)
-        EXPECT_EQ(urlOf(c.content), c.url) << c.what;
+        EXPECT_EQ(shortcutUrlFromBytes(bytesOf(c.content)), c.url) << c.what;
 }
 
 TEST(ShortcutUrl, ReadsFilesAndTellsUnreadableFromUnusable)
@@ -67,7 +54,6 @@ TEST(ShortcutName, IsTheFileNameBeforeTheLastUrlExtension)
     EXPECT_EQ(ShortcutName("News.url"), "News");
     EXPECT_EQ(ShortcutName("Weather.URL"), "Weather");
     EXPECT_EQ(ShortcutName("a.url.Url"), "a.url");
-    EXPECT_EQ(ShortcutName("X.url"), "X");
     EXPECT_EQ(ShortcutName(".url"), "");
     EXPECT_EQ(ShortcutName("News.txt"), "");
     EXPECT_EQ(ShortcutName(std::string(150, 'n') + ".url"), std::string(140, 'n'));
