@@ -229,14 +229,26 @@ void Form1::buildStatusBar()
     m_controls[Control::ProgressBar1] = m_progress;
 }
 
+void Form1::addCheckItem(
+    QMenu* menu, MenuItem item, const char* caption, const std::function<void()>& handler)
+{
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setCheckable(true);
+    // The check mark follows the logic, not the click: the click's own toggle is undone
+    // first, then the logic sets the mark through setMenuChecked.
+    connect(action, &QAction::triggered, this, [action, handler](bool checked) {
+        action->setChecked(!checked);
+        handler();
+    });
+    m_menuItems[item] = action;
+}
+
 void Form1::buildMenu()
 {
     m_menu = new QMenu(this);
     QMenu* view = m_menu->addMenu(QStringLiteral("&View >>"));
-    QAction* statusBar = view->addAction(
-        QStringLiteral("Status&Bar"), this, [this] { m_logic->onViewStatusBar(); });
-    statusBar->setCheckable(true);
-    m_menuItems[MenuItem::mnuStatusBar] = statusBar;
+    addCheckItem(
+        view, MenuItem::mnuStatusBar, "Status&Bar", [this] { m_logic->onViewStatusBar(); });
     view->addAction(
         QStringLiteral("&Refresh          F5"), this, [this] { m_logic->onViewRefresh(); });
     view->addAction(
@@ -251,29 +263,15 @@ void Form1::buildMenu()
     m_menu->addAction(QStringLiteral("&List Window  (Edit Selectors)"), this,
         [this] { m_logic->onListButtonClick(); });
     m_menu->addSeparator();
-    const std::pair<MenuItem, const char*> toggles[] = {
-        { MenuItem::mnuKillPops, "&Kill Pop-Up Ad Windows" },
-        { MenuItem::mnuKillPopsBoom, "&Kill Pop-Up Ads w/Boom" },
-        { MenuItem::mnuScriptErr, "&Disable Script Error Msg" },
-    };
-    for (const auto& [item, caption] : toggles) {
-        QAction* action = m_menu->addAction(QString::fromUtf8(caption));
-        action->setCheckable(true);
-        m_menuItems[item] = action;
-    }
-    connect(m_menuItems[MenuItem::mnuKillPops], &QAction::triggered, this,
+    addCheckItem(m_menu, MenuItem::mnuKillPops, "&Kill Pop-Up Ad Windows",
         [this] { m_logic->onKillPopsMenu(); });
-    connect(m_menuItems[MenuItem::mnuKillPopsBoom], &QAction::triggered, this,
+    addCheckItem(m_menu, MenuItem::mnuKillPopsBoom, "&Kill Pop-Up Ads w/Boom",
         [this] { m_logic->onKillPopsBoomMenu(); });
-    connect(m_menuItems[MenuItem::mnuScriptErr], &QAction::triggered, this,
+    addCheckItem(m_menu, MenuItem::mnuScriptErr, "&Disable Script Error Msg",
         [this] { m_logic->onScriptErrMenu(); });
     m_menu->addSeparator();
     QMenu* help = m_menu->addMenu(QStringLiteral("&Help >>"));
     help->addAction(QStringLiteral("&Close"), this, [this] { close(); });
-    // The menu's own check marks follow the logic, not the click.
-    for (auto& [item, action] : m_menuItems)
-        connect(action, &QAction::triggered, action,
-            [action](bool checked) { action->setChecked(!checked); });
     // The mail menu of the second cycle button: the mail program and a new message.
     m_mailMenu = new QMenu(this);
     m_mailMenu->addAction(QStringLiteral("&Open Mail App"), this,

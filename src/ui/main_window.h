@@ -6,6 +6,7 @@
 #include "browser/main_window_view.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -92,6 +93,8 @@ protected:
 private:
     void buildControls();
     void buildMenu();
+    void addCheckItem(
+        QMenu* menu, MenuItem item, const char* caption, const std::function<void()>& handler);
     void buildStatusBar();
     void connectControls();
     QWidget* widgetOf(Control control) const;

@@ -1,6 +1,6 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
 // window, history logging, settings at close, new windows, pop-up killing, the site
-// selector, the refresh countdown and offline mode.
+// selector, the refresh countdown, offline mode and the menu's check marks.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -14,7 +14,9 @@
 #include "ui/application.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +52,7 @@ private slots:
     void aSelectorClickOpensItsPage();
     void theCountdownReloadsThePage();
     void offlineBlocksServedPagesUntilOnlineAgain();
+    void menuCheckMarksFollowTheSettings();
 
 private:
     std::unique_ptr<ui::Application> launch(
@@ -229,6 +232,37 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/storm.html"), 1, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Storm Watch - Skyglass2"), kLoadTimeoutMs);
+    window->close();
+}
+
+void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
+{
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QVERIFY(window);
+    const auto find = [&](const QString& text) -> QAction* {
+        for (QAction* a : window->mainMenu()->actions()) {
+            if (a->text() == text)
+                return a;
+            if (a->menu()) {
+                for (QAction* sub : a->menu()->actions())
+                    if (sub->text() == text)
+                        return sub;
+            }
+        }
+        return nullptr;
+    };
+    QAction* statusBar = find(QStringLiteral("Status&Bar"));
+    QAction* killPops = find(QStringLiteral("&Kill Pop-Up Ad Windows"));
+    QVERIFY(statusBar && killPops);
+    const Settings& s = app->shared().settings;
+    for (int click = 0; click < 2; ++click) {
+        killPops->trigger();
+        QCOMPARE(killPops->isChecked(), s.PopUpKilling == 1);
+        statusBar->trigger();
+        QCOMPARE(statusBar->isChecked(), s.StatusBarHidden == 0);
+    }
     window->close();
 }
 
