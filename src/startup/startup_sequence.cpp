@@ -27,13 +27,14 @@ constexpr std::string_view kDefPageText = "<html>\r\n"
 constexpr const char* kSeedListFiles[] = { "CatList.dab", "Sites00001.dab", "Sites00002.dab",
     "Sites00003.dab", "Sites00004.dab", "Sites00005.dab", "Sites00006.dab" };
 
-// Makes the directory when DirMissing says so; true when it had to be made and was.
+// Makes the directory, and any missing parent (a new account may lack the profile folder),
+// when DirMissing says so; true when it had to be made and was.
 bool makeWhenMissing(const fs::path& dir)
 {
     if (DirMissing(dir) == 0)
         return false;
     std::error_code ec;
-    return fs::create_directory(dir, ec);
+    return fs::create_directories(dir, ec);
 }
 
 // Writes DefPage.htm in one write; a file that exists (whatever it holds) stays.

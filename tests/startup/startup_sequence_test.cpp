@@ -14,13 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A shipped-data folder made from the real seeds, and an empty profile.
+// A shipped-data folder made from the real seeds, and a profile folder not made yet, as on
+// a new account.
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         fs::copy(fs::path(SKYGLASS_SOURCE_DIR) / "data", app(), fs::copy_options::recursive);
-        fs::create_directory(m_tmp / "profile");
         env.executableDir = app();
         env.profileDir = m_tmp / "profile";
         env.screenWidthTwips = 1920 * 15;
@@ -165,7 +165,7 @@ TEST(StartPageUrl, LocalPathsBecomeFileUrlsAndAddressesAreLowerCased)
 TEST_F(StartupTest, FavoritesDirOnlyWhenTheFolderExists)
 {
     EXPECT_EQ(runStartupSequence(env).state.paths.FavoritesDir, "");
-    fs::create_directory(env.profileDir / "Favorites");
+    fs::create_directories(env.profileDir / "Favorites");
     EXPECT_EQ(
         runStartupSequence(env).state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
