@@ -1,6 +1,7 @@
 #include "history/history_window_logic.h"
 
 #include "common/cp1252.h"
+#include "common/erase_indices.h"
 #include "common/file_io.h"
 #include "common/record_codec.h"
 #include "history/history_record.h"
@@ -104,14 +105,9 @@ std::optional<std::string> HistorySearchList::searchEnded(SearchOutcome outcome)
     return std::nullopt;
 }
 
-void HistorySearchList::removeRows(std::vector<std::size_t> indices)
+void HistorySearchList::removeRows(const std::vector<std::size_t>& indices)
 {
-    std::sort(indices.begin(), indices.end());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
-        if (*it < m_shown.rows.size())
-            m_shown.rows.erase(m_shown.rows.begin() + static_cast<std::ptrdiff_t>(*it));
-    }
+    eraseIndices(m_shown.rows, indices);
 }
 
 } // namespace sg

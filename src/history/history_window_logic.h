@@ -102,7 +102,7 @@ public:
     bool hostPagesMenuVisible() const { return m_shown.sortedByFirstColumn; }
 
     // "Remove Item(s) From List (Temp)": the rows at these indices leave the list only.
-    void removeRows(std::vector<std::size_t> indices);
+    void removeRows(const std::vector<std::size_t>& indices);
 
 private:
     bool m_running = false;

@@ -1,5 +1,7 @@
 #include "ui/history_list_model.h"
 
+#include "common/erase_indices.h"
+
 #include <QHeaderView>
 #include <QTreeView>
 #include <algorithm>
@@ -144,21 +146,21 @@ void TodayListModel::setFirstHeader(std::string header)
 void TodayListModel::removeListRows(const std::vector<std::size_t>& indices)
 {
     const std::vector<Block> blocks = blocksFromEnd(indices, m_rows.size());
-    const bool reset = blocks.size() > kMaxRemovedBlocks;
-    if (reset)
+    if (blocks.size() > kMaxRemovedBlocks) {
         beginResetModel();
+        eraseIndices(m_rows, indices);
+        eraseIndices(m_records, indices);
+        endResetModel();
+        return;
+    }
     for (const Block& b : blocks) {
-        if (!reset)
-            beginRemoveRows({}, static_cast<int>(b.first), static_cast<int>(b.last));
+        beginRemoveRows({}, static_cast<int>(b.first), static_cast<int>(b.last));
         const auto first = static_cast<std::ptrdiff_t>(b.first);
         const auto end = static_cast<std::ptrdiff_t>(b.last + 1);
         m_rows.erase(m_rows.begin() + first, m_rows.begin() + end);
         m_records.erase(m_records.begin() + first, m_records.begin() + end);
-        if (!reset)
-            endRemoveRows();
+        endRemoveRows();
     }
-    if (reset)
-        endResetModel();
 }
 
 std::optional<std::string> SearchListModel::searchEnded(SearchOutcome outcome)
@@ -187,7 +189,7 @@ void SearchListModel::removeListRows(const std::vector<std::size_t>& indices)
         std::vector<std::size_t> block;
         for (std::size_t i = b.first; i <= b.last; ++i)
             block.push_back(i);
-        m_list.removeRows(std::move(block));
+        m_list.removeRows(block);
         endRemoveRows();
     }
 }
