@@ -126,10 +126,12 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
     const auto size = static_cast<std::uint64_t>(st.st_size);
     const std::size_t count = recordCount(size, kHistoryRecordLength);
 
+    // Addresses without a host are never stored, so no stored record can match them.
+    const std::string host = historyHost(url);
     if (count == 0) {
         if (todayList)
             todayList->clearTodayList();
-    } else if (!settings.StoreDuplicateUrls) {
+    } else if (!settings.StoreDuplicateUrls && !host.empty()) {
         if (const auto target = storedFormOf(url)) {
             const Scan scan = findUrl(file.get(), count, *target, m_chunks);
             if (!scan.ok)
@@ -143,7 +145,6 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
         }
     }
 
-    const std::string host = historyHost(url);
     if (host.empty())
         return;
     HistoryRecord record;

@@ -88,8 +88,8 @@ QWebEnginePage* Application::hostNewWindow(
 
 void Application::mainWindowClosed(const CloseOutcome& outcome)
 {
-    saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow);
-    emit settingsSaved();
+    if (saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow))
+        emit settingsSaved();
     if (!outcome.lastMainWindow)
         return;
     // The last main window unloads the others; the History window purges as it closes.
