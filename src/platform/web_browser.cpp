@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
@@ -135,6 +137,7 @@ void WebBrowser::connectEvents()
         if (m_events)
             m_events->TitleChange(toStd(title));
     });
+    connect(this, &QWebEngineView::printRequested, this, [this] { print(); });
     connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
         if (m_events)
             m_events->StatusTextChange(toStd(url));
@@ -236,8 +239,17 @@ void WebBrowser::selectAll()
 
 void WebBrowser::print()
 {
-    focusPage();
-    m_page->runJavaScript(QStringLiteral("window.print()"));
+    // The printer outlives the dialog: the engine prints after this returns.
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    QPrintDialog dialog(printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        delete printer;
+        return;
+    }
+    connect(
+        this, &QWebEngineView::printFinished, this, [printer](bool) { delete printer; },
+        Qt::SingleShotConnection);
+    QWebEngineView::print(printer);
 }
 
 void WebBrowser::setTextZoom(int level)

@@ -71,6 +71,8 @@ public:
     void focusPage() override;
     void findInPage() override;
     void selectAll() override;
+    // Asks for a printer with the print dialog, then prints the page to it. A page's own
+    // window.print() comes here too.
     void print() override;
 
     // Zoom levels 0..4 (0.75, 0.875, 1.0, 1.25, 1.5).

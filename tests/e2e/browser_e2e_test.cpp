@@ -1,6 +1,6 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
 // window, history logging, settings at close, new windows, pop-up killing, the site
-// selector, the refresh countdown, offline mode and the menu's check marks.
+// selector, the refresh countdown, offline mode, the menu's check marks and printing.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -16,10 +16,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <memory>
 
@@ -53,6 +57,7 @@ private slots:
     void theCountdownReloadsThePage();
     void offlineBlocksServedPagesUntilOnlineAgain();
     void menuCheckMarksFollowTheSettings();
+    void aPagesPrintRequestPrintsThroughThePrintDialog();
 
 private:
     std::unique_ptr<ui::Application> launch(
@@ -263,6 +268,38 @@ void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
         statusBar->trigger();
         QCOMPARE(statusBar->isChecked(), s.StatusBarHidden == 0);
     }
+    window->close();
+}
+
+void BrowserEndToEnd::aPagesPrintRequestPrintsThroughThePrintDialog()
+{
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    const QString pdf = m_home->filePath(QStringLiteral("radar.pdf"));
+    // Once the dialog is up, the printer it was given prints to a PDF file.
+    bool dialogShown = false;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            dialogShown = true;
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(pdf);
+            dialog->done(QDialog::Accepted);
+        }
+    });
+    answer.start(50);
+    QSignalSpy printed(window->browser(), &QWebEngineView::printFinished);
+    window->browser()->page()->runJavaScript(QStringLiteral("window.print()"));
+    QTRY_COMPARE_WITH_TIMEOUT(printed.count(), 1, kLoadTimeoutMs);
+    answer.stop();
+    QVERIFY(dialogShown);
+    QCOMPARE(printed.front().front().toBool(), true);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
     window->close();
 }
 
