@@ -83,6 +83,9 @@ QWebEnginePage* Application::hostNewWindow(
     // A script pop-up opened with window features asks for a window without toolbar.
     if (type == QWebEnginePage::WebDialog)
         window->logic().OnToolBar(false);
+    // A window opened for a page may be closed by it again (window.close()).
+    connect(
+        window->browser()->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
     return window->browser()->page();
 }
 
