@@ -63,8 +63,12 @@ void ListEditor::addCategory(std::string_view text)
         return;
     }
     m_view.categories.push_back({ stored, SiteFileName(*number) });
-    if (!SyncLists(1))
+    if (!SyncLists(1)) {
+        // CatList.dab does not hold the new category: neither do the rows, nor its file.
+        m_view.categories.pop_back();
+        DeleteSiteFile(m_env.userDataDir, SiteFileName(*number));
         return;
+    }
     selectCategory(m_view.selectedCategory.value_or(0));
     m_view.control(EditorControl::Text1).caption.clear();
     UpdateListToolTips();

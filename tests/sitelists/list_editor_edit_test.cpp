@@ -174,7 +174,7 @@ TEST_F(ListEditorEdit, DeletingTheLastCategoryLeavesNothing)
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ListEditorEdit, DeletingACategoryWhoseListCannotBeWrittenKeepsItAndItsPages)
+TEST_F(ListEditorEdit, ACategoryListThatCannotBeWrittenKeepsTheCategoriesAndPages)
 {
     open();
     editor().clickCategory(1);
@@ -188,6 +188,12 @@ TEST_F(ListEditorEdit, DeletingACategoryWhoseListCannotBeWrittenKeepsItAndItsPag
     EXPECT_EQ(view().selectedCategory, 1u);
     EXPECT_EQ(
         readBytes(siteFile(2)), siteBytes("Radar", "http://a") + siteBytes("Sat", "http://b"));
+
+    editor().addCategory("Weather");
+    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown.back(), "OK: An Error Occurred Opening File And Loading Lists");
+    EXPECT_EQ(view().categories.size(), 2u);
+    EXPECT_FALSE(fs::exists(siteFile(3))); // the new category's empty file went too
 }
 
 TEST_F(ListEditorEdit, RenamingRefusesAnyNameTheListHolds)
