@@ -165,8 +165,13 @@ bool ListEditor::reloadCategories()
     m_categoriesUnread = !categories;
     m_view.categories.clear();
     selectCategory(std::nullopt);
-    if (!categories)
+    if (!categories) {
+        // No categories, no page list: rows kept from before could otherwise be written
+        // over a page file that has changed since (a restore, another program).
+        fillSites({});
+        m_view.CurrentSiteFile.clear();
         return false;
+    }
     for (const Category& category : *categories)
         m_view.categories.push_back({ category.name, category.siteFileName });
     if (remembered < m_view.categories.size())

@@ -63,6 +63,17 @@ TEST_F(ListEditorEdit, SyncListsRereadsTheListsKeepingAValidSelection)
     EXPECT_EQ(view().categories, (std::vector<EditorRow> { { "Only", "Sites00002.dab" } }));
     EXPECT_EQ(view().selectedCategory, 0u); // row 2 no longer exists
     EXPECT_EQ(siteNames(), (Strings { "New" }));
+
+    // A category list that can no longer be read takes the page rows with it, so they are
+    // never written back over the page file.
+    fs::remove(catList());
+    ::mkfifo(catList().c_str(), 0644);
+    EXPECT_FALSE(editor().SyncLists(4));
+    EXPECT_TRUE(view().sites.empty());
+    writeBytes(siteFile(2), siteBytes("Restored", "http://restored"));
+    settings.DeleteWarningsOff = 1;
+    editor().deleteSelectedSites();
+    EXPECT_EQ(readBytes(siteFile(2)), siteBytes("Restored", "http://restored"));
 }
 
 TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
