@@ -1,3 +1,4 @@
+#include "common/file_io.h"
 #include "history/history_periods.h"
 #include "history/history_purge.h"
 #include "history/history_record.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <variant>
 
 namespace sg::tool {
@@ -39,8 +41,13 @@ std::string show(const CommandContext& ctx)
     }
     JsonWriter json;
     json.beginArray();
-    const auto records = readDayFile(dayFilePath(ctx.dataDir / "History", day));
-    for (const auto& r : records.value_or(std::vector<HistoryRecord> {})) {
+    // No file is a day without visits; a file that cannot be read is a failure.
+    const auto path = dayFilePath(ctx.dataDir / "History", day);
+    const auto records = FileMissing(path) == ENOENT ? std::optional(std::vector<HistoryRecord> {})
+                                                     : readDayFile(path);
+    if (!records)
+        throw CommandFailure("cannot read " + path.string());
+    for (const auto& r : *records) {
         json.beginObject().key("time").value(formatIso(r.visitDateTime()));
         json.key("hits").value(static_cast<std::int64_t>(r.Hits));
         json.key("title").value(r.Title).key("url").value(r.Url).key("host").value(r.Host);

@@ -49,10 +49,11 @@ std::string show(const CommandContext& ctx)
     for (const auto& c : *categories) {
         json.beginObject().key("name").value(c.name).key("file").value(c.siteFileName);
         json.key("sites").beginArray();
-        if (const auto sites = LoadSites(ctx.dataDir, c.siteFileName)) {
-            for (const auto& site : *sites)
-                writeSite(json, site);
-        }
+        const auto sites = LoadSites(ctx.dataDir, c.siteFileName);
+        if (!sites)
+            throw CommandFailure("cannot read " + c.siteFileName);
+        for (const auto& site : *sites)
+            writeSite(json, site);
         json.endArray().endObject();
     }
     return json.endArray().text();

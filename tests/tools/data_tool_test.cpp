@@ -1,5 +1,7 @@
 #include "tool_fixture.h"
 
+#include <sys/stat.h>
+
 using namespace sgtest;
 namespace fs = std::filesystem;
 
@@ -43,6 +45,14 @@ TEST_F(DataToolTest, FailuresAndUsageErrorsHaveTheirExitCodes)
     const ToolRun usage = run({});
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.err.find("usage: skyglass2-data"), std::string::npos);
+
+    // Files that exist but cannot be read are failures, never empty lists.
+    ASSERT_EQ(run({ "lists", "add-category", "Radar" }).code, 0);
+    fs::remove(m_dir / "SiteLists" / "Sites00001.dab");
+    ::mkfifo((m_dir / "SiteLists" / "Sites00001.dab").c_str(), 0644);
+    EXPECT_EQ(run({ "lists", "show" }).code, 1);
+    fs::create_directories(m_dir / "History" / "SG_12052026.hiz");
+    EXPECT_EQ(run({ "history", "show" }).code, 1);
 
     fs::remove(m_dir / "Skyglass.ini");
     const ToolRun noSettings = run({ "history", "add", "T", "http://a/" });
