@@ -74,11 +74,20 @@ void MainWindowLogic::toggleOfflineMode()
         offline = true;
     else if (offline && m_app.SetOnline())
         offline = false;
-    m_view.setMenuChecked(MenuItem::mnuOffline, offline);
+    m_shared.OfflineModeAutomatic = false; // the user's choice stands
+    showOfflineMode();
+}
+
+void MainWindowLogic::showOfflineMode()
+{
+    const bool offline = m_shared.OfflineMode;
     m_shared.toolTips[48] = std::string("Working Offline - Now = ") + (offline ? "True" : "False")
         + " (Right-Click To Cycle)";
-    if (m_s.CycleButton2State == kCycleOffline && toolTipsOn())
-        m_view.setToolTip(Control::Command9, m_shared.toolTips[48]);
+    for (MainWindowLogic* window : m_shared.windows.windows()) {
+        window->m_view.setMenuChecked(MenuItem::mnuOffline, offline);
+        if (window->m_s.CycleButton2State == kCycleOffline && window->toolTipsOn())
+            window->m_view.setToolTip(Control::Command9, m_shared.toolTips[48]);
+    }
 }
 
 void MainWindowLogic::onSwapButton()

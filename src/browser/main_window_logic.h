@@ -276,6 +276,8 @@ private:
 
     // Refresh (main_window_refresh.cpp).
     void runRefreshStep();
+    // Every window's offline menu mark and cycle-button tip follow the shared offline mode.
+    void showOfflineMode();
     void showMinutesLeft();
     void showInterval();
     void setCountdownRunning(bool running);

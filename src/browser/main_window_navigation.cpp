@@ -189,8 +189,11 @@ void MainWindowLogic::NavigateError(const std::string&, std::int32_t statusCode)
     m_s.SkipNextHistoryEntry = true;
     if (statusCode != INET_E_RESOURCE_NOT_FOUND || m_shared.OfflineMode)
         return;
-    if (!m_app.connectionState().connected && m_app.SetOffline())
+    if (!m_app.connectionState().connected && m_app.SetOffline()) {
         m_shared.OfflineMode = true;
+        m_shared.OfflineModeAutomatic = true;
+        showOfflineMode();
+    }
 }
 
 void MainWindowLogic::markPopUp()

@@ -28,10 +28,19 @@ void MainWindowLogic::setCountdownRunning(bool running)
 void MainWindowLogic::checkConnectionBeforeRefresh()
 {
     const ConnectionState connection = m_app.connectionState();
-    if (connection.connected)
+    if (connection.connected) {
         m_s.ViaModem = connection.viaModem;
-    else if (m_s.ViaModem)
+        // Offline mode that a failed navigation switched on (a refresh while the network
+        // was down, say after sleep) ends once the connection is back, or pages would stay
+        // blocked all day; offline mode the user chose stays.
+        if (m_shared.OfflineMode && m_shared.OfflineModeAutomatic && m_app.SetOnline()) {
+            m_shared.OfflineMode = false;
+            m_shared.OfflineModeAutomatic = false;
+            showOfflineMode();
+        }
+    } else if (m_s.ViaModem) {
         m_app.autodial();
+    }
 }
 
 void MainWindowLogic::runRefreshStep()

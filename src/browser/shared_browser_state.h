@@ -45,6 +45,7 @@ struct SharedBrowserState {
     bool ModalWindowOpen = false; // a modal window or the program's message box is up
     std::string ActiveWindowId; // the main window activated last
     bool OfflineMode = false;
+    bool OfflineModeAutomatic = false; // switched offline by a failed navigation, not the user
     bool SelectorLoading = false;
     std::string LastPageTitle;
     // False until a window placement is known: the first main window then places itself

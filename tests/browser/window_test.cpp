@@ -170,7 +170,7 @@ TEST_F(Window, NewWindowOperationsResetTheStartNavigation)
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
 }
 
-TEST_F(Window, NavigationErrorWithoutAConnectionGoesOffline)
+TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsBack)
 {
     TestWindow& w = open();
     w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
@@ -181,6 +181,26 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOffline)
     w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
+    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::mnuOffline));
+
+    // The next refresh with the connection back goes online first.
+    w.browser.url = "http://x.example/";
+    w.logic.onIntervalBoxDoubleClick();
+    for (int i = 0; i < 5; ++i)
+        w.logic.onRefreshTick();
+    EXPECT_TRUE(m_shared.OfflineMode); // still no connection
+    m_app.connection = { true, false };
+    for (int i = 0; i < 5; ++i)
+        w.logic.onRefreshTick();
+    EXPECT_FALSE(m_shared.OfflineMode);
+    EXPECT_EQ(m_app.count("SetOnline"), 1);
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuOffline));
+
+    // Offline mode the user chose is never ended by a refresh.
+    w.logic.toggleOfflineMode();
+    for (int i = 0; i < 5; ++i)
+        w.logic.onRefreshTick();
+    EXPECT_TRUE(m_shared.OfflineMode);
 }
 
 TEST_F(Window, PopUpMenusUpdateEveryWindow)
