@@ -82,7 +82,6 @@ void Form5::buildControls()
     m_titleStrip->setAccessibleName(QStringLiteral("Title Strip"));
     m_titleStrip->setAutoFillBackground(true);
     m_titleStrip->setCursor(Qt::SizeAllCursor);
-    m_titleStrip->installEventFilter(this);
     m_controls[FullScreenControl::Picture4] = m_titleStrip;
 
     addPictureButton(FullScreenControl::Picture5, QStyle::SP_TitleBarNormalButton,
@@ -103,7 +102,6 @@ void Form5::buildControls()
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel->setAutoFillBackground(true);
     m_panel->setBackgroundRole(QPalette::Button);
-    m_panel->installEventFilter(this);
     m_controls[FullScreenControl::Picture1] = m_panel;
     m_chooser = new QComboBox(m_panel);
     m_chooser->setAccessibleName(QStringLiteral("Category"));
@@ -324,6 +322,16 @@ bool Form5::handlePanelMouse(QEvent* event)
 
 bool Form5::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here: the cheap test first.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w || w->window() != this || !m_logic)
         return QWidget::eventFilter(watched, event);

@@ -768,6 +768,19 @@ bool Form1::handleMouse(QObject* watched, QEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the program passes here: the cheap test first.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Enter:
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w || w->window() != this || !m_logic)
         return QWidget::eventFilter(watched, event);
