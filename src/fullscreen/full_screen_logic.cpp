@@ -105,6 +105,8 @@ void FullScreenLogic::close()
     hidePanel();
     m_view.hideWindow();
     fitToWorkArea();
+    // The hidden window lives on: its page must not play sound or run scripts all day.
+    m_view.navigateWithoutHistory(m_shared.paths.DefPageUrl);
 }
 
 void FullScreenLogic::onCloseClick()

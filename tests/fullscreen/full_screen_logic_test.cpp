@@ -109,10 +109,11 @@ TEST_F(FullScreen, ToolTipsFollowTheTableAndThePageTitle)
         EXPECT_EQ(tip, "") << int(control);
 }
 
-TEST_F(FullScreen, CloseAndEscHideAndRefitTheWindow)
+TEST_F(FullScreen, CloseAndEscHideRefitAndBlankTheWindow)
 {
     for (const bool esc : { false, true }) {
         m_logic.open("http://radar/");
+        m_view.blankPage.clear();
         EXPECT_TRUE(m_view.shown);
         m_view.window = { 3000, 2000, 9000, 6000 }; // dragged and resized
         if (esc) {
@@ -124,6 +125,7 @@ TEST_F(FullScreen, CloseAndEscHideAndRefitTheWindow)
         }
         EXPECT_FALSE(m_view.shown);
         EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
+        EXPECT_EQ(m_view.blankPage, "file:///opt/sg/DefPage.htm"); // the page stops with it
     }
     EXPECT_EQ(m_browser.calls, (std::vector<std::string>(2, "Navigate http://radar/")));
     EXPECT_EQ(m_app.count("click"), 1); // the Close button clicks, Esc does not
