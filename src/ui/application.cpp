@@ -41,6 +41,18 @@ Application::Application(const StartupState& startup, ApplicationOptions options
 
 Application::~Application()
 {
+    // The once-only windows hold references into this object: they go first, without
+    // their closing steps or calling back.
+    const QList<QWidget*> extras = { m_listEditor, m_historyWindow, m_fullScreen };
+    m_listEditor = nullptr;
+    m_historyWindow = nullptr;
+    m_fullScreen = nullptr;
+    for (QWidget* extra : extras) {
+        if (extra) {
+            extra->disconnect();
+            delete extra;
+        }
+    }
     // Every page goes before its profile.
     QList<QPointer<Form1>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {

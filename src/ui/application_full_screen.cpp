@@ -4,17 +4,12 @@
 #include "ui/application.h"
 #include "ui/full_screen_window.h"
 
-#include <QPointer>
-
 namespace sg::ui {
 namespace {
 
 Form5* loadFullScreenWindow(Application& app)
 {
     auto* window = new Form5(app);
-    // The window's page goes before the profile, which the application's children hold.
-    QObject::connect(
-        &app, &QObject::destroyed, [window = QPointer<Form5>(window)] { delete window.data(); });
     window->logic().Load();
     return window;
 }

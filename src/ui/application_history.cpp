@@ -17,12 +17,6 @@ void Application::showHistoryWindow()
         };
         connect(window, &Form6::closed, this, forget);
         connect(window, &QObject::destroyed, this, forget);
-        // A window still open when the application goes goes with it, without its closing
-        // steps and without calling back.
-        connect(this, &QObject::destroyed, window, [window] {
-            window->disconnect();
-            delete window;
-        });
         window->open();
     }
     Form6* window = m_historyWindow;
