@@ -88,16 +88,30 @@ std::optional<Bytes> readWholeFile(const std::filesystem::path& path)
 
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
-    std::string temp = path.string() + ".tmp-XXXXXX";
+    // A linked file (lists kept in a synced folder) is replaced where it really lives, so
+    // the link stays; the file keeps its permissions.
+    std::filesystem::path target = path;
+    struct stat link { };
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        std::error_code ec;
+        target = std::filesystem::weakly_canonical(path, ec);
+        if (ec)
+            return false;
+    }
+    struct stat old { };
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    // A hidden name: a temporary file left by a crash is never taken for a list file.
+    std::string temp
+        = (target.parent_path() / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;
-    const bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
-    syncDirectory(path.parent_path());
+    syncDirectory(target.parent_path());
     return true;
 }
 

@@ -156,6 +156,23 @@ TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
 }
 
+TEST_F(SettingsFile, SavingALinkedFileWritesWhereItLivesAndKeepsItsPermissions)
+{
+    fs::create_directory(dir / "synced");
+    const fs::path real = dir / "synced" / "Skyglass.ini";
+    writeBytes(real, recordWith("old page"));
+    ::chmod(real.c_str(), 0600);
+    fs::create_symlink(real, ini);
+    Settings s = *readSettingsFile(ini);
+    s.StartPage = "new page";
+
+    ASSERT_TRUE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
+    EXPECT_TRUE(fs::is_symlink(ini));
+    EXPECT_EQ(readSettingsFile(real)->StartPage, "new page");
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(namesIn(dir / "synced"), std::vector<std::string> { "Skyglass.ini" });
+}
+
 TEST_F(SettingsFile, SaveOverADirectoryFails)
 {
     fs::create_directory(ini);
