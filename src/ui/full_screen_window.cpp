@@ -1,16 +1,15 @@
 #include "ui/full_screen_window.h"
 #include "ui/twips.h"
 
-#include "common/program.h"
 #include "platform/web_browser.h"
 #include "ui/application.h"
+#include "ui/program_message_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -261,10 +260,7 @@ void Form5::navigateWithoutHistory(const std::string& address)
 
 void Form5::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon,
-        QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size())),
-        q(text), QMessageBox::Ok, this);
-    box.exec();
+    showProgramMessage(this, text);
 }
 
 // --- events ---------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "ui/history_list_model.h"
 
 #include "common/erase_indices.h"
+#include "ui/twips.h"
 
 #include <QHeaderView>
 #include <QTreeView>
@@ -37,11 +38,6 @@ std::vector<Block> blocksFromEnd(std::vector<std::size_t> indices, std::size_t s
     return blocks;
 }
 
-QString text(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 int HistoryRowsModel::rowCount(const QModelIndex& parent) const
@@ -63,13 +59,13 @@ QVariant HistoryRowsModel::data(const QModelIndex& index, int role) const
     const HistoryRow& r = row(static_cast<std::size_t>(index.row()));
     switch (index.column()) {
     case 0:
-        return text(r.title);
+        return q(r.title);
     case 1:
-        return text(r.hits);
+        return q(r.hits);
     case 2:
-        return text(r.date);
+        return q(r.date);
     case 3:
-        return text(r.url);
+        return q(r.url);
     default:
         return {};
     }
@@ -81,7 +77,7 @@ QVariant HistoryRowsModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (section) {
     case 0:
-        return text(firstHeader());
+        return q(firstHeader());
     case 1:
         return QStringLiteral("Hits");
     case 2:

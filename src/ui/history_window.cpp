@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/history_list_model.h"
 #include "ui/main_window.h"
+#include "ui/program_message_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,11 +57,6 @@ constexpr std::array<CheckSpec, kHistoryCheckCount> kChecks { {
     { "show time", &Settings::HistoryShowTime, -1 },
     { "on top", &Settings::HistoryOnTop, -1 },
 } };
-
-QString q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The frame a main window carries round its client area: the History window gets the same
 // decoration, so its stored outer size is turned into a client size with it.
@@ -715,8 +710,7 @@ void Form6::showMessage(std::string_view text)
 {
     SharedBrowserState& shared = m_app.shared();
     shared.ModalWindowOpen = true;
-    QMessageBox box(QMessageBox::NoIcon, q(kProgramTitle), q(text), QMessageBox::Ok, this);
-    box.exec();
+    showProgramMessage(this, text);
     shared.ModalWindowOpen = false;
 }
 

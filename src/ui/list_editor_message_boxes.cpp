@@ -1,20 +1,11 @@
 #include "ui/list_editor_message_boxes.h"
 
-#include "common/program.h"
+#include "ui/program_message_box.h"
 
-#include <QMessageBox>
-#include <QString>
 #include <QTimer>
+#include <QWidget>
 
 namespace sg::ui {
-namespace {
-
-QString programTitle()
-{
-    return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
-}
-
-} // namespace
 
 void ListEditorMessageBoxes::tell(const std::string& text)
 {
@@ -22,18 +13,12 @@ void ListEditorMessageBoxes::tell(const std::string& text)
         QTimer::singleShot(0, m_parent, [this, text] { tell(text); });
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text),
-        QMessageBox::Ok, m_parent);
-    box.exec();
+    showProgramMessage(m_parent, text);
 }
 
 bool ListEditorMessageBoxes::ask(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, programTitle(), QString::fromStdString(text),
-        QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return askProgramQuestion(m_parent, text);
 }
 
 } // namespace sg::ui

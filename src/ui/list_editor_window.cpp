@@ -33,11 +33,6 @@ constexpr int kMargin = 6;
 constexpr int kGap = 4;
 constexpr int kRowHeight = 25;
 
-QString q(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // A report list whose in-place edit always edits the name, whichever cell was clicked.
 class NameList final : public QTreeWidget {
 public:

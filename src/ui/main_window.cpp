@@ -4,6 +4,7 @@
 #include "platform/precise_ticker.h"
 #include "platform/web_browser.h"
 #include "ui/application.h"
+#include "ui/program_message_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -597,14 +597,12 @@ void Form1::popUpMailMenu()
 
 void Form1::showMessage(const std::string& text)
 {
-    QMessageBox::information(this, QStringLiteral("Skyglass2"), q(text));
+    showProgramMessage(this, text);
 }
 
 bool Form1::askYesNo(const std::string& text)
 {
-    return QMessageBox::question(
-               this, QStringLiteral("Skyglass2"), q(text), QMessageBox::Yes | QMessageBox::No)
-        == QMessageBox::Yes;
+    return askProgramQuestion(this, text);
 }
 
 QTimer* Form1::timerOf(MainWindowTimer timer)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace sg::ui {
 
@@ -22,9 +23,10 @@ inline double twips(int pixels)
     return pixels * kTwipsPerPx;
 }
 
-inline QString q(const std::string& s)
+// Text of the core (UTF-8) for Qt.
+inline QString q(std::string_view s)
 {
-    return QString::fromStdString(s);
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 } // namespace sg::ui
