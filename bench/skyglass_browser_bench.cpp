@@ -3,7 +3,7 @@
 // shortened minute. Prints the lines minimal_browser prints, and the refresh lateness.
 //   skyglass_browser_bench URL [REFRESHES TICK_MS]
 
-#include "platform/paths.h"
+#include "platform/startup_environment.h"
 #include "platform/web_browser.h"
 #include "process_memory.h"
 #include "startup/startup_sequence.h"
@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFontDatabase>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -28,16 +26,8 @@ int main(int argc, char** argv)
     const int refreshes = argc > 3 ? atoi(argv[2]) : 0;
     const int tickMs = argc > 3 ? atoi(argv[3]) : 60000;
 
-    sg::StartupEnvironment env;
-    env.commandLine = argv[1];
-    env.executableDir = QCoreApplication::applicationDirPath().toStdString();
-    env.profileDir = sg::platform::profileDir();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    env.screenWidthTwips = screen.width() * 15.0;
-    env.screenHeightTwips = screen.height() * 15.0;
-    for (const QString& family : QFontDatabase::families())
-        env.installedFonts.push_back(family.toStdString());
-    const sg::StartupOutcome outcome = sg::runStartupSequence(env);
+    const sg::StartupOutcome outcome
+        = sg::runStartupSequence(sg::platform::startupEnvironment(argv[1]));
     if (!outcome.ok)
         return 1;
     sg::StartupState state = outcome.state;

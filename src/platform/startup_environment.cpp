@@ -1,0 +1,28 @@
+#include "platform/startup_environment.h"
+
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace sg::platform {
+
+StartupEnvironment startupEnvironment(std::string commandLine)
+{
+    StartupEnvironment env;
+    env.commandLine = std::move(commandLine);
+    env.executableDir = QCoreApplication::applicationDirPath().toStdString();
+    env.profileDir = profileDir();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // 15 twips a pixel.
+        env.screenWidthTwips = screen->geometry().width() * 15.0;
+        env.screenHeightTwips = screen->geometry().height() * 15.0;
+    }
+    for (const QString& family : QFontDatabase::families())
+        env.installedFonts.push_back(family.toStdString());
+    return env;
+}
+
+} // namespace sg::platform
