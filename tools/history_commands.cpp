@@ -16,13 +16,21 @@
 namespace sg::tool {
 namespace {
 
+constexpr char kHistoryFolder[] = "History";
+
+// The day files' folder, as it is (commands that write make it with subDir).
+std::filesystem::path historyDir(const CommandContext& ctx)
+{
+    return ctx.dataDir / kHistoryFolder;
+}
+
 std::string add(const CommandContext& ctx)
 {
     if (ctx.args.size() != 2)
         throw UsageError("history add TITLE URL");
     const Settings s = ctx.loadSettings();
     const FixedClock clock(ctx.now);
-    HistoryWriter writer(ctx.subDir("History"), clock);
+    HistoryWriter writer(ctx.subDir(kHistoryFolder), clock);
     writer.AddHistoryEntry(
         { s.HistoryDaysToKeep, s.StoreDuplicateUrls == 1 }, nullptr, ctx.args[0], ctx.args[1]);
     return "{}";
@@ -42,7 +50,7 @@ std::string show(const CommandContext& ctx)
     JsonWriter json;
     json.beginArray();
     // No file is a day without visits; a file that cannot be read is a failure.
-    const auto path = dayFilePath(ctx.dataDir / "History", day);
+    const auto path = dayFilePath(historyDir(ctx), day);
     const auto records = FileMissing(path) == ENOENT ? std::optional(std::vector<HistoryRecord> {})
                                                      : readDayFile(path);
     if (!records)
@@ -63,7 +71,7 @@ std::string purge(const CommandContext& ctx)
     const Settings s = ctx.loadSettings();
     JsonWriter json;
     json.beginArray();
-    for (const auto& name : purgeDayFiles(ctx.dataDir / "History", ctx.now, s.HistoryDaysToKeep))
+    for (const auto& name : purgeDayFiles(historyDir(ctx), ctx.now, s.HistoryDaysToKeep))
         json.value(name);
     return json.endArray().text();
 }
@@ -75,8 +83,7 @@ std::string periods(const CommandContext& ctx)
     const Settings s = ctx.loadSettings();
     JsonWriter json;
     json.beginArray();
-    for (const auto& item :
-        periodSelectorItems(ctx.dataDir / "History", s.HistoryDaysToKeep, ctx.now))
+    for (const auto& item : periodSelectorItems(historyDir(ctx), s.HistoryDaysToKeep, ctx.now))
         json.value(item);
     return json.endArray().text();
 }
@@ -114,14 +121,14 @@ std::string search(const CommandContext& ctx)
     }
 
     const Settings s = ctx.loadSettings();
-    const auto historyDir = ctx.dataDir / "History";
+    const auto dayFiles = historyDir(ctx);
     // Only an item that the period selector holds can be selected in it.
-    const auto items = periodSelectorItems(historyDir, s.HistoryDaysToKeep, ctx.now);
+    const auto items = periodSelectorItems(dayFiles, s.HistoryDaysToKeep, ctx.now);
     if (controls.period && std::find(items.begin(), items.end(), *controls.period) == items.end())
         controls.period.reset();
 
-    const auto planned = host ? planHostPages(*host, controls, historyDir, ctx.now)
-                              : planSearch(controls, historyDir, ctx.now);
+    const auto planned = host ? planHostPages(*host, controls, dayFiles, ctx.now)
+                              : planSearch(controls, dayFiles, ctx.now);
     if (const auto* refused = std::get_if<SearchRefusal>(&planned))
         throw CommandFailure(refused->message);
     const SearchPlan& plan = std::get<SearchPlan>(planned);

@@ -116,7 +116,8 @@ StartupOutcome runStartupSequence(const StartupEnvironment& env)
     makeWhenMissing(p.ProfileDir / "Application Data");
     p.UserDataDir = userDataDirFor(p.ProfileDir);
     makeWhenMissing(p.UserDataDir);
-    makeWhenMissing(p.UserDataDir / "History");
+    p.HistoryDir = p.UserDataDir / "History";
+    makeWhenMissing(p.HistoryDir);
     makeWhenMissing(p.UserDataDir / "BU_SiteLists");
     if (makeWhenMissing(p.UserDataDir / "SiteLists")) {
         for (const char* name : kSeedListFiles)

@@ -31,6 +31,7 @@ struct AppPaths {
     std::filesystem::path AppDir;
     std::filesystem::path ProfileDir;
     std::filesystem::path UserDataDir;
+    std::filesystem::path HistoryDir; // the day files
     std::filesystem::path SettingsPath;
     std::string FavoritesDir; // "" when the user has none
     std::string KillPopUpsPath;

@@ -716,7 +716,7 @@ void Form6::showMessage(std::string_view text)
 
 std::filesystem::path Form6::historyDir() const
 {
-    return m_app.shared().paths.UserDataDir / "History";
+    return m_app.shared().paths.HistoryDir;
 }
 
 LocalDateTime Form6::today() const
