@@ -212,8 +212,7 @@ void Form5::setWindowGeometry(const Rect& r)
 
 Rect Form5::windowGeometry() const
 {
-    const QRect g = geometry();
-    return { twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height()) };
+    return twipsRect(geometry());
 }
 
 void Form5::setNormalState()
@@ -229,9 +228,7 @@ Size Form5::clientSize() const
 
 Rect Form5::workArea() const
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect a = s->availableGeometry();
-    return { twips(a.x()), twips(a.y()), twips(a.width()), twips(a.height()) };
+    return workAreaOf(this);
 }
 
 void Form5::showWindow()

@@ -535,8 +535,7 @@ void Form1::setWindowGeometry(const Rect& r)
 
 Rect Form1::windowGeometry() const
 {
-    const QRect frame = frameGeometry();
-    return { twips(frame.x()), twips(frame.y()), twips(frame.width()), twips(frame.height()) };
+    return twipsRect(frameGeometry());
 }
 
 WindowState Form1::windowState() const
@@ -560,9 +559,7 @@ int Form1::captionHeightPx() const
 
 Rect Form1::workArea() const
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect a = s->availableGeometry();
-    return { twips(a.x()), twips(a.y()), twips(a.width()), twips(a.height()) };
+    return workAreaOf(this);
 }
 
 PointPx Form1::mousePositionPx() const

@@ -2,7 +2,13 @@
 // Conversions every window makes: the stored twips to pixels and back (15 twips a pixel),
 // and the core's UTF-8 text to Qt's.
 
+#include "browser/geometry.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
 #include <QString>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -21,6 +27,18 @@ inline int px(double twips)
 inline double twips(int pixels)
 {
     return pixels * kTwipsPerPx;
+}
+
+inline Rect twipsRect(const QRect& r)
+{
+    return { twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height()) };
+}
+
+// The work area of the widget's screen (the primary one before it has one), in twips.
+inline Rect workAreaOf(const QWidget* widget)
+{
+    const QScreen* s = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return twipsRect(s->availableGeometry());
 }
 
 // Text of the core (UTF-8) for Qt.
