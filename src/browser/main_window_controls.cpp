@@ -103,7 +103,7 @@ void MainWindowLogic::onConnectionButtonClick()
         m_app.autodial();
         return;
     }
-    m_shared.ModalWindowOpen = true;
+    const ModalWindowHold hold(m_shared);
     if (!connection.connected) {
         if (m_view.askYesNo("You Are NOT CONNECTED To The Internet\n"
                             "Do You Want An iNet Dial-Up Window?"))
@@ -112,7 +112,6 @@ void MainWindowLogic::onConnectionButtonClick()
         m_view.showMessage("You Are CONNECTED To The Internet");
         m_s.ViaModem = connection.viaModem;
     }
-    m_shared.ModalWindowOpen = false;
 }
 
 void MainWindowLogic::onMenuButtonClick()

@@ -54,6 +54,25 @@ struct SharedBrowserState {
     MainWindowRegistry windows;
 };
 
+// Sets ModalWindowOpen while one of the program's message boxes is up, then gives back what
+// it was (another modal window may still be open).
+class ModalWindowHold {
+public:
+    explicit ModalWindowHold(SharedBrowserState& shared)
+        : m_flag(shared.ModalWindowOpen)
+        , m_was(m_flag)
+    {
+        m_flag = true;
+    }
+    ~ModalWindowHold() { m_flag = m_was; }
+    ModalWindowHold(const ModalWindowHold&) = delete;
+    ModalWindowHold& operator=(const ModalWindowHold&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_was;
+};
+
 // The shared values as the start-up sequence left them.
 SharedBrowserState sharedStateFromStartup(const StartupState& startup);
 

@@ -205,10 +205,8 @@ void FullScreenLogic::onPanelDrop(PointPx inClient)
 
 void FullScreenLogic::report(const std::string& text)
 {
-    const bool wasOpen = m_shared.ModalWindowOpen;
-    m_shared.ModalWindowOpen = true;
+    const ModalWindowHold hold(m_shared);
     m_view.showMessage(text);
-    m_shared.ModalWindowOpen = wasOpen;
 }
 
 void FullScreenLogic::refillMainWindowSelectors()

@@ -708,10 +708,8 @@ void Form6::paintSearchState()
 
 void Form6::showMessage(std::string_view text)
 {
-    SharedBrowserState& shared = m_app.shared();
-    shared.ModalWindowOpen = true;
+    const ModalWindowHold hold(m_app.shared());
     showProgramMessage(this, text);
-    shared.ModalWindowOpen = false;
 }
 
 std::filesystem::path Form6::historyDir() const

@@ -301,4 +301,10 @@ TEST_F(MainWindowFixture, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound
     w.logic.onConnectionButtonClick(); // dials at once, without asking
     EXPECT_EQ(w.view.messages.size(), asked);
     EXPECT_EQ(m_app.count("autodial"), 2);
+
+    // A box over a modal window that is already open leaves that window's flag set.
+    m_app.connection = { true, false };
+    m_shared.ModalWindowOpen = true;
+    w.logic.onConnectionButtonClick();
+    EXPECT_TRUE(m_shared.ModalWindowOpen);
 }
