@@ -4,6 +4,7 @@
 #include "platform/web_browser.h"
 #include "ui/application.h"
 #include "ui/program_message_box.h"
+#include "ui/window_events.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -315,18 +316,10 @@ bool Form5::handlePanelMouse(QEvent* event)
 
 bool Form5::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every event of the program passes here: the cheap test first.
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
-        break;
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this || !m_logic)
+    QWidget* w = widgetInWindow(watched, event, this,
+        { QEvent::KeyPress, QEvent::MouseButtonPress, QEvent::MouseMove,
+            QEvent::MouseButtonRelease });
+    if (!w || !m_logic)
         return QWidget::eventFilter(watched, event);
     const auto type = event->type();
     if (type == QEvent::KeyPress && (w == QApplication::focusWidget() || w == this)) {

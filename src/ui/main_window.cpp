@@ -5,6 +5,7 @@
 #include "platform/web_browser.h"
 #include "ui/application.h"
 #include "ui/program_message_box.h"
+#include "ui/window_events.h"
 
 #include <QAction>
 #include <QApplication>
@@ -763,21 +764,10 @@ bool Form1::handleMouse(QObject* watched, QEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every event of the program passes here: the cheap test first.
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-    case QEvent::Enter:
-        break;
-    default:
-        return QWidget::eventFilter(watched, event);
-    }
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->window() != this || !m_logic)
+    QWidget* w = widgetInWindow(watched, event, this,
+        { QEvent::KeyPress, QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+            QEvent::MouseButtonDblClick, QEvent::FocusIn, QEvent::FocusOut, QEvent::Enter });
+    if (!w || !m_logic)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
