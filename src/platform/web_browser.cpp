@@ -138,6 +138,11 @@ void WebBrowser::connectEvents()
             m_events->TitleChange(toStd(title));
     });
     connect(this, &QWebEngineView::printRequested, this, [this] { print(); });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+            if (status != QWebEnginePage::NormalTerminationStatus)
+                recoverFromRendererCrash();
+        });
     connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
         if (m_events)
             m_events->StatusTextChange(toStd(url));
@@ -188,6 +193,17 @@ void WebBrowser::Refresh2(std::int16_t level)
 {
     m_page->triggerAction(level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache
                                                       : QWebEnginePage::Reload);
+}
+
+void WebBrowser::recoverFromRendererCrash()
+{
+    // A watched page left blank by a crashed renderer comes back by itself; a page that
+    // crashes again within a minute is left for the user, so a crashing page cannot loop.
+    constexpr qint64 kMinimumGapMs = 60000;
+    if (m_sinceRecovery.isValid() && m_sinceRecovery.elapsed() < kMinimumGapMs)
+        return;
+    m_sinceRecovery.start();
+    QTimer::singleShot(1000, this, [this] { m_page->triggerAction(QWebEnginePage::Reload); });
 }
 
 void WebBrowser::GoBack()

@@ -4,6 +4,7 @@
 
 #include "browser/browser_control.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -80,7 +81,9 @@ public:
 
 private:
     void connectEvents();
+    void recoverFromRendererCrash();
     WebPage* m_page;
+    QElapsedTimer m_sinceRecovery; // invalid until the first recovery
     BrowserEvents* m_events = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
 // window, history logging, settings at close, new windows, pop-up killing, the site
-// selector, the refresh countdown, offline mode, the menu's check marks and printing.
+// selector, the refresh countdown, offline mode, the menu's check marks, printing and
+// recovery from a crashed renderer.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -25,7 +26,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <csignal>
 #include <memory>
+#include <sys/types.h>
 
 using namespace sg;
 using sgtest::kLoadTimeoutMs;
@@ -58,6 +61,7 @@ private slots:
     void offlineBlocksServedPagesUntilOnlineAgain();
     void menuCheckMarksFollowTheSettings();
     void aPagesPrintRequestPrintsThroughThePrintDialog();
+    void aPageWhoseRendererCrashedComesBack();
 
 private:
     std::unique_ptr<ui::Application> launch(
@@ -310,6 +314,30 @@ void BrowserEndToEnd::aPagesPrintRequestPrintsThroughThePrintDialog()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    window->close();
+}
+
+void BrowserEndToEnd::aPageWhoseRendererCrashedComesBack()
+{
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::Form1* window = mainWindows().value(0);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
+    QCOMPARE(m_server->hits("/radar.html"), 1);
+    QWebEnginePage* page = window->browser()->page();
+    QTRY_VERIFY(page->renderProcessPid() > 0);
+    QSignalSpy crashed(page, &QWebEnginePage::renderProcessTerminated);
+    QCOMPARE(::kill(static_cast<pid_t>(page->renderProcessPid()), SIGKILL), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(crashed.count(), 1, kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/radar.html"), 2, kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(page->renderProcessPid() > 0, kLoadTimeoutMs);
+
+    // A second crash within the minute is left alone: a crashing page cannot loop.
+    QCOMPARE(::kill(static_cast<pid_t>(page->renderProcessPid()), SIGKILL), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(crashed.count(), 2, kLoadTimeoutMs);
+    QTest::qWait(2000);
+    QCOMPARE(m_server->hits("/radar.html"), 2);
     window->close();
 }
 
