@@ -7,6 +7,13 @@
 
 namespace sgtest {
 
+std::unique_ptr<QTemporaryDir> useNewDataHome()
+{
+    auto home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home->path().toUtf8());
+    return home;
+}
+
 QList<sg::ui::Form1*> mainWindows()
 {
     QList<sg::ui::Form1*> windows;

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace sg::ui {
 class Form1;
@@ -16,6 +18,9 @@ namespace sgtest {
 
 // A page load under xvfb, helper processes included, can take a while.
 inline constexpr int kLoadTimeoutMs = 30000;
+
+// A new, empty data home for one test: XDG_DATA_HOME points into it while it lives.
+std::unique_ptr<QTemporaryDir> useNewDataHome();
 
 // The visible main windows.
 QList<sg::ui::Form1*> mainWindows();

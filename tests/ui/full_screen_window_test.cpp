@@ -71,8 +71,7 @@ private:
 
 void FullScreenWindowTest::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+    m_home = sgtest::useNewDataHome();
     m_server = std::make_unique<sgtest::PageServer>();
     m_server->setPage("/radar.html", page("Radar Loop"));
     m_server->setPage("/other.html", page("Other Page"));

@@ -133,8 +133,7 @@ void ListEditorWindowTest::initTestCase()
 
 void ListEditorWindowTest::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", m_home->path().toUtf8());
+    m_home = sgtest::useNewDataHome();
     m_boxes = std::make_unique<BoxAnswerer>();
 }
 
