@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     sg::ui::ApplicationOptions options;
     options.refreshTickMs = tickMs;
     sg::ui::Application app(state, options);
-    sg::ui::Form1* window = app.start();
+    sg::ui::MainWindow* window = app.start();
 
     int loads = 0;
     QElapsedTimer countdown;

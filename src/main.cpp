@@ -1,7 +1,7 @@
 #include "platform/startup_environment.h"
 #include "startup/startup_sequence.h"
 #include "ui/application.h"
-#include "ui/boot_error_window.h"
+#include "ui/boot_error_dialog.h"
 
 #include <QApplication>
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     const sg::StartupOutcome outcome
         = sg::runStartupSequence(sg::platform::startupEnvironment(commandLine));
     if (!outcome.ok) {
-        sg::ui::FrmErrBoot error(QString::fromStdString(outcome.BootErrorText));
+        sg::ui::BootErrorDialog error(QString::fromStdString(outcome.BootErrorText));
         error.exec();
         return 1;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The logic of one main browser window (Form1): navigation, the site selector, the
+// The logic of one main browser window: navigation, the site selector, the
 // automatic refresh, the layout and toolbar, the cycle buttons and pop-up killing. The
 // window forwards each event here in one call and paints what this class tells its view.
 //

@@ -1,5 +1,5 @@
 #pragma once
-// What the main window logic paints and asks of its window (Form1). The window owns the
+// What the main window logic paints and asks of its window. The window owns the
 // controls, converts twips to pixels (15 twips a pixel) and forwards every event to
 // MainWindowLogic in one call.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The logic of the full-screen window (Form5): one page over the work area with a thin bar
+// The logic of the full-screen window: one page over the work area with a thin bar
 // of picture buttons, and the add-page panel that files the page under a category. One
 // window serves every main window; it is hidden, not destroyed, when closed.
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the full-screen window's logic paints and asks of its window (Form5). The window owns
+// What the full-screen window's logic paints and asks of its window. The window owns
 // the controls, converts twips to pixels (15 twips a pixel) and forwards every event to
 // FullScreenLogic in one call.
 

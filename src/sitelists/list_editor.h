@@ -1,5 +1,5 @@
 #pragma once
-// The list editor's logic (the window Form2 paints view() and forwards each event here in
+// The list editor's logic (the window paints view() and forwards each event here in
 // one call): it shows the categories and the pages of the selected one, and adds, renames,
 // deletes, reorders, sorts, copies, moves, backs up, restores and imports them. Every
 // change is written to the list files before the call returns.

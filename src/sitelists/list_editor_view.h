@@ -1,5 +1,5 @@
 #pragma once
-// What the list editor window (Form2) paints, as its logic keeps it: the two lists and the
+// What the list editor window paints, as its logic keeps it: the two lists and the
 // destination selector, their selection, the captions, tool tips, enabled and shown states
 // of the controls and of the pop-up menu, and the layout values. Rows are counted from 0.
 

@@ -54,12 +54,12 @@ Application::~Application()
         }
     }
     // Every page goes before its profile.
-    QList<QPointer<Form1>> windows;
+    QList<QPointer<MainWindow>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form1*>(w))
+        if (auto* form = qobject_cast<MainWindow*>(w))
             windows.append(form);
     }
-    for (const QPointer<Form1>& form : windows)
+    for (const QPointer<MainWindow>& form : windows)
         delete form.data();
 }
 
@@ -68,14 +68,14 @@ MainWindowServices Application::services()
     return { m_shared, *this, *m_history, m_clock, m_random };
 }
 
-Form1* Application::start()
+MainWindow* Application::start()
 {
     return createMainWindow();
 }
 
-Form1* Application::createMainWindow()
+MainWindow* Application::createMainWindow()
 {
-    auto* window = new Form1(*this);
+    auto* window = new MainWindow(*this);
     window->logic().Load();
     window->show();
     window->raise();
@@ -91,7 +91,7 @@ QWebEnginePage* Application::hostNewWindow(
         return fullScreenPage();
     if (target != NewWindowTarget::NewMainWindow)
         return nullptr;
-    Form1* window = createMainWindow();
+    MainWindow* window = createMainWindow();
     // A script pop-up opened with window features asks for a window without toolbar.
     if (type == QWebEnginePage::WebDialog)
         window->logic().OnToolBar(false);

@@ -24,10 +24,10 @@ class SoundPlayer;
 
 namespace sg::ui {
 
-class Form1;
-class Form2;
-class Form5;
-class Form6;
+class MainWindow;
+class ListEditorWindow;
+class FullScreenWindow;
+class HistoryWindow;
 
 // Settings a test or benchmark may change; the program runs with the defaults.
 struct ApplicationOptions {
@@ -46,9 +46,9 @@ public:
     MainWindowServices services();
 
     // Shows the first main window (its load makes the start navigation).
-    Form1* start();
+    MainWindow* start();
     // A new main window, loaded and shown.
-    Form1* createMainWindow();
+    MainWindow* createMainWindow();
     // The page that hosts a page's new window.
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
     // A main window has closed: writes the settings file; the last one unloads the rest.
@@ -58,9 +58,9 @@ public:
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
     // The windows that exist once each; null until first needed.
-    Form2* listEditor() const { return m_listEditor; }
-    Form5* fullScreenWindow() const { return m_fullScreen; }
-    Form6* historyWindow() const { return m_historyWindow; }
+    ListEditorWindow* listEditor() const { return m_listEditor; }
+    FullScreenWindow* fullScreenWindow() const { return m_fullScreen; }
+    HistoryWindow* historyWindow() const { return m_historyWindow; }
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
@@ -75,7 +75,7 @@ public:
     bool SetOnline() override;
 
 signals:
-    void mainWindowCreated(sg::ui::Form1* window);
+    void mainWindowCreated(sg::ui::MainWindow* window);
     void settingsSaved();
 
 private:
@@ -88,11 +88,11 @@ private:
     platform::OfflineMode* m_offline;
     platform::SoundPlayer* m_click;
     platform::SoundPlayer* m_boom;
-    QTimer* m_boomTimer; // Form7's one-shot timer
-    Form2* m_listEditor = nullptr; // application_list_editor.cpp
+    QTimer* m_boomTimer; // the boom sound's one-shot timer
+    ListEditorWindow* m_listEditor = nullptr; // application_list_editor.cpp
     bool m_historyHandOff = false; // HistoryHandOff: the History window opened the editor
-    Form5* m_fullScreen = nullptr; // application_full_screen.cpp
-    Form6* m_historyWindow = nullptr; // application_history.cpp
+    FullScreenWindow* m_fullScreen = nullptr; // application_full_screen.cpp
+    HistoryWindow* m_historyWindow = nullptr; // application_history.cpp
 };
 
 } // namespace sg::ui

@@ -1,4 +1,4 @@
-// The application's side of the full-screen window (Form5).
+// The application's side of the full-screen window.
 
 #include "platform/web_browser.h"
 #include "ui/application.h"
@@ -7,9 +7,9 @@
 namespace sg::ui {
 namespace {
 
-Form5* loadFullScreenWindow(Application& app)
+FullScreenWindow* loadFullScreenWindow(Application& app)
 {
-    auto* window = new Form5(app);
+    auto* window = new FullScreenWindow(app);
     window->logic().Load();
     return window;
 }

@@ -1,4 +1,4 @@
-// The application's side of the History window (Form6).
+// The application's side of the History window.
 
 #include "ui/application.h"
 
@@ -9,17 +9,17 @@ namespace sg::ui {
 void Application::showHistoryWindow()
 {
     if (!m_historyWindow) {
-        auto* window = new Form6(*this);
+        auto* window = new HistoryWindow(*this);
         m_historyWindow = window;
         auto forget = [this, window] {
             if (m_historyWindow == window)
                 m_historyWindow = nullptr;
         };
-        connect(window, &Form6::closed, this, forget);
+        connect(window, &HistoryWindow::closed, this, forget);
         connect(window, &QObject::destroyed, this, forget);
         window->open();
     }
-    Form6* window = m_historyWindow;
+    HistoryWindow* window = m_historyWindow;
     if (window->isMinimized())
         window->showNormal();
     else

@@ -1,4 +1,4 @@
-// The application's side of the list editor (Form2).
+// The application's side of the list editor.
 
 #include "ui/application.h"
 #include "ui/list_editor_window.h"
@@ -13,7 +13,7 @@ namespace {
 void reloadSelectors(SelectorReload reload)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<Form1*>(w);
+        auto* window = qobject_cast<MainWindow*>(w);
         if (!window)
             continue;
         if (reload == SelectorReload::LodCombos)
@@ -24,13 +24,13 @@ void reloadSelectors(SelectorReload reload)
 }
 
 // A new editor, opened over the active window.
-void showListEditor(Application& app, Form2*& editor, ListEditorWindowSetup setup)
+void showListEditor(Application& app, ListEditorWindow*& editor, ListEditorWindowSetup setup)
 {
     // No parent: a main window that closes under it (a killed pop-up) must not take the
     // editor with it before it has cleared ModalWindowOpen.
-    auto* form = new Form2(std::move(setup));
+    auto* form = new ListEditorWindow(std::move(setup));
     editor = form;
-    QObject::connect(form, &Form2::editorClosed, &app, &reloadSelectors);
+    QObject::connect(form, &ListEditorWindow::editorClosed, &app, &reloadSelectors);
     QObject::connect(form, &QObject::destroyed, &app, [&editor, form] {
         if (editor == form)
             editor = nullptr;
@@ -39,7 +39,7 @@ void showListEditor(Application& app, Form2*& editor, ListEditorWindowSetup setu
 }
 
 // The editor is modal, so a second opening can only come from code: the open one stays.
-bool raiseOpenEditor(Form2* editor)
+bool raiseOpenEditor(ListEditorWindow* editor)
 {
     if (!editor)
         return false;

@@ -29,7 +29,7 @@ constexpr QRect kCancelRect { 293, 6, 61, 27 };
 
 } // namespace
 
-Form5::Form5(Application& app)
+FullScreenWindow::FullScreenWindow(Application& app)
     : m_app(app)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -45,14 +45,14 @@ Form5::Form5(Application& app)
     qApp->installEventFilter(this);
 }
 
-Form5::~Form5()
+FullScreenWindow::~FullScreenWindow()
 {
     qApp->removeEventFilter(this);
     m_browser->setEvents(nullptr);
     m_logic.reset();
 }
 
-QToolButton* Form5::addPictureButton(
+QToolButton* FullScreenWindow::addPictureButton(
     FullScreenControl control, int icon, const QString& name, const QString& fallbackText)
 {
     auto* button = new QToolButton(this);
@@ -71,7 +71,7 @@ QToolButton* Form5::addPictureButton(
     return button;
 }
 
-void Form5::buildControls()
+void FullScreenWindow::buildControls()
 {
     setAccessibleName(QStringLiteral("Full Screen Window"));
     m_browser = new platform::WebBrowser(m_app.profile(), this);
@@ -114,7 +114,7 @@ void Form5::buildControls()
     m_panel->hide();
 }
 
-void Form5::connectControls()
+void FullScreenWindow::connectControls()
 {
     const auto picture
         = [this](FullScreenControl c) { return static_cast<QToolButton*>(m_controls.at(c)); };
@@ -141,7 +141,7 @@ void Form5::connectControls()
     });
 }
 
-QWidget* Form5::control(FullScreenControl control) const
+QWidget* FullScreenWindow::control(FullScreenControl control) const
 {
     const auto it = m_controls.find(control);
     return it == m_controls.end() ? nullptr : it->second;
@@ -149,24 +149,24 @@ QWidget* Form5::control(FullScreenControl control) const
 
 // --- painting -------------------------------------------------------------------------
 
-void Form5::setCaption(const std::string& caption)
+void FullScreenWindow::setCaption(const std::string& caption)
 {
     setWindowTitle(q(caption));
 }
 
-void Form5::setToolTip(FullScreenControl c, const std::string& text)
+void FullScreenWindow::setToolTip(FullScreenControl c, const std::string& text)
 {
     if (QWidget* w = control(c))
         w->setToolTip(q(text));
 }
 
-void Form5::setGeometry(FullScreenControl c, const Rect& r)
+void FullScreenWindow::setGeometry(FullScreenControl c, const Rect& r)
 {
     if (QWidget* w = control(c))
         w->setGeometry(px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)));
 }
 
-void Form5::setVisible(FullScreenControl c, bool visible)
+void FullScreenWindow::setVisible(FullScreenControl c, bool visible)
 {
     if (QWidget* w = control(c)) {
         w->setVisible(visible);
@@ -175,13 +175,13 @@ void Form5::setVisible(FullScreenControl c, bool visible)
     }
 }
 
-void Form5::setEnabled(FullScreenControl c, bool enabled)
+void FullScreenWindow::setEnabled(FullScreenControl c, bool enabled)
 {
     if (QWidget* w = control(c))
         w->setEnabled(enabled);
 }
 
-void Form5::setTitleStripActive(bool active)
+void FullScreenWindow::setTitleStripActive(bool active)
 {
     const QPalette system = QApplication::palette();
     QColor colour = system.color(QPalette::Active, QPalette::Highlight);
@@ -196,7 +196,7 @@ void Form5::setTitleStripActive(bool active)
     m_titleStrip->setPalette(strip);
 }
 
-void Form5::setChooserItems(const std::vector<ChooserItem>& items, std::size_t selected)
+void FullScreenWindow::setChooserItems(const std::vector<ChooserItem>& items, std::size_t selected)
 {
     const QSignalBlocker quiet(m_chooser);
     m_chooser->clear();
@@ -206,71 +206,71 @@ void Form5::setChooserItems(const std::vector<ChooserItem>& items, std::size_t s
     m_chooser->setCurrentIndex(static_cast<int>(selected) - 1);
 }
 
-void Form5::setWindowGeometry(const Rect& r)
+void FullScreenWindow::setWindowGeometry(const Rect& r)
 {
     setGeometry(px(r.left), px(r.top), std::max(1, px(r.width)), std::max(1, px(r.height)));
 }
 
-Rect Form5::windowGeometry() const
+Rect FullScreenWindow::windowGeometry() const
 {
     return twipsRect(geometry());
 }
 
-void Form5::setNormalState()
+void FullScreenWindow::setNormalState()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
 }
 
-Size Form5::clientSize() const
+Size FullScreenWindow::clientSize() const
 {
     return { twips(width()), twips(height()) };
 }
 
-Rect Form5::workArea() const
+Rect FullScreenWindow::workArea() const
 {
     return workAreaOf(this);
 }
 
-void Form5::showWindow()
+void FullScreenWindow::showWindow()
 {
     show();
     raise();
     activateWindow();
 }
 
-void Form5::hideWindow()
+void FullScreenWindow::hideWindow()
 {
     hide();
 }
 
-void Form5::beginWindowMove()
+void FullScreenWindow::beginWindowMove()
 {
     if (QWindow* handle = windowHandle())
         handle->startSystemMove();
 }
 
-void Form5::navigateWithoutHistory(const std::string& address)
+void FullScreenWindow::navigateWithoutHistory(const std::string& address)
 {
     m_pageOutOfHistory = QUrl::fromUserInput(q(address));
     m_browser->Navigate(address);
 }
 
-void Form5::showMessage(const std::string& text)
+void FullScreenWindow::showMessage(const std::string& text)
 {
     showProgramMessage(this, text);
 }
 
 // --- events ---------------------------------------------------------------------------
 
-void Form5::resizeEvent(QResizeEvent* event)
+void FullScreenWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_logic)
         m_logic->Resize();
 }
 
-void Form5::changeEvent(QEvent* event)
+void FullScreenWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !m_logic)
@@ -281,14 +281,14 @@ void Form5::changeEvent(QEvent* event)
         m_logic->Deactivate();
 }
 
-void Form5::closeEvent(QCloseEvent* event)
+void FullScreenWindow::closeEvent(QCloseEvent* event)
 {
     // The window is only ever hidden; the application deletes it at the end.
     event->ignore();
     m_logic->onCloseRequest();
 }
 
-bool Form5::handlePanelMouse(QEvent* event)
+bool FullScreenWindow::handlePanelMouse(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
@@ -314,7 +314,7 @@ bool Form5::handlePanelMouse(QEvent* event)
     }
 }
 
-bool Form5::eventFilter(QObject* watched, QEvent* event)
+bool FullScreenWindow::eventFilter(QObject* watched, QEvent* event)
 {
     QWidget* w = widgetInWindow(watched, event, this,
         { QEvent::KeyPress, QEvent::MouseButtonPress, QEvent::MouseMove,

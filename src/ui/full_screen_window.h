@@ -1,7 +1,7 @@
 #pragma once
-// Form5, the full-screen window: a frameless window over the work area with its own browser,
-// a thin bar of picture buttons and the add-page panel. It owns its controls, forwards every
-// event to FullScreenLogic in one call and paints what the logic tells it.
+// FullScreenWindow, the full-screen window: a frameless window over the work area with its own
+// browser, a thin bar of picture buttons and the add-page panel. It owns its controls, forwards
+// every event to FullScreenLogic in one call and paints what the logic tells it.
 
 #include "fullscreen/full_screen_logic.h"
 #include "fullscreen/full_screen_view.h"
@@ -24,11 +24,11 @@ namespace sg::ui {
 
 class Application;
 
-class Form5 final : public QWidget, public FullScreenView {
+class FullScreenWindow final : public QWidget, public FullScreenView {
     Q_OBJECT
 public:
-    explicit Form5(Application& app);
-    ~Form5() override;
+    explicit FullScreenWindow(Application& app);
+    ~FullScreenWindow() override;
 
     FullScreenLogic& logic() { return *m_logic; }
     platform::WebBrowser* browser() const { return m_browser; }

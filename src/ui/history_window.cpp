@@ -63,7 +63,7 @@ constexpr std::array<CheckSpec, kHistoryCheckCount> kChecks { {
 QSize frameExtras()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Form1*>(w) && w->isVisible())
+        if (qobject_cast<MainWindow*>(w) && w->isVisible())
             return w->frameGeometry().size() - w->geometry().size();
     }
     return { 0, 0 };
@@ -71,7 +71,7 @@ QSize frameExtras()
 
 } // namespace
 
-Form6::Form6(Application& app)
+HistoryWindow::HistoryWindow(Application& app)
     : m_app(app)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,13 +84,13 @@ Form6::Form6(Application& app)
     paintSearchState();
 }
 
-Form6::~Form6()
+HistoryWindow::~HistoryWindow()
 {
     m_cancelFlag = true;
     joinSearch();
 }
 
-void Form6::buildControls()
+void HistoryWindow::buildControls()
 {
     m_todayModel = new TodayListModel(this);
     m_searchModel = new SearchListModel(this);
@@ -160,7 +160,7 @@ void Form6::buildControls()
     layout->addWidget(m_tabs, 1);
 }
 
-void Form6::buildMenu()
+void HistoryWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     m_menu->addAction(
@@ -177,7 +177,7 @@ void Form6::buildMenu()
     m_hostPagesItem->setVisible(false);
 }
 
-void Form6::connectControls()
+void HistoryWindow::connectControls()
 {
     connect(m_search, &QPushButton::clicked, this, [this] { onSearchClick(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { onCancelClick(); });
@@ -204,7 +204,7 @@ void Form6::connectControls()
 
 // --- opening and closing --------------------------------------------------------------
 
-void Form6::open()
+void HistoryWindow::open()
 {
     placeWindow();
     setCurrentTab(HistoryTab::Today);
@@ -227,7 +227,7 @@ void Form6::open()
     m_open = true;
 }
 
-void Form6::placeWindow()
+void HistoryWindow::placeWindow()
 {
     const Settings& s = m_app.shared().settings;
     const QSize extras = frameExtras();
@@ -253,7 +253,7 @@ void Form6::placeWindow()
     resize(frame.width() - extras.width(), frame.height() - extras.height());
 }
 
-void Form6::applyListFont()
+void HistoryWindow::applyListFont()
 {
     const Settings& s = m_app.shared().settings;
     if (s.FontName.empty())
@@ -267,7 +267,7 @@ void Form6::applyListFont()
         w->setFont(font);
 }
 
-void Form6::applyColumnWidths()
+void HistoryWindow::applyColumnWidths()
 {
     const Settings& s = m_app.shared().settings;
     const QFontMetrics fm(m_todayView->font());
@@ -289,7 +289,7 @@ void Form6::applyColumnWidths()
     }
 }
 
-void Form6::saveClosingState()
+void HistoryWindow::saveClosingState()
 {
     Settings& s = m_app.shared().settings;
     if (windowState() == Qt::WindowNoState) {
@@ -309,7 +309,7 @@ void Form6::saveClosingState()
     }
 }
 
-void Form6::closeEvent(QCloseEvent* event)
+void HistoryWindow::closeEvent(QCloseEvent* event)
 {
     m_cancelFlag = true;
     joinSearch();
@@ -323,14 +323,14 @@ void Form6::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form6::changeEvent(QEvent* event)
+void HistoryWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
         applyOnTop();
 }
 
-bool Form6::eventFilter(QObject* watched, QEvent* event)
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
@@ -341,7 +341,7 @@ bool Form6::eventFilter(QObject* watched, QEvent* event)
 
 // --- procedures called by name --------------------------------------------------------
 
-void Form6::ChekDumpHist()
+void HistoryWindow::ChekDumpHist()
 {
     const std::int32_t days = m_app.shared().settings.HistoryDaysToKeep;
     if (days == 0) {
@@ -352,7 +352,7 @@ void Form6::ChekDumpHist()
     purgeDayFiles(historyDir(), today(), days);
 }
 
-void Form6::LodComb1()
+void HistoryWindow::LodComb1()
 {
     m_combo1->clear();
     const auto items
@@ -361,7 +361,7 @@ void Form6::LodComb1()
         m_combo1->addItem(q(item));
 }
 
-void Form6::F6ToolT()
+void HistoryWindow::F6ToolT()
 {
     const SharedBrowserState& shared = m_app.shared();
     const bool off = shared.settings.ToolTipsOff != 0;
@@ -380,7 +380,7 @@ void Form6::F6ToolT()
 
 // --- the Today list -------------------------------------------------------------------
 
-void Form6::loadTodayList()
+void HistoryWindow::loadTodayList()
 {
     const TodayList list
         = sg::loadTodayList(historyDir(), today(), m_app.shared().settings.HistoryDaysToKeep);
@@ -390,20 +390,20 @@ void Form6::loadTodayList()
         showMessage(*list.error);
 }
 
-void Form6::clearTodayList()
+void HistoryWindow::clearTodayList()
 {
     m_todayModel->clear();
     setListToolTip(m_todayView);
 }
 
-void Form6::setTodayHits(std::size_t n, const std::string& hits)
+void HistoryWindow::setTodayHits(std::size_t n, const std::string& hits)
 {
     const auto row = m_todayModel->setHits(n, hits);
     if (row && checked(HistoryCheck::Visible))
         m_todayView->scrollTo(m_todayModel->index(static_cast<int>(*row), 0));
 }
 
-void Form6::appendTodayItem(std::size_t n, const TodayItem& item)
+void HistoryWindow::appendTodayItem(std::size_t n, const TodayItem& item)
 {
     m_todayModel->append(n, { item.title, item.hits, item.date, item.url },
         todayListHeader(m_todayModel->size() + 1));
@@ -411,7 +411,7 @@ void Form6::appendTodayItem(std::size_t n, const TodayItem& item)
         m_timer1->start();
 }
 
-void Form6::scrollTodayToEnd()
+void HistoryWindow::scrollTodayToEnd()
 {
     m_timer1->stop();
     m_todayView->scrollToBottom();
@@ -419,17 +419,17 @@ void Form6::scrollTodayToEnd()
 
 // --- check boxes ----------------------------------------------------------------------
 
-bool Form6::checked(HistoryCheck check) const
+bool HistoryWindow::checked(HistoryCheck check) const
 {
     return checkBox(check)->isChecked();
 }
 
-QCheckBox* Form6::checkBox(HistoryCheck check) const
+QCheckBox* HistoryWindow::checkBox(HistoryCheck check) const
 {
     return m_checks[static_cast<std::size_t>(check)];
 }
 
-void Form6::onCheckClick(HistoryCheck check, bool on)
+void HistoryWindow::onCheckClick(HistoryCheck check, bool on)
 {
     m_app.shared().settings.*kChecks[static_cast<std::size_t>(check)].setting = on ? 1 : 0;
     if (check == HistoryCheck::Visible && on)
@@ -438,7 +438,7 @@ void Form6::onCheckClick(HistoryCheck check, bool on)
         applyOnTop();
 }
 
-void Form6::applyOnTop()
+void HistoryWindow::applyOnTop()
 {
     const bool on = checked(HistoryCheck::OnTop);
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
@@ -460,29 +460,29 @@ void Form6::applyOnTop()
 
 // --- rows: choosing, tool tips, the pop-up menu ---------------------------------------
 
-HistoryTab Form6::currentTab() const
+HistoryTab HistoryWindow::currentTab() const
 {
     return m_tabs->currentIndex() == 1 ? HistoryTab::SearchReturns : HistoryTab::Today;
 }
 
-void Form6::setCurrentTab(HistoryTab tab)
+void HistoryWindow::setCurrentTab(HistoryTab tab)
 {
     m_tabs->setCurrentIndex(static_cast<int>(tab));
 }
 
-QTreeView* Form6::visibleView() const
+QTreeView* HistoryWindow::visibleView() const
 {
     return currentTab() == HistoryTab::Today ? m_todayView : m_searchView;
 }
 
-HistoryRowsModel* Form6::modelOf(const QTreeView* view) const
+HistoryRowsModel* HistoryWindow::modelOf(const QTreeView* view) const
 {
     if (view == m_todayView)
         return m_todayModel;
     return m_searchModel;
 }
 
-std::optional<std::size_t> Form6::selectedRow(const QTreeView* view) const
+std::optional<std::size_t> HistoryWindow::selectedRow(const QTreeView* view) const
 {
     const QItemSelectionModel* selection = view->selectionModel();
     const QModelIndex current = view->currentIndex();
@@ -496,14 +496,14 @@ std::optional<std::size_t> Form6::selectedRow(const QTreeView* view) const
     return static_cast<std::size_t>(first->row());
 }
 
-void Form6::setListToolTip(QTreeView* view)
+void HistoryWindow::setListToolTip(QTreeView* view)
 {
     const auto row = selectedRow(view);
     const bool off = m_app.shared().settings.ToolTipsOff != 0;
     view->setToolTip(off || !row ? QString() : q(modelOf(view)->row(*row).title));
 }
 
-void Form6::onRowClick(QTreeView* view, const QModelIndex& index)
+void HistoryWindow::onRowClick(QTreeView* view, const QModelIndex& index)
 {
     setListToolTip(view);
     if (!index.isValid() || m_lastPress != Qt::LeftButton || !checked(HistoryCheck::OneClick))
@@ -511,20 +511,20 @@ void Form6::onRowClick(QTreeView* view, const QModelIndex& index)
     navigateTo(modelOf(view)->row(static_cast<std::size_t>(index.row())));
 }
 
-void Form6::onRowDoubleClick(QTreeView* view, const QModelIndex& index)
+void HistoryWindow::onRowDoubleClick(QTreeView* view, const QModelIndex& index)
 {
     if (!index.isValid() || m_lastPress != Qt::LeftButton || checked(HistoryCheck::OneClick))
         return;
     navigateTo(modelOf(view)->row(static_cast<std::size_t>(index.row())));
 }
 
-void Form6::navigateTo(const HistoryRow& row)
+void HistoryWindow::navigateTo(const HistoryRow& row)
 {
     if (row.url.empty())
         return;
     const std::string& active = m_app.shared().ActiveWindowId;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<Form1*>(w);
+        auto* window = qobject_cast<MainWindow*>(w);
         if (!window || !window->isVisible() || window->logic().state().WindowId != active)
             continue;
         window->browser()->Navigate(row.url);
@@ -536,7 +536,7 @@ void Form6::navigateTo(const HistoryRow& row)
     }
 }
 
-void Form6::showPopUpMenu(QTreeView* view, const QPoint& pos)
+void HistoryWindow::showPopUpMenu(QTreeView* view, const QPoint& pos)
 {
     if (modelOf(view)->size() == 0)
         return;
@@ -546,14 +546,14 @@ void Form6::showPopUpMenu(QTreeView* view, const QPoint& pos)
     m_menu->popup(view->viewport()->mapToGlobal(pos));
 }
 
-void Form6::navigateToSelected()
+void HistoryWindow::navigateToSelected()
 {
     const QTreeView* view = visibleView();
     if (const auto row = selectedRow(view))
         navigateTo(modelOf(view)->row(*row));
 }
 
-std::vector<HistoryHandOffRow> Form6::selectedRows() const
+std::vector<HistoryHandOffRow> HistoryWindow::selectedRows() const
 {
     const QTreeView* view = visibleView();
     const HistoryRowsModel* model = modelOf(view);
@@ -569,7 +569,7 @@ std::vector<HistoryHandOffRow> Form6::selectedRows() const
     return rows;
 }
 
-void Form6::addSelectedToSiteSelector()
+void HistoryWindow::addSelectedToSiteSelector()
 {
     const QTreeView* view = visibleView();
     const auto row = selectedRow(view);
@@ -580,7 +580,7 @@ void Form6::addSelectedToSiteSelector()
         m_app.openListEditorFromHistory(rows);
 }
 
-void Form6::removeSelectedFromList()
+void HistoryWindow::removeSelectedFromList()
 {
     QTreeView* view = visibleView();
     std::vector<std::size_t> indices;
@@ -590,7 +590,7 @@ void Form6::removeSelectedFromList()
     setListToolTip(view);
 }
 
-void Form6::showSelectedHostPages()
+void HistoryWindow::showSelectedHostPages()
 {
     const auto row = selectedRow(m_searchView);
     if (!row || searchRunning())
@@ -603,7 +603,7 @@ void Form6::showSelectedHostPages()
 
 // --- searching ------------------------------------------------------------------------
 
-SearchControls Form6::searchControls() const
+SearchControls HistoryWindow::searchControls() const
 {
     SearchControls c;
     if (m_combo1->currentIndex() >= 0)
@@ -616,24 +616,24 @@ SearchControls Form6::searchControls() const
     return c;
 }
 
-bool Form6::searchRunning() const
+bool HistoryWindow::searchRunning() const
 {
     return m_searchModel->list().running();
 }
 
-void Form6::onSearchClick()
+void HistoryWindow::onSearchClick()
 {
     if (searchRunning())
         return;
     startSearch(planSearch(searchControls(), historyDir(), today()));
 }
 
-void Form6::onCancelClick()
+void HistoryWindow::onCancelClick()
 {
     m_cancelFlag = true;
 }
 
-void Form6::startSearch(const std::variant<SearchRefusal, SearchPlan>& planned)
+void HistoryWindow::startSearch(const std::variant<SearchRefusal, SearchPlan>& planned)
 {
     if (const auto* refusal = std::get_if<SearchRefusal>(&planned)) {
         if (refusal->emptyTextBox)
@@ -673,7 +673,7 @@ void Form6::startSearch(const std::variant<SearchRefusal, SearchPlan>& planned)
     });
 }
 
-void Form6::searchFinished(SearchOutcome outcome)
+void HistoryWindow::searchFinished(SearchOutcome outcome)
 {
     joinSearch();
     if (!searchRunning())
@@ -688,13 +688,13 @@ void Form6::searchFinished(SearchOutcome outcome)
         showMessage(*message);
 }
 
-void Form6::joinSearch()
+void HistoryWindow::joinSearch()
 {
     if (m_worker.joinable())
         m_worker.join();
 }
 
-void Form6::paintSearchState()
+void HistoryWindow::paintSearchState()
 {
     const HistorySearchList& list = m_searchModel->list();
     for (QWidget* w : std::initializer_list<QWidget*> {
@@ -706,18 +706,18 @@ void Form6::paintSearchState()
 
 // --- helpers --------------------------------------------------------------------------
 
-void Form6::showMessage(std::string_view text)
+void HistoryWindow::showMessage(std::string_view text)
 {
     const ModalWindowHold hold(m_app.shared());
     showProgramMessage(this, text);
 }
 
-std::filesystem::path Form6::historyDir() const
+std::filesystem::path HistoryWindow::historyDir() const
 {
     return m_app.shared().paths.HistoryDir;
 }
 
-LocalDateTime Form6::today() const
+LocalDateTime HistoryWindow::today() const
 {
     return m_app.services().clock.now();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Form6, the History window: today's list and the search returns on two tabs, the period
+// HistoryWindow, the History window: today's list and the search returns on two tabs, the period
 // and sort selectors, the search text, five check boxes and a pop-up menu. A search runs on
 // a worker thread so that the window stays live and "Cancel" can stop it.
 
@@ -46,11 +46,11 @@ inline constexpr std::size_t kHistoryCheckCount = 5;
 // The two tabs.
 enum class HistoryTab { Today = 0, SearchReturns = 1 };
 
-class Form6 final : public QWidget, public TodayListListener {
+class HistoryWindow final : public QWidget, public TodayListListener {
     Q_OBJECT
 public:
-    explicit Form6(Application& app);
-    ~Form6() override;
+    explicit HistoryWindow(Application& app);
+    ~HistoryWindow() override;
 
     // The opening steps: placement, caption, fonts, column widths, the purge, the Today
     // list, the period selector, tool tips and check boxes; then the window is open.

@@ -120,7 +120,7 @@ void showRows(QTreeWidget* tree, const std::vector<EditorRow>& rows, std::vector
 
 } // namespace
 
-Form2::Form2(ListEditorWindowSetup setup, QWidget* parent)
+ListEditorWindow::ListEditorWindow(ListEditorWindowSetup setup, QWidget* parent)
     : QDialog(parent)
     , m_prompter(this)
     , m_historyRows(std::move(setup.historyRows))
@@ -145,9 +145,9 @@ Form2::Form2(ListEditorWindowSetup setup, QWidget* parent)
     connectControls();
 }
 
-Form2::~Form2() = default;
+ListEditorWindow::~ListEditorWindow() = default;
 
-void Form2::buildControls()
+void ListEditorWindow::buildControls()
 {
     const NamedButton buttons[] = {
         { EditorControl::Command1, "Add Page To List" },
@@ -237,7 +237,7 @@ void Form2::buildControls()
     m_sortTimer->setInterval(1000);
 }
 
-void Form2::buildMenu()
+void ListEditorWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     for (const auto& [item, handler] : kMenuHandlers) {
@@ -250,7 +250,7 @@ void Form2::buildMenu()
     }
 }
 
-void Form2::connectControls()
+void ListEditorWindow::connectControls()
 {
     const auto on = [this](EditorControl c, Handler h) {
         connect(
@@ -304,12 +304,12 @@ void Form2::connectControls()
     connect(m_sortTimer, &QTimer::timeout, this, [this] { run([&] { m_logic->onSortTimer(); }); });
 }
 
-QPushButton* Form2::button(EditorControl c) const
+QPushButton* ListEditorWindow::button(EditorControl c) const
 {
     return static_cast<QPushButton*>(control(c));
 }
 
-QTreeWidget* Form2::list(EditorList which) const
+QTreeWidget* ListEditorWindow::list(EditorList which) const
 {
     switch (which) {
     case EditorList::Sites:
@@ -321,7 +321,7 @@ QTreeWidget* Form2::list(EditorList which) const
     }
 }
 
-template <typename F> void Form2::run(F&& event)
+template <typename F> void ListEditorWindow::run(F&& event)
 {
     event();
     paint();
@@ -329,7 +329,7 @@ template <typename F> void Form2::run(F&& event)
 
 // --- opening and closing ------------------------------------------------------------------
 
-void Form2::openEditor(QWidget* opener)
+void ListEditorWindow::openEditor(QWidget* opener)
 {
     if (opener)
         m_openerFrameExtra = opener->frameGeometry().size() - opener->size();
@@ -357,7 +357,7 @@ void Form2::openEditor(QWidget* opener)
     activateWindow();
 }
 
-void Form2::placeOver(QWidget* opener)
+void ListEditorWindow::placeOver(QWidget* opener)
 {
     QScreen* screen = opener ? opener->screen() : QApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
@@ -370,7 +370,7 @@ void Form2::placeOver(QWidget* opener)
     move(frame.topLeft());
 }
 
-void Form2::done(int result)
+void ListEditorWindow::done(int result)
 {
     if (!m_closed) {
         m_closed = true;
@@ -390,7 +390,7 @@ void Form2::done(int result)
 
 // --- events -------------------------------------------------------------------------------
 
-void Form2::keyPressEvent(QKeyEvent* event)
+void ListEditorWindow::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     const int charCode = event->key() == Qt::Key_Escape ? 27
@@ -403,7 +403,7 @@ void Form2::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void Form2::resizeEvent(QResizeEvent* event)
+void ListEditorWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     const QSize extra = frameExtra();
@@ -419,7 +419,7 @@ void Form2::resizeEvent(QResizeEvent* event)
     layoutControls();
 }
 
-bool Form2::eventFilter(QObject* watched, QEvent* event)
+bool ListEditorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     for (EditorList which : { EditorList::Categories, EditorList::Sites }) {
         QTreeWidget* tree = list(which);
@@ -446,7 +446,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void Form2::showPopupMenu(EditorList which, const QPoint& globalPos)
+void ListEditorWindow::showPopupMenu(EditorList which, const QPoint& globalPos)
 {
     run([&] { m_logic->openPopupMenu(which); });
     const ListEditorView& v = m_logic->view();
@@ -455,7 +455,7 @@ void Form2::showPopupMenu(EditorList which, const QPoint& globalPos)
     m_menu->popup(globalPos);
 }
 
-void Form2::categorySelectionChanged()
+void ListEditorWindow::categorySelectionChanged()
 {
     const QList<QTreeWidgetItem*> selected = m_categoryList->selectedItems();
     if (selected.isEmpty())
@@ -465,7 +465,7 @@ void Form2::categorySelectionChanged()
         run([&] { m_logic->clickCategory(static_cast<std::size_t>(row)); });
 }
 
-void Form2::siteSelectionChanged()
+void ListEditorWindow::siteSelectionChanged()
 {
     std::vector<std::size_t> rows;
     for (const QModelIndex& index : m_siteList->selectionModel()->selectedRows())
@@ -481,7 +481,7 @@ void Form2::siteSelectionChanged()
     run([&] { m_logic->selectSites(rows, currentRow); });
 }
 
-void Form2::renameCommitted(EditorList which, int row, const QString& text)
+void ListEditorWindow::renameCommitted(EditorList which, int row, const QString& text)
 {
     const ListEditorView& v = m_logic->view();
     const auto selected = which == EditorList::Categories ? v.selectedCategory : v.currentSite;
@@ -494,7 +494,7 @@ void Form2::renameCommitted(EditorList which, int row, const QString& text)
     m_prompter.setDeferReports(false);
 }
 
-void Form2::importFavorites()
+void ListEditorWindow::importFavorites()
 {
     std::optional<std::string> folder;
     run([&] { folder = m_logic->beginImport(); });
@@ -516,7 +516,7 @@ void Form2::importFavorites()
 
 // --- painting -----------------------------------------------------------------------------
 
-void Form2::paint()
+void ListEditorWindow::paint()
 {
     const ListEditorView& v = m_logic->view();
     setWindowTitle(q(v.caption));
@@ -540,7 +540,7 @@ void Form2::paint()
         m_sortTimer->stop();
 }
 
-void Form2::paintText(EditorControl textBox)
+void ListEditorWindow::paintText(EditorControl textBox)
 {
     auto* edit = textBox == EditorControl::Text1 ? m_text1 : m_text2;
     const QString text = q(m_logic->view().control(textBox).caption);
@@ -548,7 +548,7 @@ void Form2::paintText(EditorControl textBox)
         edit->setText(text);
 }
 
-void Form2::paintCategories()
+void ListEditorWindow::paintCategories()
 {
     const ListEditorView& v = m_logic->view();
     const QSignalBlocker block(m_categoryList);
@@ -565,7 +565,7 @@ void Form2::paintCategories()
     }
 }
 
-void Form2::paintSites()
+void ListEditorWindow::paintSites()
 {
     const ListEditorView& v = m_logic->view();
     const QSignalBlocker block(m_siteList);
@@ -595,7 +595,7 @@ void Form2::paintSites()
     }
 }
 
-void Form2::paintDestination()
+void ListEditorWindow::paintDestination()
 {
     const ListEditorView& v = m_logic->view();
     const QSignalBlocker block(m_destination);
@@ -614,7 +614,7 @@ void Form2::paintDestination()
         m_destination->setCurrentIndex(index);
 }
 
-void Form2::applyFont()
+void ListEditorWindow::applyFont()
 {
     const EditorListFont& f = m_logic->view().font;
     QFont font = f.name.empty() ? QApplication::font() : QFont(q(f.name));
@@ -629,7 +629,7 @@ void Form2::applyFont()
 
 // --- layout -------------------------------------------------------------------------------
 
-void Form2::fitMinimumSize()
+void ListEditorWindow::fitMinimumSize()
 {
     const QSize extra = frameExtra();
     int width = px(kEditorMinWidth) - extra.width();
@@ -638,7 +638,7 @@ void Form2::fitMinimumSize()
     setMinimumSize(width, px(kEditorMinHeight) - extra.height());
 }
 
-void Form2::layoutControls()
+void ListEditorWindow::layoutControls()
 {
     int rowHeight = kRowHeight;
     for (QWidget* row : m_rows)
@@ -665,7 +665,7 @@ void Form2::layoutControls()
     m_rows[2]->setGeometry(kMargin, y, w, rowHeight);
 }
 
-EditorWindowState Form2::windowStateNow() const
+EditorWindowState ListEditorWindow::windowStateNow() const
 {
     if (isMinimized())
         return EditorWindowState::Minimized;
@@ -674,7 +674,7 @@ EditorWindowState Form2::windowStateNow() const
     return EditorWindowState::Normal;
 }
 
-QSize Form2::frameExtra() const
+QSize ListEditorWindow::frameExtra() const
 {
     // Until the window is shown it has no frame of its own; the opener's is the same kind.
     if (!isVisible())

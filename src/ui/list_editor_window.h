@@ -1,5 +1,5 @@
 #pragma once
-// Form2, the list editor window: owns its controls, forwards each event to ListEditor in
+// ListEditorWindow, the list editor window: owns its controls, forwards each event to ListEditor in
 // one call and paints the editor's view. It is application-modal and deletes itself when
 // it closes.
 
@@ -39,11 +39,11 @@ struct ListEditorWindowSetup {
     std::vector<HistoryHandOffRow> historyRows;
 };
 
-class Form2 final : public QDialog {
+class ListEditorWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit Form2(ListEditorWindowSetup setup, QWidget* parent = nullptr);
-    ~Form2() override;
+    explicit ListEditorWindow(ListEditorWindowSetup setup, QWidget* parent = nullptr);
+    ~ListEditorWindow() override;
 
     ListEditor& logic() { return *m_logic; }
     // Loads the lists, takes the stored size and column widths, and shows the window

@@ -90,7 +90,7 @@ MouseButton mouseOf(Qt::MouseButton button)
 
 } // namespace
 
-Form1::Form1(Application& app)
+MainWindow::MainWindow(Application& app)
     : m_app(app)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -107,7 +107,7 @@ Form1::Form1(Application& app)
     m_statusTimer->start(2000);
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     m_browser->setEvents(nullptr);
@@ -115,7 +115,7 @@ Form1::~Form1()
     m_logic.reset();
 }
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     m_toolbar = new QWidget(this);
     m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
@@ -210,7 +210,7 @@ void Form1::buildControls()
     }
 }
 
-void Form1::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     m_statusBar = new QWidget(this);
     m_statusBar->setAccessibleName(QStringLiteral("Status Bar"));
@@ -230,7 +230,7 @@ void Form1::buildStatusBar()
     m_controls[Control::ProgressBar1] = m_progress;
 }
 
-void Form1::addCheckItem(
+void MainWindow::addCheckItem(
     QMenu* menu, MenuItem item, const char* caption, const std::function<void()>& handler)
 {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -244,7 +244,7 @@ void Form1::addCheckItem(
     m_menuItems[item] = action;
 }
 
-void Form1::buildMenu()
+void MainWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     QMenu* view = m_menu->addMenu(QStringLiteral("&View >>"));
@@ -283,7 +283,7 @@ void Form1::buildMenu()
     connect(m_menu, &QMenu::aboutToHide, this, [this] { m_logic->onToolbarBackgroundClick(); });
 }
 
-void Form1::connectControls()
+void MainWindow::connectControls()
 {
     auto button = [this](Control c) { return static_cast<QPushButton*>(m_controls.at(c)); };
     connect(
@@ -343,25 +343,25 @@ void Form1::connectControls()
     connect(m_statusTimer, &QTimer::timeout, this, [this] { m_logic->onStatusTick(); });
 }
 
-QWidget* Form1::widgetOf(Control control) const
+QWidget* MainWindow::widgetOf(Control control) const
 {
     const auto it = m_controls.find(control);
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-QTreeWidget* Form1::selectorList(Control list) const
+QTreeWidget* MainWindow::selectorList(Control list) const
 {
     return list == Control::ListView1 ? m_list1 : m_list2;
 }
 
 // --- painting -------------------------------------------------------------------------
 
-void Form1::setCaption(const std::string& caption)
+void MainWindow::setCaption(const std::string& caption)
 {
     setWindowTitle(q(caption));
 }
 
-void Form1::setText(Control control, const std::string& text)
+void MainWindow::setText(Control control, const std::string& text)
 {
     QWidget* w = widgetOf(control);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -377,13 +377,13 @@ void Form1::setText(Control control, const std::string& text)
     }
 }
 
-void Form1::setToolTip(Control control, const std::string& text)
+void MainWindow::setToolTip(Control control, const std::string& text)
 {
     if (QWidget* w = widgetOf(control))
         w->setToolTip(q(text));
 }
 
-void Form1::setVisible(Control control, bool visible)
+void MainWindow::setVisible(Control control, bool visible)
 {
     if (QWidget* w = widgetOf(control)) {
         w->setVisible(visible);
@@ -394,19 +394,19 @@ void Form1::setVisible(Control control, bool visible)
         layoutStatusBar();
 }
 
-void Form1::setEnabled(Control control, bool enabled)
+void MainWindow::setEnabled(Control control, bool enabled)
 {
     if (QWidget* w = widgetOf(control))
         w->setEnabled(enabled);
 }
 
-void Form1::setChecked(Control control, bool checked)
+void MainWindow::setChecked(Control control, bool checked)
 {
     if (auto* box = qobject_cast<QCheckBox*>(widgetOf(control)))
         box->setChecked(checked);
 }
 
-void Form1::setGeometry(Control control, const Rect& r)
+void MainWindow::setGeometry(Control control, const Rect& r)
 {
     if (QWidget* w = widgetOf(control)) {
         w->setGeometry(px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)));
@@ -416,7 +416,7 @@ void Form1::setGeometry(Control control, const Rect& r)
     }
 }
 
-void Form1::setFocus(Control control)
+void MainWindow::setFocus(Control control)
 {
     if (control == Control::WebBrowser1) {
         m_browser->focusPage();
@@ -426,7 +426,7 @@ void Form1::setFocus(Control control)
         w->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::setStatusPanel(int panel, const std::string& text, int image)
+void MainWindow::setStatusPanel(int panel, const std::string& text, int image)
 {
     if (panel < 1 || panel > 3)
         return;
@@ -442,19 +442,19 @@ void Form1::setStatusPanel(int panel, const std::string& text, int image)
     }
 }
 
-void Form1::setStatusPanel1Width(double w)
+void MainWindow::setStatusPanel1Width(double w)
 {
     m_panel1WidthTwips = w;
     layoutStatusBar();
 }
 
-void Form1::setProgress(int maximum, int value)
+void MainWindow::setProgress(int maximum, int value)
 {
     m_progress->setMaximum(maximum);
     m_progress->setValue(value);
 }
 
-void Form1::setTimerBoxesActive(bool active)
+void MainWindow::setTimerBoxesActive(bool active)
 {
     const QPalette::ColorRole role = active ? QPalette::Base : QPalette::Button;
     for (Control c : { Control::Text2, Control::Text3 }) {
@@ -465,13 +465,13 @@ void Form1::setTimerBoxesActive(bool active)
     }
 }
 
-void Form1::setMenuChecked(MenuItem item, bool checked)
+void MainWindow::setMenuChecked(MenuItem item, bool checked)
 {
     if (const auto it = m_menuItems.find(item); it != m_menuItems.end())
         it->second->setChecked(checked);
 }
 
-void Form1::setSelectorRows(Control list, const std::vector<SelectorRow>& rows)
+void MainWindow::setSelectorRows(Control list, const std::vector<SelectorRow>& rows)
 {
     QTreeWidget* tree = selectorList(list);
     tree->clear();
@@ -491,24 +491,24 @@ void Form1::setSelectorRows(Control list, const std::vector<SelectorRow>& rows)
     tree->addTopLevelItems(items);
 }
 
-void Form1::setSelectorHeaders(Control list, const SelectorHeaders& headers)
+void MainWindow::setSelectorHeaders(Control list, const SelectorHeaders& headers)
 {
     selectorList(list)->setHeaderLabels({ q(headers.first), q(headers.second) });
 }
 
-void Form1::setSelectorColumnWidths(Control list, int firstPx, int secondPx)
+void MainWindow::setSelectorColumnWidths(Control list, int firstPx, int secondPx)
 {
     QTreeWidget* tree = selectorList(list);
     tree->setColumnWidth(0, firstPx);
     tree->setColumnWidth(1, secondPx);
 }
 
-int Form1::selectorColumnWidthPx(Control list, int column) const
+int MainWindow::selectorColumnWidthPx(Control list, int column) const
 {
     return selectorList(list)->columnWidth(column);
 }
 
-void Form1::applyListFont(const std::string& name, bool bold, double size)
+void MainWindow::applyListFont(const std::string& name, bool bold, double size)
 {
     QFont font(q(name));
     font.setBold(bold);
@@ -519,12 +519,12 @@ void Form1::applyListFont(const std::string& name, bool bold, double size)
         w->setFont(font);
 }
 
-double Form1::textHeightTwips(const std::string& text) const
+double MainWindow::textHeightTwips(const std::string& text) const
 {
     return twips(m_address->fontMetrics().boundingRect(q(text)).height());
 }
 
-void Form1::setWindowGeometry(const Rect& r)
+void MainWindow::setWindowGeometry(const Rect& r)
 {
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
@@ -534,12 +534,12 @@ void Form1::setWindowGeometry(const Rect& r)
     resize(std::max(1, px(r.width) - extraW), std::max(1, px(r.height) - extraH));
 }
 
-Rect Form1::windowGeometry() const
+Rect MainWindow::windowGeometry() const
 {
     return twipsRect(frameGeometry());
 }
 
-WindowState Form1::windowState() const
+WindowState MainWindow::windowState() const
 {
     if (isMinimized())
         return WindowState::Minimized;
@@ -548,68 +548,68 @@ WindowState Form1::windowState() const
     return WindowState::Normal;
 }
 
-Size Form1::clientSize() const
+Size MainWindow::clientSize() const
 {
     return { twips(width()), twips(height()) };
 }
 
-int Form1::captionHeightPx() const
+int MainWindow::captionHeightPx() const
 {
     return geometry().top() - frameGeometry().top();
 }
 
-Rect Form1::workArea() const
+Rect MainWindow::workArea() const
 {
     return workAreaOf(this);
 }
 
-PointPx Form1::mousePositionPx() const
+PointPx MainWindow::mousePositionPx() const
 {
     const QPoint p = QCursor::pos();
     return { p.x(), p.y() };
 }
 
-void Form1::hideWindow()
+void MainWindow::hideWindow()
 {
     hide();
 }
 
-void Form1::closeWindow()
+void MainWindow::closeWindow()
 {
     // Deferred: the request comes from inside an engine callback.
     QTimer::singleShot(0, this, [this] { close(); });
 }
 
-void Form1::popUpMainMenu()
+void MainWindow::popUpMainMenu()
 {
     QWidget* menuButton = widgetOf(Control::Command8);
     const QPoint below = menuButton->mapToGlobal(QPoint(0, px(270)));
     m_menu->popup(below);
 }
 
-void Form1::popUpMailMenu()
+void MainWindow::popUpMailMenu()
 {
     QWidget* button = widgetOf(Control::Command9);
     m_mailMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
-void Form1::showMessage(const std::string& text)
+void MainWindow::showMessage(const std::string& text)
 {
     showProgramMessage(this, text);
 }
 
-bool Form1::askYesNo(const std::string& text)
+bool MainWindow::askYesNo(const std::string& text)
 {
     return askProgramQuestion(this, text);
 }
 
-QTimer* Form1::timerOf(MainWindowTimer timer)
+QTimer* MainWindow::timerOf(MainWindowTimer timer)
 {
     const auto it = m_timers.find(timer);
     return it == m_timers.end() ? nullptr : it->second;
 }
 
-void Form1::startTimer(MainWindowTimer timer, int intervalMs)
+void MainWindow::startTimer(MainWindowTimer timer, int intervalMs)
 {
     if (timer == MainWindowTimer::Timer1) {
         // A minute of the countdown; tests and benchmarks may run it faster.
@@ -621,7 +621,7 @@ void Form1::startTimer(MainWindowTimer timer, int intervalMs)
         t->start(intervalMs);
 }
 
-void Form1::stopTimer(MainWindowTimer timer)
+void MainWindow::stopTimer(MainWindowTimer timer)
 {
     if (timer == MainWindowTimer::Timer1) {
         m_refreshTicker->stop();
@@ -633,7 +633,7 @@ void Form1::stopTimer(MainWindowTimer timer)
 
 // --- events ---------------------------------------------------------------------------
 
-void Form1::layoutStatusBar()
+void MainWindow::layoutStatusBar()
 {
     const int h = kStatusBarHeight;
     m_statusBar->setGeometry(0, height() - h, width(), h);
@@ -647,7 +647,7 @@ void Form1::layoutStatusBar()
     m_statusBar->raise();
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutStatusBar();
@@ -655,14 +655,14 @@ void Form1::resizeEvent(QResizeEvent* event)
         m_logic->Resize();
 }
 
-void Form1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_logic)
         m_logic->Activate();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_closing) {
         event->accept();
@@ -681,7 +681,7 @@ void Form1::closeEvent(QCloseEvent* event)
     });
 }
 
-bool Form1::handleKey(QKeyEvent* key)
+bool MainWindow::handleKey(QKeyEvent* key)
 {
     const auto mods = key->modifiers();
     KeyEvent k;
@@ -694,7 +694,7 @@ bool Form1::handleKey(QKeyEvent* key)
     return m_logic->onKeyDown(k) == KeyOutcome::Consumed;
 }
 
-bool Form1::handleMouse(QObject* watched, QEvent* event)
+bool MainWindow::handleMouse(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -762,7 +762,7 @@ bool Form1::handleMouse(QObject* watched, QEvent* event)
     return false;
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     QWidget* w = widgetInWindow(watched, event, this,
         { QEvent::KeyPress, QEvent::MouseButtonPress, QEvent::MouseButtonRelease,

@@ -1,5 +1,5 @@
 #pragma once
-// Form1, the main browser window: owns its controls, forwards every event to
+// MainWindow, the main browser window: owns its controls, forwards every event to
 // MainWindowLogic in one call and paints what the logic tells it.
 
 #include "browser/main_window_logic.h"
@@ -29,11 +29,11 @@ namespace sg::ui {
 
 class Application;
 
-class Form1 final : public QWidget, public MainWindowView {
+class MainWindow final : public QWidget, public MainWindowView {
     Q_OBJECT
 public:
-    explicit Form1(Application& app);
-    ~Form1() override;
+    explicit MainWindow(Application& app);
+    ~MainWindow() override;
 
     MainWindowLogic& logic() { return *m_logic; }
     platform::WebBrowser* browser() const { return m_browser; }

@@ -39,9 +39,9 @@ namespace {
 
 bool anyWindowTitled(const QString& title)
 {
-    const QList<ui::Form1*> windows = mainWindows();
-    return std::any_of(
-        windows.begin(), windows.end(), [&](ui::Form1* w) { return w->windowTitle() == title; });
+    const QList<ui::MainWindow*> windows = mainWindows();
+    return std::any_of(windows.begin(), windows.end(),
+        [&](ui::MainWindow* w) { return w->windowTitle() == title; });
 }
 
 } // namespace
@@ -115,7 +115,7 @@ void BrowserEndToEnd::commandLineAddressIsOpenedAndLogged()
     QCOMPARE(QString::fromStdString(r.Url), address);
     QCOMPARE(QString::fromStdString(r.Host), QStringLiteral("127.0.0.1:%1").arg(m_server->port()));
     QCOMPARE(r.Hits, 1);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"));
     window->close();
@@ -125,7 +125,7 @@ void BrowserEndToEnd::closingTheWindowWritesTheSettingsFile()
 {
     auto app = launch(m_server->url("/radar.html"));
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
@@ -152,7 +152,7 @@ void BrowserEndToEnd::windowOpenGivesASecondMainWindowThatMayCloseItself()
     QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(anyWindowTitled("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     // The page a script opened may close its window again, as in other browsers.
-    for (ui::Form1* w : mainWindows()) {
+    for (ui::MainWindow* w : mainWindows()) {
         if (w->windowTitle() == QStringLiteral("Radar Loop - Skyglass2"))
             w->browser()->page()->runJavaScript(QStringLiteral("window.close();"));
     }
@@ -169,9 +169,9 @@ void BrowserEndToEnd::aPopUpThatSizesItselfIsKilled()
     auto app = launch(m_server->url("/opener.html"));
     QVERIFY(app);
     QCOMPARE(app->shared().settings.PopUpKilling, std::int16_t(1)); // the seed kills pop-ups
-    QList<QPointer<ui::Form1>> created;
+    QList<QPointer<ui::MainWindow>> created;
     connect(app.get(), &ui::Application::mainWindowCreated, this,
-        [&created](ui::Form1* w) { created.append(w); });
+        [&created](ui::MainWindow* w) { created.append(w); });
     QTRY_COMPARE_WITH_TIMEOUT(created.size(), 1, kLoadTimeoutMs); // the pop-up's window
     QTRY_VERIFY_WITH_TIMEOUT(created.front().isNull(), kLoadTimeoutMs); // killed and closed
     QCOMPARE(mainWindows().size(), 1);
@@ -183,7 +183,7 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
 {
     auto app = launch(QString());
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QVERIFY(window);
     // One category holding the served page, as the list files hold it.
     const std::vector<CategoryEntry> categories = { { "Local", "Sites00001.dab" } };
@@ -211,7 +211,7 @@ void BrowserEndToEnd::theCountdownReloadsThePage()
     fast.refreshTickMs = 200; // a minute of the countdown
     auto app = launch(m_server->url("/radar.html"), fast);
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     QCOMPARE(m_server->hits("/radar.html"), 1);
@@ -230,7 +230,7 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     m_server->setPage("/storm.html", page("Storm Watch"));
     auto app = launch(m_server->url("/radar.html"));
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     QSignalSpy finished(window->browser()->page(), &QWebEnginePage::loadFinished);
@@ -257,7 +257,7 @@ void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
 {
     auto app = launch(m_server->url("/radar.html"));
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QVERIFY(window);
     const auto find = [&](const QString& text) -> QAction* {
         for (QAction* a : window->mainMenu()->actions()) {
@@ -288,7 +288,7 @@ void BrowserEndToEnd::aPagesPrintRequestPrintsThroughThePrintDialog()
 {
     auto app = launch(m_server->url("/radar.html"));
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     const QString pdf = m_home->filePath(QStringLiteral("radar.pdf"));
@@ -320,7 +320,7 @@ void BrowserEndToEnd::aPageWhoseRendererCrashedComesBack()
 {
     auto app = launch(m_server->url("/radar.html"));
     QVERIFY(app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     QCOMPARE(m_server->hits("/radar.html"), 1);

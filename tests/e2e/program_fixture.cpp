@@ -14,11 +14,11 @@ std::unique_ptr<QTemporaryDir> useNewDataHome()
     return home;
 }
 
-QList<sg::ui::Form1*> mainWindows()
+QList<sg::ui::MainWindow*> mainWindows()
 {
-    QList<sg::ui::Form1*> windows;
+    QList<sg::ui::MainWindow*> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<sg::ui::Form1*>(w); form && form->isVisible())
+        if (auto* form = qobject_cast<sg::ui::MainWindow*>(w); form && form->isVisible())
             windows.append(form);
     }
     return windows;

@@ -11,7 +11,7 @@
 #include <memory>
 
 namespace sg::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace sgtest {
@@ -23,7 +23,7 @@ inline constexpr int kLoadTimeoutMs = 30000;
 std::unique_ptr<QTemporaryDir> useNewDataHome();
 
 // The visible main windows.
-QList<sg::ui::Form1*> mainWindows();
+QList<sg::ui::MainWindow*> mainWindows();
 
 // A page with a title (shown in its body too) and an optional script.
 QByteArray page(const QString& title, const QString& script = {});

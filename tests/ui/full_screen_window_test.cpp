@@ -39,7 +39,7 @@ QRect workAreaFit(QWidget* window)
     return { area.x(), area.y(), area.width(), area.height() - 3 };
 }
 
-QString locationOf(ui::Form5* window)
+QString locationOf(ui::FullScreenWindow* window)
 {
     return QString::fromStdString(window->browser()->LocationURL());
 }
@@ -61,7 +61,7 @@ private slots:
 
 private:
     std::unique_ptr<ui::Application> launch(const QString& commandLine);
-    ui::Form5* openWithF11(ui::Form1* window, const QString& url);
+    ui::FullScreenWindow* openWithF11(ui::MainWindow* window, const QString& url);
     std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
 
     std::unique_ptr<QTemporaryDir> m_home;
@@ -79,7 +79,7 @@ void FullScreenWindowTest::init()
 
 void FullScreenWindowTest::cleanup()
 {
-    for (ui::Form1* w : mainWindows())
+    for (ui::MainWindow* w : mainWindows())
         w->close();
     QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
     m_app.reset();
@@ -98,7 +98,7 @@ std::unique_ptr<ui::Application> FullScreenWindowTest::launch(const QString& com
 }
 
 // The main window shows the page; F11 hands it to the full-screen window.
-ui::Form5* FullScreenWindowTest::openWithF11(ui::Form1* window, const QString& url)
+ui::FullScreenWindow* FullScreenWindowTest::openWithF11(ui::MainWindow* window, const QString& url)
 {
     if (!window)
         return nullptr;
@@ -115,7 +115,7 @@ void FullScreenWindowTest::f11ShowsTheMainWindowsPage()
     m_app = launch(url);
     QVERIFY(m_app);
     QVERIFY(!m_app->fullScreenWindow()); // made when first needed
-    ui::Form5* full = openWithF11(mainWindows().value(0), url);
+    ui::FullScreenWindow* full = openWithF11(mainWindows().value(0), url);
     QVERIFY(full);
     QVERIFY(full->isVisible());
     QVERIFY(full->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -132,7 +132,7 @@ void FullScreenWindowTest::f11ShowsTheMainWindowsPage()
 
     // The menu entry acts as F11 and shows the same window again.
     full->hide();
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     window->logic().onViewFullScreen();
     QCOMPARE(m_app->fullScreenWindow(), full);
     QVERIFY(full->isVisible());
@@ -147,8 +147,8 @@ void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
     QVERIFY(categories && categories->size() >= 2);
     const Category chosen = (*categories)[1];
     const std::size_t before = LoadSites(userData(), chosen.siteFileName)->size();
-    ui::Form1* window = mainWindows().value(0);
-    ui::Form5* full = openWithF11(window, url);
+    ui::MainWindow* window = mainWindows().value(0);
+    ui::FullScreenWindow* full = openWithF11(window, url);
     QVERIFY(full);
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().state().pageTitle),
         QStringLiteral("Radar Loop"), kLoadTimeoutMs);
@@ -187,7 +187,7 @@ void FullScreenWindowTest::addPageWithoutCategoriesShowsTheMessage()
     const QString url = m_server->url("/radar.html");
     m_app = launch(url);
     QVERIFY(m_app);
-    ui::Form5* full = openWithF11(mainWindows().value(0), url);
+    ui::FullScreenWindow* full = openWithF11(mainWindows().value(0), url);
     QVERIFY(full);
     std::filesystem::remove(categoryListPath(userData()));
 
@@ -214,8 +214,8 @@ void FullScreenWindowTest::escHidesAndTheNextOpeningFillsTheWorkArea()
     const QString url = m_server->url("/radar.html");
     m_app = launch(url);
     QVERIFY(m_app);
-    ui::Form1* window = mainWindows().value(0);
-    ui::Form5* full = openWithF11(window, url);
+    ui::MainWindow* window = mainWindows().value(0);
+    ui::FullScreenWindow* full = openWithF11(window, url);
     QVERIFY(full);
     full->setGeometry(200, 150, 700, 500); // as if moved by the title strip and resized
     QTRY_COMPARE(full->geometry(), QRect(200, 150, 700, 500));
@@ -237,7 +237,7 @@ void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
     const QString other = m_server->url("/other.html");
     m_app = launch(radar);
     QVERIFY(m_app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         QString::fromStdString(window->browser()->LocationURL()), radar, kLoadTimeoutMs);
     QCheckBox* box = nullptr;
@@ -252,7 +252,7 @@ void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
     window->logic().onAddressTextEdited(other.toStdString());
     window->logic().onGoClick();
     QVERIFY(!box->isChecked());
-    ui::Form5* full = m_app->fullScreenWindow();
+    ui::FullScreenWindow* full = m_app->fullScreenWindow();
     QVERIFY(full);
     QVERIFY(full->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), other, kLoadTimeoutMs);
@@ -279,13 +279,13 @@ void FullScreenWindowTest::aPageOpenedByTheFullScreenPageGetsAMainWindow()
     const QString url = m_server->url("/radar.html");
     m_app = launch(url);
     QVERIFY(m_app);
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
         QString::fromStdString(window->browser()->LocationURL()), url, kLoadTimeoutMs);
     const float left = m_app->shared().settings.WindowLeft;
     m_app->openInFullScreen(m_server->url("/opener.html").toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
-    ui::Form1* opened
+    ui::MainWindow* opened
         = mainWindows().value(0) == window ? mainWindows().value(1) : mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->LocationURL()),
         m_server->url("/other.html"), kLoadTimeoutMs);

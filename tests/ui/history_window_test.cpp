@@ -98,7 +98,7 @@ private slots:
     void openingPurgesAndClosingSavesPlacementAndWidths();
 
 private:
-    ui::Form6* openHistory();
+    ui::HistoryWindow* openHistory();
     std::filesystem::path historyDir() const;
 
     std::unique_ptr<QTemporaryDir> m_home;
@@ -122,9 +122,9 @@ void HistoryWindowTest::init()
 
 void HistoryWindowTest::cleanup()
 {
-    if (ui::Form6* history = m_app ? m_app->historyWindow() : nullptr)
+    if (ui::HistoryWindow* history = m_app ? m_app->historyWindow() : nullptr)
         history->close();
-    for (ui::Form1* w : mainWindows())
+    for (ui::MainWindow* w : mainWindows())
         w->close();
     QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
     m_app.reset();
@@ -137,10 +137,10 @@ std::filesystem::path HistoryWindowTest::historyDir() const
     return userDataDirFor(platform::profileDir()) / "History";
 }
 
-ui::Form6* HistoryWindowTest::openHistory()
+ui::HistoryWindow* HistoryWindowTest::openHistory()
 {
     m_app->showHistoryWindow();
-    ui::Form6* history = m_app->historyWindow();
+    ui::HistoryWindow* history = m_app->historyWindow();
     if (!history || !QTest::qWaitForWindowExposed(history))
         return nullptr;
     // Esc is a window shortcut: it only reaches the active window.
@@ -150,7 +150,7 @@ ui::Form6* HistoryWindowTest::openHistory()
 
 void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHits()
 {
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCOMPARE(history->windowTitle(), QStringLiteral("History List - Skyglass2"));
     QCOMPARE(m_app->todayList(), static_cast<TodayListListener*>(history));
@@ -158,7 +158,7 @@ void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHit
     QCOMPARE(int(today.size()), 0);
 
     const QString address = m_server->url("/radar.html");
-    ui::Form1* window = mainWindows().front();
+    ui::MainWindow* window = mainWindows().front();
     window->browser()->Navigate(address.toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(int(today.size()), 1, kLoadTimeoutMs);
     QCOMPARE(cell(today, 0, 0), QStringLiteral("Radar Loop"));
@@ -175,7 +175,7 @@ void HistoryWindowTest::aNewDayClearsTodayAndTheClosingPurgeDropsAFutureDay()
 {
     const LocalDateTime now = SystemClock().now();
     writeDayFile(historyDir(), now, { { "Radar Loop", "http://radar.example/loop" } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCOMPARE(int(history->todayModel().size()), 1);
 
@@ -201,7 +201,7 @@ void HistoryWindowTest::aRepeatVisitFindsItsRowAfterRowsWereRemoved()
     const LocalDateTime now = SystemClock().now();
     writeDayFile(historyDir(), now,
         { { "Radar Loop", "http://radar.example/" }, { "Storm Watch", "http://storm.example/" } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     history->todayView()->setCurrentIndex(history->todayModel().index(0, 0));
     history->removeSelectedFromList();
@@ -218,11 +218,11 @@ void HistoryWindowTest::aRepeatVisitFindsItsRowAfterRowsWereRemoved()
 
 void HistoryWindowTest::doubleClickNavigatesTheActiveMainWindow()
 {
-    ui::Form1* first = mainWindows().front();
-    ui::Form1* second = m_app->createMainWindow();
+    ui::MainWindow* first = mainWindows().front();
+    ui::MainWindow* second = m_app->createMainWindow();
     const std::string address = m_server->url("/radar.html").toStdString();
     writeDayFile(historyDir(), SystemClock().now(), { { "Radar Loop", address } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QVERIFY(!history->checkBox(ui::HistoryCheck::OneClick)->isChecked());
     // The second window was the main window activated last.
@@ -243,14 +243,14 @@ void HistoryWindowTest::oneClickNavigatesOnASingleClick()
     const std::string storm = m_server->url("/storm.html").toStdString();
     writeDayFile(
         historyDir(), SystemClock().now(), { { "Radar Loop", radar }, { "Storm Watch", storm } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCheckBox* oneClick = history->checkBox(ui::HistoryCheck::OneClick);
     QTest::mouseClick(oneClick, Qt::LeftButton, {}, QPoint(5, oneClick->height() / 2));
     QVERIFY(oneClick->isChecked());
     QCOMPARE(m_app->shared().settings.HistoryOneClick, std::int16_t(1));
 
-    ui::Form1* window = mainWindows().front();
+    ui::MainWindow* window = mainWindows().front();
     clickRow(history->todayView(), 1, false);
     QTRY_COMPARE_WITH_TIMEOUT(window->browser()->LocationURL(), storm, kLoadTimeoutMs);
 
@@ -284,7 +284,7 @@ void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
     writeDayFile(historyDir(), now,
         { { "Radar Loop", "http://www.radar.example/loop" },
             { "Radar Still", "http://www.radar.example/still" } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCOMPARE(history->periodSelector()->currentText(), QStringLiteral("0-30 Days Ago"));
     QCOMPARE(history->sortSelector()->currentText(), QStringLiteral("Host Sort"));
@@ -357,7 +357,7 @@ void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
 void HistoryWindowTest::aRefusedSearchShowsItsMessage()
 {
     writeDayFile(historyDir(), SystemClock().now(), { { "Radar Loop", "http://radar.example/" } });
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     history->sortSelector()->setCurrentIndex(int(SortItem::TitlesTextSearch));
     history->searchText()->setText(QStringLiteral("r"));
@@ -392,7 +392,7 @@ void HistoryWindowTest::openingPurgesAndClosingSavesPlacementAndWidths()
     Settings& s = m_app->shared().settings;
     s.HistoryColumnWidths[0] = 3000;
     s.HistoryShowTime = 1;
-    ui::Form6* history = openHistory();
+    ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QVERIFY(!std::filesystem::exists(dayFilePath(historyDir(), addDays(now, -40))));
     QVERIFY(std::filesystem::exists(historyDir() / "notes.txt"));

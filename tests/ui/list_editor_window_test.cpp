@@ -81,12 +81,12 @@ void clickRow(QTreeWidget* tree, int row, Qt::MouseButton button = Qt::LeftButto
     QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(item).center());
 }
 
-QPushButton* buttonOf(ui::Form2* editor, C c)
+QPushButton* buttonOf(ui::ListEditorWindow* editor, C c)
 {
     return qobject_cast<QPushButton*>(editor->control(c));
 }
 
-QLineEdit* textBox(ui::Form2* editor, C c)
+QLineEdit* textBox(ui::ListEditorWindow* editor, C c)
 {
     return qobject_cast<QLineEdit*>(editor->control(c));
 }
@@ -115,7 +115,7 @@ private slots:
 
 private:
     void launch();
-    ui::Form2* openFromListButton();
+    ui::ListEditorWindow* openFromListButton();
     void closeEditor();
     std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
     void writeLists(const std::vector<CategoryEntry>& categories);
@@ -140,10 +140,10 @@ void ListEditorWindowTest::init()
 void ListEditorWindowTest::cleanup()
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* editor = qobject_cast<ui::Form2*>(w))
+        if (auto* editor = qobject_cast<ui::ListEditorWindow*>(w))
             editor->close();
     }
-    for (ui::Form1* w : mainWindows())
+    for (ui::MainWindow* w : mainWindows())
         w->close();
     QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
     m_app.reset();
@@ -167,9 +167,9 @@ void ListEditorWindowTest::writeLists(const std::vector<CategoryEntry>& categori
         QVERIFY(SaveSites(userData(), c.siteFileName, {}));
 }
 
-ui::Form2* ListEditorWindowTest::openFromListButton()
+ui::ListEditorWindow* ListEditorWindowTest::openFromListButton()
 {
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     QPushButton* list = nullptr;
     for (QPushButton* b : window->findChildren<QPushButton*>()) {
         if (b->accessibleName() == "List")
@@ -185,7 +185,7 @@ ui::Form2* ListEditorWindowTest::openFromListButton()
 
 void ListEditorWindowTest::closeEditor()
 {
-    ui::Form2* editor = m_app->listEditor();
+    ui::ListEditorWindow* editor = m_app->listEditor();
     QVERIFY(editor);
     QTest::keyClick(editor->list(EditorList::Categories), Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() == nullptr, 5000);
@@ -194,14 +194,14 @@ void ListEditorWindowTest::closeEditor()
 void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
 {
     launch();
-    ui::Form1* window = mainWindows().value(0);
+    ui::MainWindow* window = mainWindows().value(0);
     // The start page's title in the caption: the page the List button hands over.
     const QString suffix = QStringLiteral(" - Skyglass2");
     QTRY_VERIFY_WITH_TIMEOUT(window->windowTitle().endsWith(suffix), kWaitMs);
     const QString pageTitle = window->windowTitle().chopped(suffix.size());
     const QString pageUrl = QString::fromStdString(window->browser()->LocationURL());
     QVERIFY(!pageUrl.isEmpty());
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     QCOMPARE(
         editor->windowTitle(), QStringLiteral("Edit Category & Site Selector Lists - Skyglass2"));
@@ -280,7 +280,7 @@ void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
     m_app->openListEditorFromHistory(
         { { "Radar", "http://b/" }, { "127.0.0.1", "" }, { "News", "http://c/" } });
     QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() && m_app->listEditor()->isVisible(), kWaitMs);
-    ui::Form2* editor = m_app->listEditor();
+    ui::ListEditorWindow* editor = m_app->listEditor();
     QVERIFY(!buttonOf(editor, C::Command1)->isVisible());
     QVERIFY(!buttonOf(editor, C::Command7)->isVisible());
     QVERIFY(buttonOf(editor, C::Command10)->isVisible());
@@ -313,7 +313,7 @@ void ListEditorWindowTest::popUpMenuFollowsTheListItOpensOn()
         { "Gamma", "Sites00003.dab" } });
     QVERIFY(SaveSites(userData(), "Sites00001.dab",
         std::vector<SiteRecord> { { "One", "http://1/" }, { "Two", "http://2/" } }));
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     QMenu* menu = editor->popupMenu();
     const auto enabled = [&](EditorMenuItem item) { return editor->menuAction(item)->isEnabled(); };
@@ -356,7 +356,7 @@ void ListEditorWindowTest::renameToATakenNameIsRefusedAndCancelled()
     writeLists({ { "Alpha", "Sites00001.dab" } });
     QVERIFY(SaveSites(userData(), "Sites00001.dab",
         std::vector<SiteRecord> { { "One", "http://1/" }, { "Two", "http://2/" } }));
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     QTreeWidget* sites = editor->list(EditorList::Sites);
     clickRow(sites, 1);
@@ -391,7 +391,7 @@ void ListEditorWindowTest::renameToATakenNameIsRefusedAndCancelled()
 void ListEditorWindowTest::backUpShowsItsTimeInTheToolTips()
 {
     launch();
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     QPushButton* backUp = buttonOf(editor, C::Command8);
     QVERIFY(backUp->isEnabled()); // the seed settings enable back-ups
@@ -408,7 +408,7 @@ void ListEditorWindowTest::backUpShowsItsTimeInTheToolTips()
 void ListEditorWindowTest::splitButtonsMoveTheBoundaryBetweenTheLists()
 {
     launch();
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     editor->resize(700, 600);
     QTRY_COMPARE(editor->height(), 600);
@@ -440,7 +440,7 @@ void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
     shortcut("Beta.url", "http://beta.example/");
     launch();
     writeLists({ { "Saved", "Sites00001.dab" } });
-    ui::Form2* editor = openFromListButton();
+    ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
     QCOMPARE(editor->logic().view().favoritesFolder, m_home->filePath("Favorites").toStdString());
 

@@ -1,5 +1,5 @@
 #pragma once
-// FrmErrBoot: shows the one start-up error; the program ends when it closes.
+// BootErrorDialog: shows the one start-up error; the program ends when it closes.
 
 #include <QDialog>
 
@@ -7,10 +7,10 @@ class QLineEdit;
 
 namespace sg::ui {
 
-class FrmErrBoot final : public QDialog {
+class BootErrorDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmErrBoot(const QString& bootErrorText, QWidget* parent = nullptr);
+    explicit BootErrorDialog(const QString& bootErrorText, QWidget* parent = nullptr);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "ui/boot_error_window.h"
+#include "ui/boot_error_dialog.h"
 
 #include "common/program.h"
 
@@ -31,7 +31,7 @@ QLabel* makeLabel(const char* text, QWidget* parent)
 
 } // namespace
 
-FrmErrBoot::FrmErrBoot(const QString& bootErrorText, QWidget* parent)
+BootErrorDialog::BootErrorDialog(const QString& bootErrorText, QWidget* parent)
     : QDialog(parent)
     , m_text(bootErrorText)
     , m_text1(new QLineEdit(this))
@@ -52,7 +52,7 @@ FrmErrBoot::FrmErrBoot(const QString& bootErrorText, QWidget* parent)
     resize(480, 260);
 }
 
-void FrmErrBoot::changeEvent(QEvent* event)
+void BootErrorDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
