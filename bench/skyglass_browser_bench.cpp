@@ -56,8 +56,9 @@ int main(int argc, char** argv)
             }
             // Interval 1 and the countdown on: one refresh per shortened minute.
             for (int i = 0; i < 200; ++i) {
-                window->logic().onIntervalButtonDown(sg::Control::Command10, sg::MouseButton::Left);
-                window->logic().onIntervalButtonUp(sg::Control::Command10);
+                window->logic().onIntervalButtonDown(
+                    sg::Control::IntervalDownButton, sg::MouseButton::Left);
+                window->logic().onIntervalButtonUp(sg::Control::IntervalDownButton);
             }
             countdown.start();
             window->logic().onCountdownBoxDoubleClick();

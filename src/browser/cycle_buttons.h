@@ -12,10 +12,10 @@ std::int16_t normalCycleState(std::int16_t state);
 // 0 -> 1 -> 2 -> 0.
 std::int16_t nextCycleState(std::int16_t state);
 
-// Command12: "Stop", "Find", "Full", with tool-tip entries 43, 44, 45.
+// The first button: "Stop", "Find", "Full", with tool-tip entries 43, 44, 45.
 std::string_view cycleButton1Caption(std::int16_t state);
 std::size_t cycleButton1ToolTip(std::int16_t state);
-// Command9: "History", "Mail", "Offline", with tool-tip entries 46, 47, 48.
+// The second button: "History", "Mail", "Offline", with tool-tip entries 46, 47, 48.
 std::string_view cycleButton2Caption(std::int16_t state);
 std::size_t cycleButton2ToolTip(std::int16_t state);
 

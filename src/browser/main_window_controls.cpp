@@ -8,14 +8,18 @@ namespace sg {
 
 void MainWindowLogic::applyCycleButton1()
 {
-    m_view.setText(Control::Command12, std::string(cycleButton1Caption(m_s.CycleButton1State)));
-    m_view.setToolTip(Control::Command12, toolTip(cycleButton1ToolTip(m_s.CycleButton1State)));
+    m_view.setText(
+        Control::StopFindFullButton, std::string(cycleButton1Caption(m_s.CycleButton1State)));
+    m_view.setToolTip(
+        Control::StopFindFullButton, toolTip(cycleButton1ToolTip(m_s.CycleButton1State)));
 }
 
 void MainWindowLogic::applyCycleButton2()
 {
-    m_view.setText(Control::Command9, std::string(cycleButton2Caption(m_s.CycleButton2State)));
-    m_view.setToolTip(Control::Command9, toolTip(cycleButton2ToolTip(m_s.CycleButton2State)));
+    m_view.setText(
+        Control::HistoryMailOfflineButton, std::string(cycleButton2Caption(m_s.CycleButton2State)));
+    m_view.setToolTip(
+        Control::HistoryMailOfflineButton, toolTip(cycleButton2ToolTip(m_s.CycleButton2State)));
 }
 
 void MainWindowLogic::onCycleButton1Click()
@@ -84,16 +88,16 @@ void MainWindowLogic::showOfflineMode()
     m_shared.toolTips[48] = std::string("Working Offline - Now = ") + (offline ? "True" : "False")
         + " (Right-Click To Cycle)";
     for (MainWindowLogic* window : m_shared.windows.windows()) {
-        window->m_view.setMenuChecked(MenuItem::mnuOffline, offline);
+        window->m_view.setMenuChecked(MenuItem::WorkOffline, offline);
         if (window->m_s.CycleButton2State == kCycleOffline && window->toolTipsOn())
-            window->m_view.setToolTip(Control::Command9, m_shared.toolTips[48]);
+            window->m_view.setToolTip(Control::HistoryMailOfflineButton, m_shared.toolTips[48]);
     }
 }
 
 void MainWindowLogic::onSwapButton()
 {
     m_s.AutoHideSuspended = false;
-    SedUpTimerButtons(1);
+    setUpTimerButtons(1);
 }
 
 void MainWindowLogic::onConnectionButtonClick()
@@ -117,7 +121,7 @@ void MainWindowLogic::onConnectionButtonClick()
 void MainWindowLogic::onMenuButtonClick()
 {
     m_s.AutoHideSuspended = true;
-    m_view.setMenuChecked(MenuItem::mnuOffline, m_shared.OfflineMode);
+    m_view.setMenuChecked(MenuItem::WorkOffline, m_shared.OfflineMode);
     m_view.popUpMainMenu();
 }
 
@@ -135,7 +139,7 @@ KeyOutcome MainWindowLogic::onKeyDown(const KeyEvent& key)
         m_browser.Refresh2(settings().RefreshMode);
         break;
     case WindowKeyAction::PressMenuButton:
-        m_view.setFocus(Control::Command8);
+        m_view.setFocus(Control::MenuButton);
         onMenuButtonClick();
         break;
     case WindowKeyAction::PressHideShowToolbar:
@@ -195,9 +199,9 @@ void MainWindowLogic::onViewFullScreen()
 void MainWindowLogic::onStatusBarClick()
 {
     if (m_s.listView1Visible)
-        showList(Control::ListView1, false);
+        showList(Control::PageSelector, false);
     if (m_s.listView2Visible)
-        showList(Control::ListView2, false);
+        showList(Control::CategorySelector, false);
     m_s.AutoHideSuspended = false;
 }
 
@@ -219,12 +223,12 @@ void MainWindowLogic::scheduleDeferredAction(DeferredAction action, int delayMs)
     if (m_s.pendingAction != DeferredAction::None && m_s.pendingAction != action)
         runDeferredAction(m_s.pendingAction);
     m_s.pendingAction = action;
-    m_view.startTimer(MainWindowTimer::Timer5, delayMs);
+    m_view.startTimer(MainWindowTimer::DeferredAction, delayMs);
 }
 
 void MainWindowLogic::onDeferredActionTimer()
 {
-    m_view.stopTimer(MainWindowTimer::Timer5);
+    m_view.stopTimer(MainWindowTimer::DeferredAction);
     const DeferredAction action = m_s.pendingAction;
     m_s.pendingAction = DeferredAction::None;
     runDeferredAction(action);
@@ -234,17 +238,17 @@ void MainWindowLogic::runDeferredAction(DeferredAction action)
 {
     switch (action) {
     case DeferredAction::EnableText2:
-        m_view.setEnabled(Control::Text2, true);
+        m_view.setEnabled(Control::IntervalBox, true);
         break;
     case DeferredAction::EnableText3:
-        m_view.setEnabled(Control::Text3, true);
+        m_view.setEnabled(Control::CountdownBox, true);
         break;
     case DeferredAction::HideListView1:
-        showList(Control::ListView1, false);
+        showList(Control::PageSelector, false);
         m_s.AutoHideSuspended = false;
         break;
     case DeferredAction::HideListView2:
-        showList(Control::ListView2, false);
+        showList(Control::CategorySelector, false);
         m_s.AutoHideSuspended = false;
         break;
     case DeferredAction::None:

@@ -17,21 +17,22 @@ void MainWindowLogic::applyWindowFonts()
 void MainWindowLogic::placeBrowserArea(const Rect& area)
 {
     m_s.browserArea = area;
-    m_view.setGeometry(Control::WebBrowser1, area);
+    m_view.setGeometry(Control::Browser, area);
 }
 
 void MainWindowLogic::layoutToolbarControls()
 {
     const double clientWidth = m_view.clientSize().width;
     const bool hidden = !toolbarShown();
-    m_view.setGeometry(Control::Picture1, toolbarRect(clientWidth, hidden));
-    m_view.setGeometry(Control::Command7, hideShowButtonRect(m_s.checkBoxesShown, hidden));
-    const Rect address = addressBoxRect(clientWidth, m_s.checkBoxesShown, m_s.addressBoxHeight);
-    m_view.setGeometry(Control::Text1, address);
+    m_view.setGeometry(Control::Toolbar, toolbarRect(clientWidth, hidden));
     m_view.setGeometry(
-        Control::Command14, selectorButton1Rect(m_s.checkBoxesShown, m_s.addressBoxHeight));
-    m_view.setGeometry(Control::Command15, selectorButton2Rect(address));
-    m_view.setGeometry(Control::Command1, goButtonRect(clientWidth, m_s.addressBoxHeight));
+        Control::ToolbarToggleButton, hideShowButtonRect(m_s.checkBoxesShown, hidden));
+    const Rect address = addressBoxRect(clientWidth, m_s.checkBoxesShown, m_s.addressBoxHeight);
+    m_view.setGeometry(Control::AddressBox, address);
+    m_view.setGeometry(Control::LeftSelectorButton,
+        selectorButton1Rect(m_s.checkBoxesShown, m_s.addressBoxHeight));
+    m_view.setGeometry(Control::RightSelectorButton, selectorButton2Rect(address));
+    m_view.setGeometry(Control::GoButton, goButtonRect(clientWidth, m_s.addressBoxHeight));
 }
 
 void MainWindowLogic::Resize()
@@ -63,8 +64,8 @@ void MainWindowLogic::setStatusBarShown(bool shown)
     if (shown == m_s.statusBarVisible)
         return;
     m_s.statusBarVisible = shown;
-    m_view.setVisible(Control::StatusBar1, shown);
-    m_view.setVisible(Control::ProgressBar1, shown && m_s.progressValue > 0);
+    m_view.setVisible(Control::StatusBar, shown);
+    m_view.setVisible(Control::ProgressBar, shown && m_s.progressValue > 0);
     Rect area = m_s.browserArea;
     if (shown) {
         m_s.statusBarAllowance = 0;
@@ -79,26 +80,27 @@ void MainWindowLogic::setStatusBarShown(bool shown)
 void MainWindowLogic::hideToolbar()
 {
     m_s.ToolbarOffset = kToolbarHiddenOffset;
-    m_view.setGeometry(Control::Picture1, toolbarRect(m_view.clientSize().width, true));
+    m_view.setGeometry(Control::Toolbar, toolbarRect(m_view.clientSize().width, true));
     Rect area = m_s.browserArea;
     area.top -= kToolbarHiddenOffset;
     area.height += kToolbarHiddenOffset;
     placeBrowserArea(area);
-    m_view.setGeometry(Control::Command7, hideShowButtonRect(m_s.checkBoxesShown, true));
+    m_view.setGeometry(Control::ToolbarToggleButton, hideShowButtonRect(m_s.checkBoxesShown, true));
     m_s.ToolbarJustHidden = true;
-    m_view.startTimer(MainWindowTimer::Timer3, kToolbarTimerMs);
+    m_view.startTimer(MainWindowTimer::ToolbarJustHidden, kToolbarTimerMs);
     setStatusBarShown(false);
 }
 
 void MainWindowLogic::showToolbar()
 {
     m_s.ToolbarOffset = 0;
-    m_view.setGeometry(Control::Picture1, toolbarRect(m_view.clientSize().width, false));
+    m_view.setGeometry(Control::Toolbar, toolbarRect(m_view.clientSize().width, false));
     Rect area = m_s.browserArea;
     area.top += kToolbarHiddenOffset;
     area.height -= kToolbarHiddenOffset;
     placeBrowserArea(area);
-    m_view.setGeometry(Control::Command7, hideShowButtonRect(m_s.checkBoxesShown, false));
+    m_view.setGeometry(
+        Control::ToolbarToggleButton, hideShowButtonRect(m_s.checkBoxesShown, false));
     if (settings().StatusBarHidden == 0)
         setStatusBarShown(true);
 }
@@ -123,7 +125,7 @@ void MainWindowLogic::onHideShowToolbarMouseMove()
 void MainWindowLogic::onToolbarTimer()
 {
     m_s.ToolbarJustHidden = false;
-    m_view.stopTimer(MainWindowTimer::Timer3);
+    m_view.stopTimer(MainWindowTimer::ToolbarJustHidden);
 }
 
 void MainWindowLogic::onStatusTick()
@@ -139,7 +141,7 @@ void MainWindowLogic::onViewStatusBar()
 {
     Settings& st = settings();
     st.StatusBarHidden = st.StatusBarHidden == 0 ? 1 : 0;
-    m_view.setMenuChecked(MenuItem::mnuStatusBar, st.StatusBarHidden == 0);
+    m_view.setMenuChecked(MenuItem::StatusBar, st.StatusBarHidden == 0);
     setStatusBarShown(st.StatusBarHidden == 0);
     FitSelectorHeights();
 }
@@ -149,16 +151,16 @@ void MainWindowLogic::onCheckBoxLabelClick()
     m_s.AutoHideSuspended = false;
     m_s.checkBoxesShown = !m_s.checkBoxesShown;
     settings().CheckBoxesShown = m_s.checkBoxesShown ? 1 : 0;
-    m_view.setVisible(Control::Check1, m_s.checkBoxesShown);
-    m_view.setVisible(Control::Check2, m_s.checkBoxesShown);
-    m_view.setGeometry(Control::Label3, checkBoxLabelRect(m_s.checkBoxesShown));
+    m_view.setVisible(Control::NewWindowBox, m_s.checkBoxesShown);
+    m_view.setVisible(Control::FullScreenBox, m_s.checkBoxesShown);
+    m_view.setGeometry(Control::CheckBoxesToggle, checkBoxLabelRect(m_s.checkBoxesShown));
     layoutToolbarControls();
     FitSelectorHeights();
 }
 
 void MainWindowLogic::moveFocusToConnectionButton()
 {
-    m_view.setFocus(Control::Command6);
+    m_view.setFocus(Control::ConnectionButton);
 }
 
 } // namespace sg

@@ -37,7 +37,7 @@ std::string MainWindowLogic::toolTip(std::size_t entry) const
 void MainWindowLogic::setAddressText(const std::string& text)
 {
     m_s.addressText = text;
-    m_view.setText(Control::Text1, text);
+    m_view.setText(Control::AddressBox, text);
 }
 
 void MainWindowLogic::Load()
@@ -55,35 +55,35 @@ void MainWindowLogic::Load()
     }
 
     m_s.WindowId = makeWindowId(m_random, m_clock.now());
-    m_view.setText(Control::LabelMyId, m_s.WindowId);
+    m_view.setText(Control::WindowIdLabel, m_s.WindowId);
 
     m_s.statusBarVisible = st.StatusBarHidden == 0;
     m_s.statusBarAllowance = m_s.statusBarVisible ? 0 : kStatusBarAllowance;
-    m_view.setVisible(Control::StatusBar1, m_s.statusBarVisible);
-    m_view.setVisible(Control::ProgressBar1, m_s.statusBarVisible);
-    m_view.setMenuChecked(MenuItem::mnuStatusBar, m_s.statusBarVisible);
+    m_view.setVisible(Control::StatusBar, m_s.statusBarVisible);
+    m_view.setVisible(Control::ProgressBar, m_s.statusBarVisible);
+    m_view.setMenuChecked(MenuItem::StatusBar, m_s.statusBarVisible);
 
     m_s.checkBoxesShown = st.CheckBoxesShown != 0;
     if (!m_s.checkBoxesShown) {
-        m_view.setVisible(Control::Check1, false);
-        m_view.setVisible(Control::Check2, false);
-        m_view.setGeometry(Control::Label3, checkBoxLabelRect(false));
+        m_view.setVisible(Control::NewWindowBox, false);
+        m_view.setVisible(Control::FullScreenBox, false);
+        m_view.setGeometry(Control::CheckBoxesToggle, checkBoxLabelRect(false));
     }
 
     m_view.setWindowGeometry({ st.WindowLeft, st.WindowTop, st.WindowWidth, st.WindowHeight });
     applyWindowFonts();
 
     if (st.SeparateCategorySelector == 1)
-        LodCombos();
+        loadSeparateSelectors();
     else
-        UniLodCombo();
+        loadSingleSelector();
     applyColumnWidths();
 
     applyPopUpIndicators();
 
     m_countdown = RefreshCountdown(st.RefreshInterval);
     showInterval();
-    m_view.setText(Control::Text3, {});
+    m_view.setText(Control::CountdownBox, {});
     m_view.setTimerBoxesActive(false);
 
     if (!m_shared.StartNavigated) {
@@ -110,15 +110,15 @@ void MainWindowLogic::Activate()
     if (m_s.activatedOnce)
         return;
     m_s.activatedOnce = true;
-    F1ToolT();
-    SedUpTimerButtons(0);
-    m_view.setText(Control::Command6, m_app.connectionState().connected ? "iNet" : "Off");
+    applyToolTips();
+    setUpTimerButtons(0);
+    m_view.setText(Control::ConnectionButton, m_app.connectionState().connected ? "iNet" : "Off");
 }
 
 int MainWindowLogic::beginClose()
 {
-    uncheck(Control::Check1);
-    uncheck(Control::Check2);
+    uncheck(Control::NewWindowBox);
+    uncheck(Control::FullScreenBox);
     m_view.hideWindow();
     if (!m_shared.paths.DefPagePath.empty())
         m_browser.Navigate(m_shared.paths.DefPagePath);
@@ -139,8 +139,8 @@ CloseOutcome MainWindowLogic::finishClose()
         out.placement = window;
     }
     if (state != WindowState::Minimized) {
-        const Control lists[]
-            = { Control::ListView1, Control::ListView1, Control::ListView2, Control::ListView2 };
+        const Control lists[] = { Control::PageSelector, Control::PageSelector,
+            Control::CategorySelector, Control::CategorySelector };
         std::array<float, 4> widths {};
         for (std::size_t i = 0; i < widths.size(); ++i) {
             widths[i] = static_cast<float>(
@@ -156,14 +156,15 @@ CloseOutcome MainWindowLogic::finishClose()
     out.perWindow = perWindowSettingsOf(st);
     out.lastMainWindow = m_shared.windows.count() < 2;
 
-    for (const MainWindowTimer timer : { MainWindowTimer::Timer1, MainWindowTimer::Timer3,
-             MainWindowTimer::Timer4, MainWindowTimer::Timer5, MainWindowTimer::AutoRepeat })
+    for (const MainWindowTimer timer : { MainWindowTimer::RefreshTick,
+             MainWindowTimer::ToolbarJustHidden, MainWindowTimer::PostDownload,
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat })
         m_view.stopTimer(timer);
     m_s.postDownloadRunning = false;
     return out;
 }
 
-void MainWindowLogic::MyComboTex(int flag)
+void MainWindowLogic::showPageAddress(int flag)
 {
     if (flag == 1)
         setAddressText(AddressDisplayForm(m_browser.LocationURL()));
@@ -179,13 +180,13 @@ std::string MainWindowLogic::startAddress() const
     return {};
 }
 
-void MainWindowLogic::NewApplWindo()
+void MainWindowLogic::openNewMainWindow()
 {
     std::string address = startAddress();
     if (!m_shared.PendingStartUrl.empty())
         address = m_shared.PendingStartUrl;
-    uncheck(Control::Check1);
-    uncheck(Control::Check2);
+    uncheck(Control::NewWindowBox);
+    uncheck(Control::FullScreenBox);
     m_shared.StartNavigated = false;
     m_browser.NavigateNewWindow(address);
 }
@@ -197,47 +198,47 @@ void MainWindowLogic::onNewWindowMenu()
     m_browser.NavigateNewWindow(address);
 }
 
-void MainWindowLogic::F1ToolT()
+void MainWindowLogic::applyToolTips()
 {
     const auto& tips = m_shared.toolTips;
     const bool on = toolTipsOn();
     const auto set = [&](Control control, const std::string& text) {
         m_view.setToolTip(control, on ? text : std::string());
     };
-    set(Control::Command8, tips[0]);
-    set(Control::Command6, tips[1]);
-    set(Control::Text2, m_countdown.intervalText() + tips[2]);
-    set(Control::Command10, tips[3]);
-    set(Control::Command11, tips[3]);
-    set(Control::Text3, tips[4]);
-    set(Control::Command5, tips[5]);
-    set(Control::Command2, tips[kRefreshModeToolTip]);
-    set(Control::Command3, tips[7]);
-    set(Control::Command4, tips[8]);
-    set(Control::Command7, tips[9]);
-    set(Control::Text1, tips[10]);
-    set(Control::Command14, tips[11]);
-    set(Control::Command15, tips[11]);
-    set(Control::Command1, tips[12]);
-    set(Control::Check1, tips[26]);
-    set(Control::Check2, tips[27]);
-    set(Control::Command12, tips[cycleButton1ToolTip(m_s.CycleButton1State)]);
-    set(Control::Command9, tips[cycleButton2ToolTip(m_s.CycleButton2State)]);
-    set(Control::Command13, tips[49]);
-    set(Control::Label3, tips[50]);
+    set(Control::MenuButton, tips[0]);
+    set(Control::ConnectionButton, tips[1]);
+    set(Control::IntervalBox, m_countdown.intervalText() + tips[2]);
+    set(Control::IntervalDownButton, tips[3]);
+    set(Control::IntervalUpButton, tips[3]);
+    set(Control::CountdownBox, tips[4]);
+    set(Control::ListButton, tips[5]);
+    set(Control::RefreshButton, tips[kRefreshModeToolTip]);
+    set(Control::BackButton, tips[7]);
+    set(Control::ForwardButton, tips[8]);
+    set(Control::ToolbarToggleButton, tips[9]);
+    set(Control::AddressBox, tips[10]);
+    set(Control::LeftSelectorButton, tips[11]);
+    set(Control::RightSelectorButton, tips[11]);
+    set(Control::GoButton, tips[12]);
+    set(Control::NewWindowBox, tips[26]);
+    set(Control::FullScreenBox, tips[27]);
+    set(Control::StopFindFullButton, tips[cycleButton1ToolTip(m_s.CycleButton1State)]);
+    set(Control::HistoryMailOfflineButton, tips[cycleButton2ToolTip(m_s.CycleButton2State)]);
+    set(Control::SwapButton, tips[49]);
+    set(Control::CheckBoxesToggle, tips[50]);
     set(Control::ClockPanel, tips[51]);
 }
 
-void MainWindowLogic::SedUpTimerButtons(int toggle)
+void MainWindowLogic::setUpTimerButtons(int toggle)
 {
     if (toggle == 1)
         m_s.TimerControlsSwapped = m_s.TimerControlsSwapped == 1 ? 0 : 1;
     settings().TimerControlsSwapped = m_s.TimerControlsSwapped;
     const bool cycleButtons = m_s.TimerControlsSwapped == 1;
-    m_view.setVisible(Control::Command12, cycleButtons);
-    m_view.setVisible(Control::Command9, cycleButtons);
-    for (const Control control :
-        { Control::Text2, Control::Text3, Control::Command10, Control::Command11 })
+    m_view.setVisible(Control::StopFindFullButton, cycleButtons);
+    m_view.setVisible(Control::HistoryMailOfflineButton, cycleButtons);
+    for (const Control control : { Control::IntervalBox, Control::CountdownBox,
+             Control::IntervalDownButton, Control::IntervalUpButton })
         m_view.setVisible(control, !cycleButtons);
 }
 

@@ -38,7 +38,7 @@ struct MainWindowServices {
     RandomSource& random;
 };
 
-// Deferred actions, carried out when Timer5 fires.
+// Deferred actions, carried out when the deferred-action timer fires.
 enum class DeferredAction {
     None = 0,
     EnableText2 = 2,
@@ -77,7 +77,7 @@ struct MainWindowState {
     int PageResizeState = 0; // 1: marked as a pop-up; 2: one more pass seen
     bool layoutPending = false;
     bool KillPageHandled = false;
-    bool postDownloadRunning = false; // Timer4
+    bool postDownloadRunning = false;
 
     // Layout.
     double ToolbarOffset = 0; // 360 while the toolbar is hidden
@@ -158,13 +158,13 @@ public:
     CloseOutcome finishClose();
 
     // Operations other windows call by name.
-    void MyComboTex(int flag);
-    void NewApplWindo();
-    void LodCombos();
-    void UniLodCombo();
+    void showPageAddress(int flag);
+    void openNewMainWindow();
+    void loadSeparateSelectors();
+    void loadSingleSelector();
     void FitSelectorHeights();
-    void F1ToolT();
-    void SedUpTimerButtons(int toggle);
+    void applyToolTips();
+    void setUpTimerButtons(int toggle);
     void applyPopUpIndicators();
     void applyRefreshToolTip();
 
@@ -191,7 +191,7 @@ public:
 
     // Automatic refresh.
     void onRefreshTick();
-    // Command10 or Command11. The left button steps at once and starts the auto-repeat:
+    // The interval buttons. The left button steps at once and starts the auto-repeat:
     // onAutoRepeatTick after 750 ms, then every 50 ms, until onIntervalButtonUp.
     void onIntervalButtonDown(Control button, MouseButton mouse);
     void onAutoRepeatTick();
@@ -223,7 +223,7 @@ public:
     void onBrowserGotFocus();
     void onDeferredActionTimer();
     void toggleOfflineMode();
-    // The connection button (Command6): reports the connection, offers a dial-up.
+    // The connection button: reports the connection, offers a dial-up.
     void onConnectionButtonClick();
 
     // Pop-up killing and script errors.

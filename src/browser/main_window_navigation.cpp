@@ -13,9 +13,9 @@ namespace sg {
 
 void MainWindowLogic::uncheck(Control box)
 {
-    if (box == Control::Check1)
+    if (box == Control::NewWindowBox)
         m_s.newWindowChecked = false;
-    else if (box == Control::Check2)
+    else if (box == Control::FullScreenBox)
         m_s.fullScreenChecked = false;
     m_view.setChecked(box, false);
 }
@@ -32,7 +32,7 @@ void MainWindowLogic::openAddress(const std::string& address)
     if (m_s.newWindowChecked) {
         m_browser.NavigateNewWindow(address);
     } else if (m_s.fullScreenChecked) {
-        uncheck(Control::Check2);
+        uncheck(Control::FullScreenBox);
         m_app.openInFullScreen(address);
     } else {
         m_browser.Navigate(address);
@@ -87,9 +87,9 @@ void MainWindowLogic::onRefreshClick()
     m_app.playClickSound();
     m_countdown.restart();
     if (m_countdown.running()) {
-        m_view.stopTimer(MainWindowTimer::Timer1);
+        m_view.stopTimer(MainWindowTimer::RefreshTick);
         showMinutesLeft();
-        m_view.startTimer(MainWindowTimer::Timer1, kRefreshTickMs);
+        m_view.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
     }
     setAddressText(AddressDisplayForm(url));
     m_browser.Refresh2(settings().RefreshMode);
@@ -104,9 +104,9 @@ void MainWindowLogic::onListButtonClick()
 void MainWindowLogic::onCheckBoxClick(Control box, bool checked)
 {
     m_s.AutoHideSuspended = false;
-    if (box == Control::Check1)
+    if (box == Control::NewWindowBox)
         m_s.newWindowChecked = checked;
-    else if (box == Control::Check2)
+    else if (box == Control::FullScreenBox)
         m_s.fullScreenChecked = checked;
 }
 
@@ -141,7 +141,7 @@ void MainWindowLogic::DownloadBegin()
 void MainWindowLogic::DownloadComplete()
 {
     m_s.postDownloadRunning = true;
-    m_view.startTimer(MainWindowTimer::Timer4, kPostDownloadMs);
+    m_view.startTimer(MainWindowTimer::PostDownload, kPostDownloadMs);
     if (m_browser.Silent())
         m_browser.setSilent(false);
 }
@@ -163,13 +163,13 @@ void MainWindowLogic::ProgressChange(int progress, int maximum)
 {
     if (progress <= 0) {
         m_s.progressValue = 0;
-        m_view.setVisible(Control::ProgressBar1, false);
+        m_view.setVisible(Control::ProgressBar, false);
         m_view.setProgress(m_s.progressMaximum, 0);
         return;
     }
     m_s.progressMaximum = maximum > 0 ? maximum : 1;
     m_s.progressValue = std::min(progress, m_s.progressMaximum);
-    m_view.setVisible(Control::ProgressBar1, true);
+    m_view.setVisible(Control::ProgressBar, true);
     m_view.setProgress(m_s.progressMaximum, m_s.progressValue);
 }
 
@@ -177,10 +177,10 @@ void MainWindowLogic::CommandStateChange(int command, bool enable)
 {
     if (command == CSC_NAVIGATEFORWARD) {
         m_s.forwardEnabled = enable;
-        m_view.setEnabled(Control::Command4, enable);
+        m_view.setEnabled(Control::ForwardButton, enable);
     } else if (command == CSC_NAVIGATEBACK) {
         m_s.backEnabled = enable;
-        m_view.setEnabled(Control::Command3, enable);
+        m_view.setEnabled(Control::BackButton, enable);
     }
 }
 
@@ -260,13 +260,13 @@ NewWindowTarget MainWindowLogic::NewWindow2()
     st.WindowTop = cascadeNewWindow(st.WindowTop);
     const bool keepNewWindow = st.NewWindowStaysChecked == 1;
     if (m_s.fullScreenChecked) {
-        uncheck(Control::Check2);
+        uncheck(Control::FullScreenBox);
         if (!keepNewWindow)
-            uncheck(Control::Check1);
+            uncheck(Control::NewWindowBox);
         return NewWindowTarget::FullScreen;
     }
     if (!keepNewWindow)
-        uncheck(Control::Check1);
+        uncheck(Control::NewWindowBox);
     return NewWindowTarget::NewMainWindow;
 }
 

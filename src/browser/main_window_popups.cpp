@@ -10,9 +10,9 @@ namespace sg {
 void MainWindowLogic::applyPopUpIndicators()
 {
     const PopUpIndicators shown = popUpIndicatorsFor(settings());
-    m_view.setMenuChecked(MenuItem::mnuKillPops, shown.killPopsChecked);
-    m_view.setMenuChecked(MenuItem::mnuKillPopsBoom, shown.killPopsBoomChecked);
-    m_view.setMenuChecked(MenuItem::mnuScriptErr, shown.scriptErrChecked);
+    m_view.setMenuChecked(MenuItem::KillPopUps, shown.killPopsChecked);
+    m_view.setMenuChecked(MenuItem::KillPopUpsWithBoom, shown.killPopsBoomChecked);
+    m_view.setMenuChecked(MenuItem::SilenceScriptErrors, shown.scriptErrChecked);
     m_view.setStatusPanel(3, shown.panel3Text, shown.panel3Image);
 }
 

@@ -12,7 +12,7 @@ namespace sg {
 void MainWindowLogic::stopPostDownloadTimer()
 {
     m_s.postDownloadRunning = false;
-    m_view.stopTimer(MainWindowTimer::Timer4);
+    m_view.stopTimer(MainWindowTimer::PostDownload);
 }
 
 void MainWindowLogic::onPostDownloadTick()

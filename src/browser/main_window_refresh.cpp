@@ -7,21 +7,21 @@ namespace sg {
 
 void MainWindowLogic::showMinutesLeft()
 {
-    m_view.setText(Control::Text3, m_countdown.minutesLeftText());
+    m_view.setText(Control::CountdownBox, m_countdown.minutesLeftText());
 }
 
 void MainWindowLogic::showInterval()
 {
-    m_view.setText(Control::Text2, m_countdown.intervalText());
+    m_view.setText(Control::IntervalBox, m_countdown.intervalText());
 }
 
 void MainWindowLogic::setCountdownRunning(bool running)
 {
     m_countdown.setRunning(running);
     if (running)
-        m_view.startTimer(MainWindowTimer::Timer1, kRefreshTickMs);
+        m_view.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
     else
-        m_view.stopTimer(MainWindowTimer::Timer1);
+        m_view.stopTimer(MainWindowTimer::RefreshTick);
     m_view.setTimerBoxesActive(running);
 }
 
@@ -74,7 +74,7 @@ void MainWindowLogic::finishIntervalButton()
     if (!m_countdown.running())
         setCountdownRunning(true);
     if (toolTipsOn())
-        m_view.setToolTip(Control::Text2, m_countdown.intervalText() + m_shared.toolTips[2]);
+        m_view.setToolTip(Control::IntervalBox, m_countdown.intervalText() + m_shared.toolTips[2]);
     if (m_countdown.due())
         runRefreshStep();
     showMinutesLeft();
@@ -88,7 +88,7 @@ void MainWindowLogic::onIntervalButtonDown(Control button, MouseButton mouse)
         return;
     }
     m_s.AutoRepeatActive = true;
-    m_s.autoRepeatDelta = button == Control::Command10 ? -1 : 1;
+    m_s.autoRepeatDelta = button == Control::IntervalDownButton ? -1 : 1;
     stepIntervalButton();
     m_view.startTimer(MainWindowTimer::AutoRepeat, kAutoRepeatFirstDelayMs);
 }
@@ -117,7 +117,7 @@ void MainWindowLogic::onIntervalBoxDoubleClick()
     if (m_countdown.running()) {
         setCountdownRunning(false);
         m_countdown.restart();
-        m_view.setText(Control::Text3, {});
+        m_view.setText(Control::CountdownBox, {});
     } else {
         setCountdownRunning(true);
         showMinutesLeft();
@@ -129,9 +129,9 @@ void MainWindowLogic::onCountdownBoxDoubleClick()
 {
     m_countdown.restart();
     if (m_countdown.running()) {
-        m_view.stopTimer(MainWindowTimer::Timer1);
+        m_view.stopTimer(MainWindowTimer::RefreshTick);
         showMinutesLeft();
-        m_view.startTimer(MainWindowTimer::Timer1, kRefreshTickMs);
+        m_view.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
     }
     moveFocusToConnectionButton();
 }
@@ -140,7 +140,7 @@ void MainWindowLogic::onTimerBoxRightButtonDown(Control box)
 {
     m_view.setEnabled(box, false);
     scheduleDeferredAction(
-        box == Control::Text2 ? DeferredAction::EnableText2 : DeferredAction::EnableText3,
+        box == Control::IntervalBox ? DeferredAction::EnableText2 : DeferredAction::EnableText3,
         kBoxReenableMs);
 }
 
@@ -160,7 +160,7 @@ void MainWindowLogic::onRefreshRightButtonDown()
 
 void MainWindowLogic::applyRefreshToolTip()
 {
-    m_view.setToolTip(Control::Command2, toolTip(kRefreshModeToolTip));
+    m_view.setToolTip(Control::RefreshButton, toolTip(kRefreshModeToolTip));
 }
 
 } // namespace sg

@@ -13,13 +13,13 @@ double MainWindowLogic::listTop() const
 
 void MainWindowLogic::showList(Control list, bool visible)
 {
-    (list == Control::ListView1 ? m_s.listView1Visible : m_s.listView2Visible) = visible;
+    (list == Control::PageSelector ? m_s.listView1Visible : m_s.listView2Visible) = visible;
     m_view.setVisible(list, visible);
 }
 
 void MainWindowLogic::fitListHeight(Control list)
 {
-    const bool pages = list == Control::ListView1;
+    const bool pages = list == Control::PageSelector;
     const std::size_t rows = (pages ? m_s.listView1Rows : m_s.listView2Rows).size();
     const double top = listTop();
     const double height
@@ -31,56 +31,57 @@ void MainWindowLogic::fitListHeight(Control list)
 
 void MainWindowLogic::FitSelectorHeights()
 {
-    fitListHeight(Control::ListView1);
-    fitListHeight(Control::ListView2);
+    fitListHeight(Control::PageSelector);
+    fitListHeight(Control::CategorySelector);
 }
 
 void MainWindowLogic::fillPageList(std::vector<SelectorRow> rows)
 {
     m_s.listView1Rows = std::move(rows);
-    m_view.setSelectorRows(Control::ListView1, m_s.listView1Rows);
+    m_view.setSelectorRows(Control::PageSelector, m_s.listView1Rows);
 }
 
-void MainWindowLogic::LodCombos()
+void MainWindowLogic::loadSeparateSelectors()
 {
     const double left = selectorListLeft(m_s.checkBoxesShown);
     const double top = listTop();
-    m_view.setSelectorHeaders(Control::ListView1, pageListHeaders());
-    m_view.setSelectorHeaders(Control::ListView2, categoryListHeaders(true));
+    m_view.setSelectorHeaders(Control::PageSelector, pageListHeaders());
+    m_view.setSelectorHeaders(Control::CategorySelector, categoryListHeaders(true));
     fillPageList({});
     m_s.listView2Rows.clear();
-    m_view.setSelectorRows(Control::ListView2, m_s.listView2Rows);
+    m_view.setSelectorRows(Control::CategorySelector, m_s.listView2Rows);
     m_s.listView1Height = m_s.listView2Height = kMinListHeight;
-    m_view.setGeometry(Control::ListView1, { left, top, kSelectorListWidth, kMinListHeight });
-    m_view.setGeometry(Control::ListView2, { left, top, kSelectorListWidth, kMinListHeight });
+    m_view.setGeometry(Control::PageSelector, { left, top, kSelectorListWidth, kMinListHeight });
+    m_view.setGeometry(
+        Control::CategorySelector, { left, top, kSelectorListWidth, kMinListHeight });
 
     auto categories = categoryRows(m_shared.paths.UserDataDir);
     if (!categories)
         return;
     m_s.listView2Rows = std::move(*categories);
-    m_view.setSelectorRows(Control::ListView2, m_s.listView2Rows);
+    m_view.setSelectorRows(Control::CategorySelector, m_s.listView2Rows);
     m_shared.SelectorLoading = true;
-    fitListHeight(Control::ListView2);
+    fitListHeight(Control::CategorySelector);
     if (!m_s.listView2Rows.empty()) {
         auto pages = pageRowsOfCategory(m_shared.paths.UserDataDir, 0);
         if (!pages.empty()) {
             fillPageList(std::move(pages));
-            fitListHeight(Control::ListView1);
+            fitListHeight(Control::PageSelector);
         }
     }
     m_shared.SelectorLoading = false;
 }
 
-void MainWindowLogic::UniLodCombo()
+void MainWindowLogic::loadSingleSelector()
 {
-    m_view.setSelectorHeaders(Control::ListView2, categoryListHeaders(false));
+    m_view.setSelectorHeaders(Control::CategorySelector, categoryListHeaders(false));
     m_s.listView2Rows = singleSelectorRows(m_shared.paths.UserDataDir);
-    m_view.setSelectorRows(Control::ListView2, m_s.listView2Rows);
+    m_view.setSelectorRows(Control::CategorySelector, m_s.listView2Rows);
     m_s.listView2Height = kMinListHeight;
     if (m_view.windowState() != WindowState::Minimized)
-        fitListHeight(Control::ListView2);
+        fitListHeight(Control::CategorySelector);
     else
-        m_view.setGeometry(Control::ListView2,
+        m_view.setGeometry(Control::CategorySelector,
             { selectorListLeft(m_s.checkBoxesShown), listTop(), kSelectorListWidth,
                 kMinListHeight });
 }
@@ -92,24 +93,24 @@ void MainWindowLogic::applyColumnWidths()
         = columnWidthsWithDefaults(st.ColumnWidths, kSelectorListWidth, kSelectorListWidth);
     const auto& w = st.ColumnWidths;
     m_view.setSelectorColumnWidths(
-        Control::ListView1, columnWidthPixels(w[0]), columnWidthPixels(w[1]));
+        Control::PageSelector, columnWidthPixels(w[0]), columnWidthPixels(w[1]));
     m_view.setSelectorColumnWidths(
-        Control::ListView2, columnWidthPixels(w[2]), columnWidthPixels(w[3]));
+        Control::CategorySelector, columnWidthPixels(w[2]), columnWidthPixels(w[3]));
 }
 
 void MainWindowLogic::onSelectorButtonClick()
 {
     if (!m_s.listView2Visible) {
-        showList(Control::ListView2, true);
-        m_view.setFocus(Control::ListView2);
+        showList(Control::CategorySelector, true);
+        m_view.setFocus(Control::CategorySelector);
         m_s.AutoHideSuspended = true;
     } else {
-        showList(Control::ListView2, false);
+        showList(Control::CategorySelector, false);
         m_s.AutoHideSuspended = false;
     }
     if (m_s.listView1Visible) {
-        showList(Control::ListView1, false);
-        showList(Control::ListView2, false);
+        showList(Control::PageSelector, false);
+        showList(Control::CategorySelector, false);
         m_s.AutoHideSuspended = false;
     }
     FitSelectorHeights();
@@ -139,20 +140,20 @@ void MainWindowLogic::onSelectorFocusChanged(Control list, bool focused)
 
 void MainWindowLogic::onSelectorColumnClick(Control list)
 {
-    scheduleDeferredAction(
-        list == Control::ListView1 ? DeferredAction::HideListView1 : DeferredAction::HideListView2,
+    scheduleDeferredAction(list == Control::PageSelector ? DeferredAction::HideListView1
+                                                         : DeferredAction::HideListView2,
         kColumnClickHideMs);
     m_s.AutoHideSuspended = false;
 }
 
 void MainWindowLogic::onSelectorClick(Control list, std::optional<std::size_t> row)
 {
-    if (list == Control::ListView1) {
+    if (list == Control::PageSelector) {
         const auto& rows = m_s.listView1Rows;
         if (!row || *row >= rows.size() || rows[*row].url.empty())
             return;
         if (openPage(rows[*row].url)) {
-            showList(Control::ListView1, false);
+            showList(Control::PageSelector, false);
             m_s.AutoHideSuspended = false;
         }
         return;
@@ -169,7 +170,7 @@ void MainWindowLogic::onSelectorClick(Control list, std::optional<std::size_t> r
             return;
         fillPageList({});
         m_s.listView1Height = kMinListHeight;
-        m_view.setGeometry(Control::ListView1,
+        m_view.setGeometry(Control::PageSelector,
             { selectorListLeft(m_s.checkBoxesShown), listTop(), kSelectorListWidth,
                 kMinListHeight });
         auto pages = pageRowsOfCategory(m_shared.paths.UserDataDir, *row);
@@ -177,9 +178,9 @@ void MainWindowLogic::onSelectorClick(Control list, std::optional<std::size_t> r
             return;
         fillPageList(std::move(pages));
         FitSelectorHeights();
-        showList(Control::ListView2, false);
-        showList(Control::ListView1, true);
-        m_view.setFocus(Control::ListView1);
+        showList(Control::CategorySelector, false);
+        showList(Control::PageSelector, true);
+        m_view.setFocus(Control::PageSelector);
         return;
     }
     if (rows.size() < 2 || !row || *row >= rows.size())
@@ -189,7 +190,7 @@ void MainWindowLogic::onSelectorClick(Control list, std::optional<std::size_t> r
         return;
     const std::string url = chosen.url;
     openPage(url);
-    showList(Control::ListView2, false);
+    showList(Control::CategorySelector, false);
 }
 
 } // namespace sg

@@ -11,52 +11,52 @@
 
 namespace sg {
 
-// The window's controls, by their names.
+// The window's controls.
 enum class Control {
-    Command1, // Go
-    Command2, // Refresh
-    Command3, // Back
-    Command4, // Forward
-    Command5, // List
-    Command6, // connection ("iNet" / "Off")
-    Command7, // Hide/Show ToolBar
-    Command8, // Menu
-    Command9, // second cycle button
-    Command10, // decrease interval
-    Command11, // increase interval
-    Command12, // first cycle button
-    Command13, // swap
-    Command14, // Show/Hide Site Selector
-    Command15, // Show/Hide Site Selector
-    Text1, // address box
-    Text2, // interval box
-    Text3, // minutes-until-refresh box
-    Check1, // New Window
-    Check2, // Full Screen
-    Label3, // Show/Hide Check-Boxes
-    LabelMyId, // hidden label holding the WindowId
-    ListView1, // page list (separate mode)
-    ListView2, // category list, or categories and pages
-    Picture1, // the toolbar
-    StatusBar1,
-    ProgressBar1,
-    WebBrowser1,
+    GoButton,
+    RefreshButton,
+    BackButton,
+    ForwardButton,
+    ListButton, // opens the list editor
+    ConnectionButton, // "iNet" / "Off"
+    ToolbarToggleButton, // Hide/Show ToolBar
+    MenuButton,
+    HistoryMailOfflineButton, // the second cycle button
+    IntervalDownButton,
+    IntervalUpButton,
+    StopFindFullButton, // the first cycle button
+    SwapButton, // timer controls or cycle buttons
+    LeftSelectorButton, // Show/Hide Site Selector, left of the address box
+    RightSelectorButton, // the same, right of it
+    AddressBox,
+    IntervalBox, // refresh interval, minutes
+    CountdownBox, // minutes until the next refresh
+    NewWindowBox, // "New Window (Open Next Page In)"
+    FullScreenBox, // "Full Screen (Open Next Page In)"
+    CheckBoxesToggle, // the label that shows or hides the two boxes
+    WindowIdLabel, // hidden, holds the window's identity
+    PageSelector, // the pages of the chosen category (separate mode)
+    CategorySelector, // the categories, or categories and pages (single mode)
+    Toolbar,
+    StatusBar,
+    ProgressBar,
+    Browser,
     ClockPanel, // the status bar's second panel
 };
 
 // Menu items with a check mark.
-enum class MenuItem { mnuStatusBar, mnuKillPops, mnuKillPopsBoom, mnuScriptErr, mnuOffline };
+enum class MenuItem { StatusBar, KillPopUps, KillPopUpsWithBoom, SilenceScriptErrors, WorkOffline };
 
 enum class WindowState { Normal, Minimized, Maximized };
 
 // The window's timers. startTimer starts (or restarts) a repeating timer with that
-// interval; it runs until stopTimer. Timer2 (status, 2000 ms) runs from load on its own
+// interval; it runs until stopTimer. The status timer (2000 ms) runs from load on its own
 // and calls MainWindowLogic::onStatusTick.
 enum class MainWindowTimer {
-    Timer1, // refresh countdown, 60000 ms: onRefreshTick
-    Timer3, // toolbar just hidden, 1000 ms: onToolbarTimer
-    Timer4, // post-download pass, 250 ms: onPostDownloadTick
-    Timer5, // deferred action: onDeferredActionTimer
+    RefreshTick, // a minute of the refresh countdown: onRefreshTick
+    ToolbarJustHidden, // 1000 ms after the toolbar hid: onToolbarTimer
+    PostDownload, // 250 ms after a download: onPostDownloadTick
+    DeferredAction, // onDeferredActionTimer
     AutoRepeat, // interval button held: onAutoRepeatTick
 };
 
@@ -88,7 +88,7 @@ public:
     virtual void setTimerBoxesActive(bool active) = 0;
     virtual void setMenuChecked(MenuItem item, bool checked) = 0;
 
-    // ListView1 or ListView2.
+    // PageSelector or CategorySelector.
     virtual void setSelectorRows(Control list, const std::vector<SelectorRow>& rows) = 0;
     virtual void setSelectorHeaders(Control list, const SelectorHeaders& headers) = 0;
     virtual void setSelectorColumnWidths(Control list, int firstPx, int secondPx) = 0;

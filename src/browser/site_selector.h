@@ -32,9 +32,9 @@ struct SelectorHeaders {
     bool operator==(const SelectorHeaders&) const = default;
 };
 
-// ListView1: "Web Page Names", "URL Addresses".
+// The page selector: "Web Page Names", "URL Addresses".
 SelectorHeaders pageListHeaders();
-// ListView2: "   Categories And Web Page Names" and "URL Addresses" in single mode,
+// The category selector: "   Categories And Web Page Names" and "URL Addresses" in single mode,
 // "   Categories" and "" in separate mode.
 SelectorHeaders categoryListHeaders(bool separateMode);
 
@@ -57,7 +57,7 @@ double selectorListTop(double addressBoxBottom);
 double fittedListHeight(
     std::size_t rows, double rowHeightUnit, double listTop, double clientHeight);
 
-// The saved widths (twips; ListView1 first and second, ListView2 first and second) with
+// The saved widths (twips; the page selector's first and second, then the category selector's) with
 // every width of 0 or less replaced by its default: the page list's columns share the list
 // width - 300 in halves, the category list's in 0.666 and 0.333.
 std::array<float, 4> columnWidthsWithDefaults(

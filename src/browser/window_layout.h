@@ -25,13 +25,15 @@ inline constexpr double kSavableMinHeight = 3000;
 
 double checkBoxAllowance(bool checkBoxesShown);
 
-// Picture1: full client width, at top 0 or -375 while hidden.
+// The toolbar: full client width, at top 0 or -375 while hidden.
 Rect toolbarRect(double clientWidth, bool toolbarHidden);
-// Command7: left 5070 with the check boxes, 4755 without; at the top edge while hidden.
+// The Hide/Show ToolBar button: left 5070 with the check boxes, 4755 without; at the top edge while
+// hidden.
 Rect hideShowButtonRect(bool checkBoxesShown, bool toolbarHidden);
 // Text1: left 5100 - a, width = client width - (5805 - a).
 Rect addressBoxRect(double clientWidth, bool checkBoxesShown, double height);
-// Command14 at 4770 - a; Command15 15 twips right of the address box; Go at client - 360.
+// The left selector button at 4770 - a, the right one 15 twips right of the address box;
+// Go at client - 360.
 Rect selectorButton1Rect(bool checkBoxesShown, double height);
 Rect selectorButton2Rect(const Rect& addressBox);
 Rect goButtonRect(double clientWidth, double height);

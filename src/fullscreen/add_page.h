@@ -15,7 +15,7 @@
 
 namespace sg {
 
-// One item of the category chooser (ImageCombo2): key "C" + record number, trimmed name.
+// One item of the category chooser: key "C" + record number, trimmed name.
 struct ChooserItem {
     std::string key;
     std::string text;

@@ -14,20 +14,20 @@ inline constexpr double kFullScreenBrowserTop = 90;
 // The picture buttons hang from the top edge over the page's top corners.
 inline constexpr double kPictureButtonWidth = 360;
 inline constexpr double kPictureButtonHeight = 255;
-inline constexpr double kDockButtonLeft = 600; // Picture5
-inline constexpr double kAddPageButtonLeft = 1020; // Picture3
-inline constexpr double kTitleStripLeft = 1440; // Picture4
+inline constexpr double kDockButtonLeft = 600;
+inline constexpr double kAddPageButtonLeft = 1020;
+inline constexpr double kTitleStripLeft = 1440;
 
 // The window over the work area: its left, top and width, and its height - 45.
 Rect fullScreenFit(const Rect& workArea);
 
 // The controls that move with the client size.
 struct FullScreenLayout {
-    Rect closeButton; // Picture2: left = client width - 765
-    Rect refreshButton; // Picture6: left = client width - 1620
-    Rect backButton; // Picture7: left = client width - 2475
-    Rect forwardButton; // Picture8: left = Picture7's + 375
-    Rect titleStrip; // Picture4: width = client width - 4320
+    Rect closeButton; // left = client width - 765
+    Rect refreshButton; // left = client width - 1620
+    Rect backButton; // left = client width - 2475
+    Rect forwardButton; // left = the Back button's + 375
+    Rect titleStrip; // width = client width - 4320
     Rect browser; // left -30, top 90, width = client width + 60, height = client height - 90
 
     bool operator==(const FullScreenLayout&) const = default;

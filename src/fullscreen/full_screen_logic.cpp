@@ -19,27 +19,27 @@ FullScreenLogic::FullScreenLogic(
 void FullScreenLogic::Load()
 {
     m_view.setCaption(fullScreenCaption(m_s.pageTitle));
-    m_view.setGeometry(FullScreenControl::Picture1, m_s.panel);
+    m_view.setGeometry(FullScreenControl::AddPagePanel, m_s.panel);
     hidePanel();
-    m_view.setEnabled(FullScreenControl::Picture7, m_s.backEnabled);
-    m_view.setEnabled(FullScreenControl::Picture8, m_s.forwardEnabled);
+    m_view.setEnabled(FullScreenControl::BackButton, m_s.backEnabled);
+    m_view.setEnabled(FullScreenControl::ForwardButton, m_s.forwardEnabled);
     fitToWorkArea();
     m_view.navigateWithoutHistory(m_shared.paths.DefPageUrl);
-    F5ToolT();
+    applyToolTips();
 }
 
 void FullScreenLogic::Resize()
 {
     m_view.setNormalState();
     const FullScreenLayout layout = fullScreenLayout(m_view.clientSize());
-    m_view.setGeometry(FullScreenControl::WebBrowser1, layout.browser);
-    m_view.setGeometry(FullScreenControl::Picture2, layout.closeButton);
-    m_view.setGeometry(FullScreenControl::Picture6, layout.refreshButton);
-    m_view.setGeometry(FullScreenControl::Picture7, layout.backButton);
-    m_view.setGeometry(FullScreenControl::Picture8, layout.forwardButton);
-    m_view.setGeometry(FullScreenControl::Picture4, layout.titleStrip);
-    m_view.setGeometry(FullScreenControl::Picture5, dockButtonRect());
-    m_view.setGeometry(FullScreenControl::Picture3, addPageButtonRect());
+    m_view.setGeometry(FullScreenControl::Browser, layout.browser);
+    m_view.setGeometry(FullScreenControl::CloseButton, layout.closeButton);
+    m_view.setGeometry(FullScreenControl::RefreshButton, layout.refreshButton);
+    m_view.setGeometry(FullScreenControl::BackButton, layout.backButton);
+    m_view.setGeometry(FullScreenControl::ForwardButton, layout.forwardButton);
+    m_view.setGeometry(FullScreenControl::TitleStrip, layout.titleStrip);
+    m_view.setGeometry(FullScreenControl::DockButton, dockButtonRect());
+    m_view.setGeometry(FullScreenControl::AddPageButton, addPageButtonRect());
 }
 
 void FullScreenLogic::Activate()
@@ -54,22 +54,22 @@ void FullScreenLogic::Deactivate()
     m_view.setTitleStripActive(false);
 }
 
-void FullScreenLogic::F5ToolT()
+void FullScreenLogic::applyToolTips()
 {
     const FullScreenToolTips tips
         = fullScreenToolTips(m_shared.toolTips, m_shared.settings.ToolTipsOff != 0, m_s.pageTitle);
-    m_view.setToolTip(FullScreenControl::Picture2, tips.close);
-    m_view.setToolTip(FullScreenControl::Picture3, tips.addPage);
-    m_view.setToolTip(FullScreenControl::Picture4, tips.titleStrip);
-    m_view.setToolTip(FullScreenControl::Picture5, tips.dock);
-    m_view.setToolTip(FullScreenControl::Picture6, tips.refresh);
-    m_view.setToolTip(FullScreenControl::Picture7, tips.back);
-    m_view.setToolTip(FullScreenControl::Picture8, tips.forward);
+    m_view.setToolTip(FullScreenControl::CloseButton, tips.close);
+    m_view.setToolTip(FullScreenControl::AddPageButton, tips.addPage);
+    m_view.setToolTip(FullScreenControl::TitleStrip, tips.titleStrip);
+    m_view.setToolTip(FullScreenControl::DockButton, tips.dock);
+    m_view.setToolTip(FullScreenControl::RefreshButton, tips.refresh);
+    m_view.setToolTip(FullScreenControl::BackButton, tips.back);
+    m_view.setToolTip(FullScreenControl::ForwardButton, tips.forward);
 }
 
 void FullScreenLogic::applyTitleStripToolTip()
 {
-    m_view.setToolTip(FullScreenControl::Picture4,
+    m_view.setToolTip(FullScreenControl::TitleStrip,
         fullScreenToolTips(m_shared.toolTips, m_shared.settings.ToolTipsOff != 0, m_s.pageTitle)
             .titleStrip);
 }
@@ -97,7 +97,7 @@ void FullScreenLogic::hidePanel()
     m_s.chooser.clear();
     m_view.setChooserItems(m_s.chooser, 0);
     m_s.panelVisible = false;
-    m_view.setVisible(FullScreenControl::Picture1, false);
+    m_view.setVisible(FullScreenControl::AddPagePanel, false);
 }
 
 void FullScreenLogic::close()
@@ -169,7 +169,7 @@ void FullScreenLogic::onAddPageClick()
     m_s.chooser = std::move(items.value);
     m_view.setChooserItems(m_s.chooser, 1);
     m_s.panelVisible = true;
-    m_view.setVisible(FullScreenControl::Picture1, true);
+    m_view.setVisible(FullScreenControl::AddPagePanel, true);
 }
 
 void FullScreenLogic::onChooserClick(std::size_t selected)
@@ -200,7 +200,7 @@ void FullScreenLogic::onPanelDrop(PointPx inClient)
 {
     m_s.panel = addPagePanelAfterDrop(m_s.panel, m_s.dragOffsetX, m_s.dragOffsetY,
         inClient.x * kTwipsPerPixel, inClient.y * kTwipsPerPixel, m_view.clientSize());
-    m_view.setGeometry(FullScreenControl::Picture1, m_s.panel);
+    m_view.setGeometry(FullScreenControl::AddPagePanel, m_s.panel);
 }
 
 void FullScreenLogic::report(const std::string& text)
@@ -215,9 +215,9 @@ void FullScreenLogic::refillMainWindowSelectors()
     const std::vector<MainWindowLogic*> windows = m_shared.windows.windows();
     for (MainWindowLogic* window : windows) {
         if (separate)
-            window->LodCombos();
+            window->loadSeparateSelectors();
         else
-            window->UniLodCombo();
+            window->loadSingleSelector();
     }
 }
 
@@ -242,10 +242,10 @@ void FullScreenLogic::CommandStateChange(int command, bool enable)
 {
     if (command == CSC_NAVIGATEBACK) {
         m_s.backEnabled = enable;
-        m_view.setEnabled(FullScreenControl::Picture7, enable);
+        m_view.setEnabled(FullScreenControl::BackButton, enable);
     } else if (command == CSC_NAVIGATEFORWARD) {
         m_s.forwardEnabled = enable;
-        m_view.setEnabled(FullScreenControl::Picture8, enable);
+        m_view.setEnabled(FullScreenControl::ForwardButton, enable);
     }
 }
 

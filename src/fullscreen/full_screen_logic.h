@@ -20,7 +20,7 @@ struct FullScreenState {
     std::string pageTitle; // the last TitleChange
     std::vector<ChooserItem> chooser;
     bool panelVisible = false;
-    Rect panel; // Picture1
+    Rect panel;
     double dragOffsetX = 0; // where the mouse went down in the panel
     double dragOffsetY = 0;
     bool backEnabled = false;
@@ -41,7 +41,7 @@ public:
     void Activate();
     void Deactivate();
     // Applies the tool tips (called by name from the options window too).
-    void F5ToolT();
+    void applyToolTips();
 
     // Opened from a main window: navigates to the address and shows the window.
     void open(const std::string& address);

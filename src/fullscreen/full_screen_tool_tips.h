@@ -1,5 +1,5 @@
 #pragma once
-// The full-screen window's tool tips (F5ToolT) and caption from the shared tool-tip table.
+// The full-screen window's tool tips (applyToolTips) and caption from the shared tool-tip table.
 
 #include "settings/tool_tips.h"
 
@@ -7,14 +7,13 @@
 
 namespace sg {
 
-inline constexpr std::size_t kCloseToolTip = 36; // Picture2
-inline constexpr std::size_t kAddPageToolTip = 37; // Picture3
-inline constexpr std::size_t kTitleStripToolTip
-    = 38; // Picture4: program title + " - Full Screen Window"
-inline constexpr std::size_t kDockToolTip = 39; // Picture5
-inline constexpr std::size_t kRefreshPageToolTip = 40; // Picture6
-inline constexpr std::size_t kForwardToolTip = 41; // Picture8
-inline constexpr std::size_t kBackToolTip = 42; // Picture7
+inline constexpr std::size_t kCloseToolTip = 36;
+inline constexpr std::size_t kAddPageToolTip = 37;
+inline constexpr std::size_t kTitleStripToolTip = 38; // program title + " - Full Screen Window"
+inline constexpr std::size_t kDockToolTip = 39;
+inline constexpr std::size_t kRefreshPageToolTip = 40;
+inline constexpr std::size_t kForwardToolTip = 41;
+inline constexpr std::size_t kBackToolTip = 42;
 
 struct FullScreenToolTips {
     std::string close;

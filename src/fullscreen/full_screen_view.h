@@ -12,19 +12,19 @@
 
 namespace sg {
 
-// The window's controls, by their names.
+// The window's controls.
 enum class FullScreenControl {
-    WebBrowser1, // the page
-    Picture1, // the add-page panel
-    Picture2, // Close
-    Picture3, // Add Page
-    Picture4, // the title strip
-    Picture5, // Dock
-    Picture6, // Refresh
-    Picture7, // Back
-    Picture8, // Forward
-    ImageCombo2, // the category chooser
-    Command1, // Cancel
+    Browser,
+    AddPagePanel, // files the page under a category
+    CloseButton,
+    AddPageButton,
+    TitleStrip, // drags the window
+    DockButton,
+    RefreshButton,
+    BackButton,
+    ForwardButton,
+    CategoryChooser,
+    CancelButton,
 };
 
 class FullScreenView {

@@ -66,7 +66,7 @@ std::string periodItemDate(const LocalDateTime& date)
     return buf;
 }
 
-std::vector<std::string> LodComb1(const std::vector<std::string>& fileNames,
+std::vector<std::string> periodItems(const std::vector<std::string>& fileNames,
     std::int32_t HistoryDaysToKeep, const LocalDateTime& today)
 {
     const std::vector<DatedFile> files = datedFiles(fileNames, today);
@@ -95,7 +95,7 @@ std::vector<std::string> periodSelectorItems(const std::filesystem::path& histor
 {
     if (HistoryDaysToKeep == 0)
         return {};
-    return LodComb1(historyFileNames(historyDir), HistoryDaysToKeep, today);
+    return periodItems(historyFileNames(historyDir), HistoryDaysToKeep, today);
 }
 
 std::vector<std::string> historyFileNames(const std::filesystem::path& historyDir)

@@ -1,5 +1,5 @@
 #pragma once
-// The History window's period selector (LodComb1), its items read back as day ranges, and
+// The History window's period selector (periodItems), its items read back as day ranges, and
 // the day files that take part in a period.
 
 #include "common/date_time.h"
@@ -32,11 +32,11 @@ std::string periodItemDate(const LocalDateTime& date);
 // of seven days (0-6, 7-13, ...) holding a day file; then one item per day file, newest
 // first: N + " Day"/" Days" + " Ago " + its date + " <>". Names that are not day-file names
 // and day files dated after today take no part; with no day file the selector is empty.
-std::vector<std::string> LodComb1(const std::vector<std::string>& fileNames,
+std::vector<std::string> periodItems(const std::vector<std::string>& fileNames,
     std::int32_t HistoryDaysToKeep, const LocalDateTime& today);
 
 // What the period selector holds while the History window is open: nothing while history
-// is off (0 days: the purge empties the selector and LodComb1 is not run), else LodComb1 of
+// is off (0 days: the purge empties the selector and periodItems is not run), else periodItems of
 // the files of historyDir.
 std::vector<std::string> periodSelectorItems(const std::filesystem::path& historyDir,
     std::int32_t HistoryDaysToKeep, const LocalDateTime& today);

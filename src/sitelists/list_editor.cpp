@@ -42,27 +42,26 @@ void ListEditor::open()
     m_view.font = { s.FontName, s.FontSize, s.FontBold };
     m_view.menuEnabled.fill(true);
 
-    using C = EditorControl;
-    m_view.control(C::Command1).caption = "Add Page To List";
-    m_view.control(C::Command2).caption = "Delete Selected Site(s)";
-    m_view.control(C::Command3).caption = "Enter A New Category >>>";
-    m_view.control(C::Command4).caption = "Delete Selected Cat";
-    m_view.control(C::Command5).caption = "Enter A Web Address >>>";
-    m_view.control(C::Command7).caption = "Import Fav";
-    m_view.control(C::Command8).caption = "B.U.";
-    m_view.control(C::Command9).caption = emsg::kRestoreCaption;
-    m_view.control(C::Command10).caption = "Add Selected History Item(s)";
-    m_view.control(C::Text2).caption = emsg::kNewAddressText;
-    m_view.control(C::Command8).enabled = s.EditorBackupEnabled != 0;
-    m_view.control(C::Command9).enabled = s.EditorBackupEnabled != 0;
+    m_view.control(EditorControl::AddPageButton).caption = "Add Page To List";
+    m_view.control(EditorControl::DeleteSitesButton).caption = "Delete Selected Site(s)";
+    m_view.control(EditorControl::AddCategoryButton).caption = "Enter A New Category >>>";
+    m_view.control(EditorControl::DeleteCategoryButton).caption = "Delete Selected Cat";
+    m_view.control(EditorControl::AddAddressButton).caption = "Enter A Web Address >>>";
+    m_view.control(EditorControl::ImportFavoritesButton).caption = "Import Fav";
+    m_view.control(EditorControl::BackupButton).caption = "B.U.";
+    m_view.control(EditorControl::RestoreButton).caption = emsg::kRestoreCaption;
+    m_view.control(EditorControl::AddHistoryItemsButton).caption = "Add Selected History Item(s)";
+    m_view.control(EditorControl::AddressBox).caption = emsg::kNewAddressText;
+    m_view.control(EditorControl::BackupButton).enabled = s.EditorBackupEnabled != 0;
+    m_view.control(EditorControl::RestoreButton).enabled = s.EditorBackupEnabled != 0;
 
     m_view.EditorLoaded = false;
     LoadEditorLists();
     ApplyEditorToolTips();
     const bool fromHistory = m_env.HistoryHandOff;
-    m_view.control(C::Command1).visible = !fromHistory;
-    m_view.control(C::Command7).visible = !fromHistory;
-    m_view.control(C::Command10).visible = fromHistory;
+    m_view.control(EditorControl::AddPageButton).visible = !fromHistory;
+    m_view.control(EditorControl::ImportFavoritesButton).visible = !fromHistory;
+    m_view.control(EditorControl::AddHistoryItemsButton).visible = fromHistory;
     m_view.EditorLoaded = true;
 }
 
@@ -252,29 +251,28 @@ std::string ListEditor::toolTip(std::size_t entry) const
 void ListEditor::UpdateListToolTips()
 {
     const bool on = toolTipsOn();
-    m_view.control(EditorControl::ListView2).toolTip = on && m_view.selectedCategory
+    m_view.control(EditorControl::CategoryList).toolTip = on && m_view.selectedCategory
         ? m_view.categories[*m_view.selectedCategory].name
         : std::string();
-    m_view.control(EditorControl::ListView1).toolTip
+    m_view.control(EditorControl::SiteList).toolTip
         = on && m_view.currentSite ? m_view.sites[*m_view.currentSite].name : std::string();
 }
 
 void ListEditor::ApplyEditorToolTips()
 {
-    using C = EditorControl;
-    static constexpr std::pair<C, std::size_t> entries[] = {
-        { C::Command3, 13 },
-        { C::Text1, 14 },
-        { C::Command4, 15 },
-        { C::Command1, 16 },
-        { C::ImageCombo2, 17 },
-        { C::Command2, 18 },
-        { C::Command5, 19 },
-        { C::Text2, 20 },
-        { C::Command6Up, 21 },
-        { C::Command6Down, 22 },
-        { C::Command7, 23 },
-        { C::Command10, 32 },
+    static constexpr std::pair<EditorControl, std::size_t> entries[] = {
+        { EditorControl::AddCategoryButton, 13 },
+        { EditorControl::CategoryNameBox, 14 },
+        { EditorControl::DeleteCategoryButton, 15 },
+        { EditorControl::AddPageButton, 16 },
+        { EditorControl::DestinationChooser, 17 },
+        { EditorControl::DeleteSitesButton, 18 },
+        { EditorControl::AddAddressButton, 19 },
+        { EditorControl::AddressBox, 20 },
+        { EditorControl::SplitUpButton, 21 },
+        { EditorControl::SplitDownButton, 22 },
+        { EditorControl::ImportFavoritesButton, 23 },
+        { EditorControl::AddHistoryItemsButton, 32 },
     };
     for (const auto& [control, entry] : entries)
         m_view.control(control).toolTip = toolTip(entry);
@@ -318,8 +316,8 @@ void ListEditor::openPopupMenu(EditorList list)
 {
     m_view.PopupList = list;
     const bool sites = list == EditorList::Sites;
-    for (EditorMenuItem item : { EditorMenuItem::mnuMoveToCat, EditorMenuItem::mnuCopyToCat,
-             EditorMenuItem::mnuSelectAll })
+    for (EditorMenuItem item : { EditorMenuItem::MoveToCategory, EditorMenuItem::CopyToCategory,
+             EditorMenuItem::SelectAll })
         m_view.menuEnabled[static_cast<std::size_t>(item)] = sites;
 }
 
@@ -374,8 +372,7 @@ SelectorReload ListEditor::close(const EditorClosing& closing)
             s.EditorColumnWidths[i] = static_cast<float>(closing.columnWidthsPx[i] * 15);
     }
     m_env.ModalWindowOpen = false;
-    return s.SeparateCategorySelector != 0 ? SelectorReload::LodCombos
-                                           : SelectorReload::UniLodCombo;
+    return s.SeparateCategorySelector != 0 ? SelectorReload::Separate : SelectorReload::Single;
 }
 
 } // namespace sg

@@ -52,7 +52,7 @@ struct EditorClosing {
 };
 
 // Which reload of the main window's site selector follows the close.
-enum class SelectorReload { LodCombos, UniLodCombo };
+enum class SelectorReload { Separate, Single };
 
 struct EditorListHeights {
     double categoriesTwips = 0;
@@ -88,21 +88,21 @@ public:
     void ApplyEditorToolTips();
 
     // Buttons.
-    void addCategory(std::string_view text); // Command3 with Text1's text
-    void addAddress(std::string_view text); // Command5 with Text2's text
-    void addMainWindowPage(); // Command1
-    void deleteSelectedSites(); // Command2
-    void deleteSelectedCategory(); // Command4
-    void addHistoryItems(std::span<const HistoryHandOffRow> selectedRows); // Command10
-    void backUp(); // Command8
-    void restoreOrUndo(); // Command9, by its caption
-    // Command7: the folder the file dialog starts in ("" for the dialog's own choice), or
+    void addCategory(std::string_view text); // with the category name box's text
+    void addAddress(std::string_view text); // with the address box's text
+    void addMainWindowPage();
+    void deleteSelectedSites();
+    void deleteSelectedCategory();
+    void addHistoryItems(std::span<const HistoryHandOffRow> selectedRows);
+    void backUp();
+    void restoreOrUndo(); // by the button's caption
+    // the folder the file dialog starts in ("" for the dialog's own choice), or
     // nullopt when no dialog is to be shown.
     std::optional<std::string> beginImport();
     // The files chosen in that dialog, in the order it returned them; none when cancelled.
     void importFavorites(std::span<const std::filesystem::path> files);
-    void lowerSplit(); // Command6(0)
-    void raiseSplit(); // Command6(1)
+    void lowerSplit();
+    void raiseSplit();
 
     // Lists and menu.
     void clickCategory(std::size_t row);
@@ -117,7 +117,7 @@ public:
     void moveToBottom();
     void sortAscending();
     void sortDescending();
-    void onSortTimer(); // Timer1
+    void onSortTimer();
     void deleteSelected();
     void moveSelectedSites();
     void copySelectedSites();

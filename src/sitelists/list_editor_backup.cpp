@@ -57,13 +57,13 @@ std::string ListEditor::lastBackupSuffix() const
 void ListEditor::setBackupToolTips()
 {
     const std::string suffix = toolTipsOn() ? lastBackupSuffix() : std::string();
-    m_view.control(EditorControl::Command8).toolTip = toolTip(24) + suffix;
+    m_view.control(EditorControl::BackupButton).toolTip = toolTip(24) + suffix;
     setRestoreCaption(m_view.undoPending);
 }
 
 void ListEditor::setRestoreCaption(bool undo)
 {
-    EditorControlState& button = m_view.control(EditorControl::Command9);
+    EditorControlState& button = m_view.control(EditorControl::RestoreButton);
     button.caption = undo ? emsg::kUndoCaption : emsg::kRestoreCaption;
     if (!toolTipsOn())
         button.toolTip.clear();
@@ -73,7 +73,8 @@ void ListEditor::setRestoreCaption(bool undo)
 
 void ListEditor::backUp()
 {
-    if (!m_view.control(EditorControl::Command8).enabled || !ask(std::string(msg::kConfirmBackUp)))
+    if (!m_view.control(EditorControl::BackupButton).enabled
+        || !ask(std::string(msg::kConfirmBackUp)))
         return;
     const auto result = backUpSiteLists(m_env.userDataDir);
     if (!result.ok()) {
@@ -86,7 +87,7 @@ void ListEditor::backUp()
 
 void ListEditor::restoreOrUndo()
 {
-    if (!m_view.control(EditorControl::Command9).enabled)
+    if (!m_view.control(EditorControl::RestoreButton).enabled)
         return;
     if (m_view.undoPending) {
         undo();

@@ -33,7 +33,7 @@ std::string upper(std::string_view text)
 
 void ListEditor::addCategory(std::string_view text)
 {
-    m_view.control(EditorControl::Text1).caption = std::string(text);
+    m_view.control(EditorControl::CategoryNameBox).caption = std::string(text);
     const std::string name = trimBlanks(text);
     if (name.empty())
         return;
@@ -70,7 +70,7 @@ void ListEditor::addCategory(std::string_view text)
         return;
     }
     selectCategory(m_view.selectedCategory.value_or(0));
-    m_view.control(EditorControl::Text1).caption.clear();
+    m_view.control(EditorControl::CategoryNameBox).caption.clear();
     UpdateListToolTips();
 }
 
@@ -91,7 +91,7 @@ void ListEditor::addAddress(std::string_view text)
             SyncLists(2);
         }
     }
-    m_view.control(EditorControl::Text2).caption = emsg::kNewAddressText;
+    m_view.control(EditorControl::AddressBox).caption = emsg::kNewAddressText;
 }
 
 void ListEditor::addMainWindowPage()

@@ -128,12 +128,12 @@ void ListEditor::sort(Order order)
         SyncLists(2);
     }
     m_view.SortedList = m_view.PopupList;
-    m_view.Timer1Running = true;
+    m_view.sortTimerRunning = true;
 }
 
 void ListEditor::onSortTimer()
 {
-    m_view.Timer1Running = false;
+    m_view.sortTimerRunning = false;
 }
 
 } // namespace sg

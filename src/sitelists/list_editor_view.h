@@ -28,30 +28,29 @@ struct EditorRow {
 
 std::ostream& operator<<(std::ostream& out, const EditorRow& row);
 
-// The controls whose state the logic sets. Command6Up is Command6(0), Command6Down
-// Command6(1); ListView1 is the site list, ListView2 the category list.
+// The controls whose state the logic sets.
 enum class EditorControl {
-    Command1,
-    Command2,
-    Command3,
-    Command4,
-    Command5,
-    Command6Up,
-    Command6Down,
-    Command7,
-    Command8,
-    Command9,
-    Command10,
-    Text1,
-    Text2,
-    ImageCombo2,
-    ListView1,
-    ListView2,
+    AddPageButton, // adds the main window's page
+    DeleteSitesButton,
+    AddCategoryButton,
+    DeleteCategoryButton,
+    AddAddressButton,
+    SplitUpButton, // moves the split between the lists up
+    SplitDownButton,
+    ImportFavoritesButton,
+    BackupButton,
+    RestoreButton,
+    AddHistoryItemsButton, // adds the History window's selected rows
+    CategoryNameBox,
+    AddressBox,
+    DestinationChooser, // the category that Move To / Copy To use
+    SiteList,
+    CategoryList,
 };
 inline constexpr std::size_t kEditorControlCount = 16;
 
 struct EditorControlState {
-    std::string caption; // buttons; the text of Text1 and Text2
+    std::string caption; // buttons; the text of the two boxes
     std::string toolTip; // "" for none
     bool enabled = true;
     bool visible = true;
@@ -59,18 +58,18 @@ struct EditorControlState {
     bool operator==(const EditorControlState&) const = default;
 };
 
-// mnuPop1 in menu order (the two separators are the window's own).
+// The pop-up menu in menu order (the two separators are the window's own).
 enum class EditorMenuItem {
-    mnuMoveUp,
-    mnuMovedown,
-    mnuToTop,
-    mnuToBot,
-    mnuSortAscend,
-    mnuSortDecend,
-    mnuDelete,
-    mnuMoveToCat,
-    mnuCopyToCat,
-    mnuSelectAll,
+    MoveUp,
+    MoveDown,
+    MoveToTop,
+    MoveToBottom,
+    SortAscending,
+    SortDescending,
+    Delete,
+    MoveToCategory,
+    CopyToCategory,
+    SelectAll,
 };
 inline constexpr std::size_t kEditorMenuItemCount = 10;
 
@@ -92,10 +91,10 @@ struct ListEditorView {
     std::string caption;
     EditorListFont font;
 
-    // ListView(2); ImageCombo2 holds the same names in the same order.
+    // The category list; the destination chooser holds the same names in the same order.
     std::vector<EditorRow> categories;
     std::optional<std::size_t> selectedCategory;
-    std::optional<std::size_t> destination; // the row selected in ImageCombo2
+    std::optional<std::size_t> destination; // the row selected in the destination chooser
 
     // ListView(1): several rows may be selected; currentSite is the list's selected item
     // (the one that moves, is renamed and gives the tool tip).
@@ -110,7 +109,7 @@ struct ListEditorView {
     std::string CurrentSiteFile; // file name of the shown site list; "" when none
     EditorList PopupList = EditorList::None;
     EditorList SortedList = EditorList::None;
-    bool Timer1Running = false; // the one-second timer that ends a sort
+    bool sortTimerRunning = false; // the one-second timer that ends a sort
     double SplitRatio = 0.5;
     bool EditorLoaded = false;
     bool undoPending = false;

@@ -16,10 +16,10 @@ void reloadSelectors(SelectorReload reload)
         auto* window = qobject_cast<MainWindow*>(w);
         if (!window)
             continue;
-        if (reload == SelectorReload::LodCombos)
-            window->logic().LodCombos();
+        if (reload == SelectorReload::Separate)
+            window->logic().loadSeparateSelectors();
         else
-            window->logic().UniLodCombo();
+            window->logic().loadSingleSelector();
     }
 }
 

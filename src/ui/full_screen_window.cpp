@@ -75,26 +75,26 @@ void FullScreenWindow::buildControls()
 {
     setAccessibleName(QStringLiteral("Full Screen Window"));
     m_browser = new platform::WebBrowser(m_app.profile(), this);
-    m_controls[FullScreenControl::WebBrowser1] = m_browser;
+    m_controls[FullScreenControl::Browser] = m_browser;
 
     // Created after the browser, so that they lie over the page's top edge.
     m_titleStrip = new QWidget(this);
     m_titleStrip->setAccessibleName(QStringLiteral("Title Strip"));
     m_titleStrip->setAutoFillBackground(true);
     m_titleStrip->setCursor(Qt::SizeAllCursor);
-    m_controls[FullScreenControl::Picture4] = m_titleStrip;
+    m_controls[FullScreenControl::TitleStrip] = m_titleStrip;
 
-    addPictureButton(FullScreenControl::Picture5, QStyle::SP_TitleBarNormalButton,
+    addPictureButton(FullScreenControl::DockButton, QStyle::SP_TitleBarNormalButton,
         QStringLiteral("Dock Window"), QStringLiteral("\u231C"));
-    addPictureButton(FullScreenControl::Picture3, QStyle::SP_FileDialogNewFolder,
+    addPictureButton(FullScreenControl::AddPageButton, QStyle::SP_FileDialogNewFolder,
         QStringLiteral("Add Page"), QStringLiteral("+"));
-    addPictureButton(FullScreenControl::Picture7, QStyle::SP_ArrowBack, QStringLiteral("Back"),
+    addPictureButton(FullScreenControl::BackButton, QStyle::SP_ArrowBack, QStringLiteral("Back"),
         QStringLiteral("\u25C0"));
-    addPictureButton(FullScreenControl::Picture8, QStyle::SP_ArrowForward,
+    addPictureButton(FullScreenControl::ForwardButton, QStyle::SP_ArrowForward,
         QStringLiteral("Forward"), QStringLiteral("\u25B6"));
-    addPictureButton(FullScreenControl::Picture6, QStyle::SP_BrowserReload,
+    addPictureButton(FullScreenControl::RefreshButton, QStyle::SP_BrowserReload,
         QStringLiteral("Refresh"), QStringLiteral("\u21BB"));
-    addPictureButton(FullScreenControl::Picture2, QStyle::SP_TitleBarCloseButton,
+    addPictureButton(FullScreenControl::CloseButton, QStyle::SP_TitleBarCloseButton,
         QStringLiteral("Close"), QStringLiteral("\u2715"));
 
     m_panel = new QFrame(this);
@@ -102,15 +102,15 @@ void FullScreenWindow::buildControls()
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel->setAutoFillBackground(true);
     m_panel->setBackgroundRole(QPalette::Button);
-    m_controls[FullScreenControl::Picture1] = m_panel;
+    m_controls[FullScreenControl::AddPagePanel] = m_panel;
     m_chooser = new QComboBox(m_panel);
     m_chooser->setAccessibleName(QStringLiteral("Category"));
     m_chooser->setGeometry(kChooserRect);
-    m_controls[FullScreenControl::ImageCombo2] = m_chooser;
+    m_controls[FullScreenControl::CategoryChooser] = m_chooser;
     m_cancel = new QPushButton(QStringLiteral("Cancel"), m_panel);
     m_cancel->setAccessibleName(QStringLiteral("Cancel"));
     m_cancel->setGeometry(kCancelRect);
-    m_controls[FullScreenControl::Command1] = m_cancel;
+    m_controls[FullScreenControl::CancelButton] = m_cancel;
     m_panel->hide();
 }
 
@@ -118,17 +118,17 @@ void FullScreenWindow::connectControls()
 {
     const auto picture
         = [this](FullScreenControl c) { return static_cast<QToolButton*>(m_controls.at(c)); };
-    connect(picture(FullScreenControl::Picture2), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::CloseButton), &QToolButton::clicked, this,
         [this] { m_logic->onCloseClick(); });
-    connect(picture(FullScreenControl::Picture3), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::AddPageButton), &QToolButton::clicked, this,
         [this] { m_logic->onAddPageClick(); });
-    connect(picture(FullScreenControl::Picture5), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::DockButton), &QToolButton::clicked, this,
         [this] { m_logic->onDockClick(); });
-    connect(picture(FullScreenControl::Picture6), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::RefreshButton), &QToolButton::clicked, this,
         [this] { m_logic->onRefreshClick(); });
-    connect(picture(FullScreenControl::Picture7), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::BackButton), &QToolButton::clicked, this,
         [this] { m_logic->onBackClick(); });
-    connect(picture(FullScreenControl::Picture8), &QToolButton::clicked, this,
+    connect(picture(FullScreenControl::ForwardButton), &QToolButton::clicked, this,
         [this] { m_logic->onForwardClick(); });
     connect(m_chooser, &QComboBox::activated, this,
         [this](int index) { m_logic->onChooserClick(index < 0 ? 0 : std::size_t(index) + 1); });

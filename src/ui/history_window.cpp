@@ -211,13 +211,13 @@ void HistoryWindow::open()
     setWindowTitle(QStringLiteral("History List - ") + q(kProgramTitle));
     applyListFont();
     applyColumnWidths();
-    ChekDumpHist();
+    purgeOldHistory();
     loadTodayList();
-    LodComb1();
+    loadPeriodSelector();
     if (m_combo1->count() > 0)
         m_combo1->setCurrentIndex(0);
     m_combo2->setCurrentIndex(static_cast<int>(SortItem::HostSort));
-    F6ToolT();
+    applyToolTips();
     const Settings& s = m_app.shared().settings;
     for (std::size_t i = 0; i < kHistoryCheckCount; ++i)
         m_checks[i]->setChecked(s.*kChecks[i].setting != 0);
@@ -316,7 +316,7 @@ void HistoryWindow::closeEvent(QCloseEvent* event)
     m_timer1->stop();
     if (m_open) {
         saveClosingState();
-        ChekDumpHist();
+        purgeOldHistory();
         m_open = false;
         emit closed();
     }
@@ -341,7 +341,7 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
 
 // --- procedures called by name --------------------------------------------------------
 
-void HistoryWindow::ChekDumpHist()
+void HistoryWindow::purgeOldHistory()
 {
     const std::int32_t days = m_app.shared().settings.HistoryDaysToKeep;
     if (days == 0) {
@@ -352,7 +352,7 @@ void HistoryWindow::ChekDumpHist()
     purgeDayFiles(historyDir(), today(), days);
 }
 
-void HistoryWindow::LodComb1()
+void HistoryWindow::loadPeriodSelector()
 {
     m_combo1->clear();
     const auto items
@@ -361,7 +361,7 @@ void HistoryWindow::LodComb1()
         m_combo1->addItem(q(item));
 }
 
-void HistoryWindow::F6ToolT()
+void HistoryWindow::applyToolTips()
 {
     const SharedBrowserState& shared = m_app.shared();
     const bool off = shared.settings.ToolTipsOff != 0;

@@ -59,9 +59,9 @@ public:
     bool isOpen() const { return m_open; }
 
     // Called by name by the options window too.
-    void ChekDumpHist();
-    void LodComb1();
-    void F6ToolT();
+    void purgeOldHistory();
+    void loadPeriodSelector();
+    void applyToolTips();
 
     // TodayListListener: the history writer keeps the Today list up to date.
     void clearTodayList() override;

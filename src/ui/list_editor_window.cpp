@@ -77,16 +77,16 @@ struct NamedButton {
 using Handler = void (ListEditor::*)();
 
 constexpr std::pair<EditorMenuItem, Handler> kMenuHandlers[] = {
-    { EditorMenuItem::mnuMoveUp, &ListEditor::moveUp },
-    { EditorMenuItem::mnuMovedown, &ListEditor::moveDown },
-    { EditorMenuItem::mnuToTop, &ListEditor::moveToTop },
-    { EditorMenuItem::mnuToBot, &ListEditor::moveToBottom },
-    { EditorMenuItem::mnuSortAscend, &ListEditor::sortAscending },
-    { EditorMenuItem::mnuSortDecend, &ListEditor::sortDescending },
-    { EditorMenuItem::mnuDelete, &ListEditor::deleteSelected },
-    { EditorMenuItem::mnuMoveToCat, &ListEditor::moveSelectedSites },
-    { EditorMenuItem::mnuCopyToCat, &ListEditor::copySelectedSites },
-    { EditorMenuItem::mnuSelectAll, &ListEditor::selectAll },
+    { EditorMenuItem::MoveUp, &ListEditor::moveUp },
+    { EditorMenuItem::MoveDown, &ListEditor::moveDown },
+    { EditorMenuItem::MoveToTop, &ListEditor::moveToTop },
+    { EditorMenuItem::MoveToBottom, &ListEditor::moveToBottom },
+    { EditorMenuItem::SortAscending, &ListEditor::sortAscending },
+    { EditorMenuItem::SortDescending, &ListEditor::sortDescending },
+    { EditorMenuItem::Delete, &ListEditor::deleteSelected },
+    { EditorMenuItem::MoveToCategory, &ListEditor::moveSelectedSites },
+    { EditorMenuItem::CopyToCategory, &ListEditor::copySelectedSites },
+    { EditorMenuItem::SelectAll, &ListEditor::selectAll },
 };
 
 // Shows the rows, rewriting only what changed so that scrolling and selection stay.
@@ -150,17 +150,17 @@ ListEditorWindow::~ListEditorWindow() = default;
 void ListEditorWindow::buildControls()
 {
     const NamedButton buttons[] = {
-        { EditorControl::Command1, "Add Page To List" },
-        { EditorControl::Command2, "Delete Selected Site(s)" },
-        { EditorControl::Command3, "Enter A New Category >>>" },
-        { EditorControl::Command4, "Delete Selected Cat" },
-        { EditorControl::Command5, "Enter A Web Address >>>" },
-        { EditorControl::Command6Up, "Resize List Up" },
-        { EditorControl::Command6Down, "Resize List Down" },
-        { EditorControl::Command7, "Import Fav" },
-        { EditorControl::Command8, "B.U." },
-        { EditorControl::Command9, "Restore" },
-        { EditorControl::Command10, "Add Selected History Item(s)" },
+        { EditorControl::AddPageButton, "Add Page To List" },
+        { EditorControl::DeleteSitesButton, "Delete Selected Site(s)" },
+        { EditorControl::AddCategoryButton, "Enter A New Category >>>" },
+        { EditorControl::DeleteCategoryButton, "Delete Selected Cat" },
+        { EditorControl::AddAddressButton, "Enter A Web Address >>>" },
+        { EditorControl::SplitUpButton, "Resize List Up" },
+        { EditorControl::SplitDownButton, "Resize List Down" },
+        { EditorControl::ImportFavoritesButton, "Import Fav" },
+        { EditorControl::BackupButton, "B.U." },
+        { EditorControl::RestoreButton, "Restore" },
+        { EditorControl::AddHistoryItemsButton, "Add Selected History Item(s)" },
     };
     for (const NamedButton& named : buttons) {
         auto* b = new QPushButton(this);
@@ -169,9 +169,9 @@ void ListEditorWindow::buildControls()
         b->setAutoDefault(false);
         m_controls[static_cast<std::size_t>(named.control)] = b;
     }
-    button(EditorControl::Command6Up)->setText(QStringLiteral("\u25B2"));
-    button(EditorControl::Command6Down)->setText(QStringLiteral("\u25BC"));
-    for (EditorControl c : { EditorControl::Command6Up, EditorControl::Command6Down })
+    button(EditorControl::SplitUpButton)->setText(QStringLiteral("\u25B2"));
+    button(EditorControl::SplitDownButton)->setText(QStringLiteral("\u25BC"));
+    for (EditorControl c : { EditorControl::SplitUpButton, EditorControl::SplitDownButton })
         button(c)->setFixedWidth(24);
 
     m_text1 = new QLineEdit(this);
@@ -182,9 +182,9 @@ void ListEditorWindow::buildControls()
     m_destination->setAccessibleName(QStringLiteral("Destination Category"));
     m_destination->setMinimumContentsLength(10);
     m_destination->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_controls[static_cast<std::size_t>(EditorControl::Text1)] = m_text1;
-    m_controls[static_cast<std::size_t>(EditorControl::Text2)] = m_text2;
-    m_controls[static_cast<std::size_t>(EditorControl::ImageCombo2)] = m_destination;
+    m_controls[static_cast<std::size_t>(EditorControl::CategoryNameBox)] = m_text1;
+    m_controls[static_cast<std::size_t>(EditorControl::AddressBox)] = m_text2;
+    m_controls[static_cast<std::size_t>(EditorControl::DestinationChooser)] = m_destination;
 
     m_categoryList = new NameList(this);
     m_categoryList->setAccessibleName(QStringLiteral("Category List"));
@@ -206,20 +206,20 @@ void ListEditorWindow::buildControls()
         tree->installEventFilter(this);
         tree->viewport()->installEventFilter(this);
     }
-    m_controls[static_cast<std::size_t>(EditorControl::ListView1)] = m_siteList;
-    m_controls[static_cast<std::size_t>(EditorControl::ListView2)] = m_categoryList;
+    m_controls[static_cast<std::size_t>(EditorControl::SiteList)] = m_siteList;
+    m_controls[static_cast<std::size_t>(EditorControl::CategoryList)] = m_categoryList;
 
     // Above the lists the categories, between them the pages and the destination, below
     // them the new address.
     const std::vector<std::pair<EditorControl, int>> rows[3] = {
-        { { EditorControl::Command3, 0 }, { EditorControl::Text1, 1 },
-            { EditorControl::Command4, 0 }, { EditorControl::Command6Up, 0 },
-            { EditorControl::Command6Down, 0 } },
-        { { EditorControl::Command2, 0 }, { EditorControl::Command1, 0 },
-            { EditorControl::Command7, 0 }, { EditorControl::Command10, 0 },
-            { EditorControl::ImageCombo2, 1 }, { EditorControl::Command8, 0 },
-            { EditorControl::Command9, 0 } },
-        { { EditorControl::Command5, 0 }, { EditorControl::Text2, 1 } },
+        { { EditorControl::AddCategoryButton, 0 }, { EditorControl::CategoryNameBox, 1 },
+            { EditorControl::DeleteCategoryButton, 0 }, { EditorControl::SplitUpButton, 0 },
+            { EditorControl::SplitDownButton, 0 } },
+        { { EditorControl::DeleteSitesButton, 0 }, { EditorControl::AddPageButton, 0 },
+            { EditorControl::ImportFavoritesButton, 0 },
+            { EditorControl::AddHistoryItemsButton, 0 }, { EditorControl::DestinationChooser, 1 },
+            { EditorControl::BackupButton, 0 }, { EditorControl::RestoreButton, 0 } },
+        { { EditorControl::AddAddressButton, 0 }, { EditorControl::AddressBox, 1 } },
     };
     for (int i = 0; i < 3; ++i) {
         m_rows[i] = new QWidget(this);
@@ -245,7 +245,7 @@ void ListEditorWindow::buildMenu()
         connect(action, &QAction::triggered, this,
             [this, h = handler] { run([&] { ((*m_logic).*h)(); }); });
         m_menuActions[static_cast<std::size_t>(item)] = action;
-        if (item == EditorMenuItem::mnuSortDecend || item == EditorMenuItem::mnuDelete)
+        if (item == EditorMenuItem::SortDescending || item == EditorMenuItem::Delete)
             m_menu->addSeparator();
     }
 }
@@ -256,32 +256,32 @@ void ListEditorWindow::connectControls()
         connect(
             button(c), &QPushButton::clicked, this, [this, h] { run([&] { ((*m_logic).*h)(); }); });
     };
-    on(EditorControl::Command1, &ListEditor::addMainWindowPage);
-    on(EditorControl::Command2, &ListEditor::deleteSelectedSites);
-    on(EditorControl::Command4, &ListEditor::deleteSelectedCategory);
-    on(EditorControl::Command8, &ListEditor::backUp);
-    on(EditorControl::Command9, &ListEditor::restoreOrUndo);
-    connect(button(EditorControl::Command3), &QPushButton::clicked, this, [this] {
+    on(EditorControl::AddPageButton, &ListEditor::addMainWindowPage);
+    on(EditorControl::DeleteSitesButton, &ListEditor::deleteSelectedSites);
+    on(EditorControl::DeleteCategoryButton, &ListEditor::deleteSelectedCategory);
+    on(EditorControl::BackupButton, &ListEditor::backUp);
+    on(EditorControl::RestoreButton, &ListEditor::restoreOrUndo);
+    connect(button(EditorControl::AddCategoryButton), &QPushButton::clicked, this, [this] {
         run([&] { m_logic->addCategory(m_text1->text().toStdString()); });
-        paintText(EditorControl::Text1);
+        paintText(EditorControl::CategoryNameBox);
     });
-    connect(button(EditorControl::Command5), &QPushButton::clicked, this, [this] {
+    connect(button(EditorControl::AddAddressButton), &QPushButton::clicked, this, [this] {
         run([&] { m_logic->addAddress(m_text2->text().toStdString()); });
-        paintText(EditorControl::Text2);
+        paintText(EditorControl::AddressBox);
     });
-    connect(
-        m_text1, &QLineEdit::returnPressed, button(EditorControl::Command3), &QPushButton::click);
-    connect(
-        m_text2, &QLineEdit::returnPressed, button(EditorControl::Command5), &QPushButton::click);
-    connect(button(EditorControl::Command7), &QPushButton::clicked, this,
+    connect(m_text1, &QLineEdit::returnPressed, button(EditorControl::AddCategoryButton),
+        &QPushButton::click);
+    connect(m_text2, &QLineEdit::returnPressed, button(EditorControl::AddAddressButton),
+        &QPushButton::click);
+    connect(button(EditorControl::ImportFavoritesButton), &QPushButton::clicked, this,
         [this] { importFavorites(); });
-    connect(button(EditorControl::Command10), &QPushButton::clicked, this,
+    connect(button(EditorControl::AddHistoryItemsButton), &QPushButton::clicked, this,
         [this] { run([&] { m_logic->addHistoryItems(m_historyRows); }); });
-    connect(button(EditorControl::Command6Up), &QPushButton::clicked, this, [this] {
+    connect(button(EditorControl::SplitUpButton), &QPushButton::clicked, this, [this] {
         run([&] { m_logic->lowerSplit(); });
         layoutControls();
     });
-    connect(button(EditorControl::Command6Down), &QPushButton::clicked, this, [this] {
+    connect(button(EditorControl::SplitDownButton), &QPushButton::clicked, this, [this] {
         run([&] { m_logic->raiseSplit(); });
         layoutControls();
     });
@@ -336,8 +336,8 @@ void ListEditorWindow::openEditor(QWidget* opener)
     m_logic->open();
     applyFont();
     paint();
-    paintText(EditorControl::Text1);
-    paintText(EditorControl::Text2);
+    paintText(EditorControl::CategoryNameBox);
+    paintText(EditorControl::AddressBox);
     fitMinimumSize();
     const auto stored = m_logic->storedWindowSize();
     const QSize extra = frameExtra();
@@ -534,15 +534,15 @@ void ListEditorWindow::paint()
     paintCategories();
     paintSites();
     paintDestination();
-    if (v.Timer1Running && !m_sortTimer->isActive())
+    if (v.sortTimerRunning && !m_sortTimer->isActive())
         m_sortTimer->start();
-    else if (!v.Timer1Running && m_sortTimer->isActive())
+    else if (!v.sortTimerRunning && m_sortTimer->isActive())
         m_sortTimer->stop();
 }
 
 void ListEditorWindow::paintText(EditorControl textBox)
 {
-    auto* edit = textBox == EditorControl::Text1 ? m_text1 : m_text2;
+    auto* edit = textBox == EditorControl::CategoryNameBox ? m_text1 : m_text2;
     const QString text = q(m_logic->view().control(textBox).caption);
     if (edit->text() != text)
         edit->setText(text);

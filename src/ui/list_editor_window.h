@@ -101,14 +101,14 @@ private:
 
     std::array<QWidget*, kEditorControlCount> m_controls {};
     QWidget* m_rows[3] = {}; // the rows of buttons above, between and below the lists
-    QTreeWidget* m_categoryList = nullptr; // ListView(2)
+    QTreeWidget* m_categoryList = nullptr;
     QTreeWidget* m_siteList = nullptr; // ListView(1)
-    QComboBox* m_destination = nullptr; // ImageCombo2
+    QComboBox* m_destination = nullptr;
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;
     QMenu* m_menu = nullptr; // mnuPop1
     std::array<QAction*, kEditorMenuItemCount> m_menuActions {};
-    QTimer* m_sortTimer = nullptr; // Timer1
+    QTimer* m_sortTimer = nullptr;
 
     // What is on screen, so that a paint changes only what the logic changed.
     std::vector<EditorRow> m_shownCategories;

@@ -39,17 +39,17 @@ struct ButtonSpec {
     int width;
 };
 constexpr ButtonSpec kToolbarButtons[] = {
-    { Control::Command8, "Menu", "Menu", 2, 40 },
-    { Control::Command6, "iNet", "Connection", 43, 30 },
-    { Control::Command5, "List", "List", 74, 30 },
-    { Control::Command3, "\u25C0", "Back", 105, 22 },
-    { Control::Command4, "\u25B6", "Forward", 128, 22 },
-    { Control::Command2, "\u21BB", "Refresh", 151, 22 },
-    { Control::Command10, "-", "Decrease Refresh Interval", 198, 13 },
-    { Control::Command11, "+", "Increase Refresh Interval", 212, 13 },
-    { Control::Command12, "Stop", "First Cycle Button", 175, 46 },
-    { Control::Command9, "History", "Second Cycle Button", 222, 46 },
-    { Control::Command13, "\u21C4", "Swap Timer Controls Or Cycle Buttons", 269, 16 },
+    { Control::MenuButton, "Menu", "Menu", 2, 40 },
+    { Control::ConnectionButton, "iNet", "Connection", 43, 30 },
+    { Control::ListButton, "List", "List", 74, 30 },
+    { Control::BackButton, "\u25C0", "Back", 105, 22 },
+    { Control::ForwardButton, "\u25B6", "Forward", 128, 22 },
+    { Control::RefreshButton, "\u21BB", "Refresh", 151, 22 },
+    { Control::IntervalDownButton, "-", "Decrease Refresh Interval", 198, 13 },
+    { Control::IntervalUpButton, "+", "Increase Refresh Interval", 212, 13 },
+    { Control::StopFindFullButton, "Stop", "First Cycle Button", 175, 46 },
+    { Control::HistoryMailOfflineButton, "History", "Second Cycle Button", 222, 46 },
+    { Control::SwapButton, "\u21C4", "Swap Timer Controls Or Cycle Buttons", 269, 16 },
 };
 constexpr int kButtonTop = 2;
 constexpr int kButtonHeight = 25;
@@ -120,7 +120,7 @@ void MainWindow::buildControls()
     m_toolbar = new QWidget(this);
     m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
     m_toolbar->setAutoFillBackground(true);
-    m_controls[Control::Picture1] = m_toolbar;
+    m_controls[Control::Toolbar] = m_toolbar;
 
     for (const ButtonSpec& spec : kToolbarButtons) {
         auto* button = new QPushButton(QString::fromUtf8(spec.caption), m_toolbar);
@@ -139,8 +139,8 @@ void MainWindow::buildControls()
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
-    m_controls[Control::Text2] = text2;
-    m_controls[Control::Text3] = text3;
+    m_controls[Control::IntervalBox] = text2;
+    m_controls[Control::CountdownBox] = text3;
 
     auto* check1 = new QCheckBox(m_toolbar);
     check1->setAccessibleName(QStringLiteral("New Window (Open Next Page In)"));
@@ -148,40 +148,40 @@ void MainWindow::buildControls()
     auto* check2 = new QCheckBox(m_toolbar);
     check2->setAccessibleName(QStringLiteral("Full Screen (Open Next Page In)"));
     check2->setGeometry(287, 15, 16, 14);
-    m_controls[Control::Check1] = check1;
-    m_controls[Control::Check2] = check2;
+    m_controls[Control::NewWindowBox] = check1;
+    m_controls[Control::FullScreenBox] = check2;
 
     auto* label3 = new QLabel(QStringLiteral("\u2039"), m_toolbar);
     label3->setAccessibleName(QStringLiteral("Show/Hide Check-Boxes"));
     label3->setGeometry(px(4605), px(60), px(120), px(285));
     label3->setCursor(Qt::PointingHandCursor);
-    m_controls[Control::Label3] = label3;
+    m_controls[Control::CheckBoxesToggle] = label3;
 
     m_address = new QLineEdit(m_toolbar);
     m_address->setAccessibleName(QStringLiteral("Address Box"));
-    m_controls[Control::Text1] = m_address;
+    m_controls[Control::AddressBox] = m_address;
     auto* go = new QPushButton(QStringLiteral("Go"), m_toolbar);
     go->setAccessibleName(QStringLiteral("Go"));
-    m_controls[Control::Command1] = go;
+    m_controls[Control::GoButton] = go;
     auto* show1 = new QPushButton(QStringLiteral("\u25BE"), m_toolbar);
     show1->setAccessibleName(QStringLiteral("Show/Hide Site Selector"));
     auto* show2 = new QPushButton(QStringLiteral("\u25BE"), m_toolbar);
     show2->setAccessibleName(QStringLiteral("Show/Hide Site Selector"));
-    m_controls[Control::Command14] = show1;
-    m_controls[Control::Command15] = show2;
+    m_controls[Control::LeftSelectorButton] = show1;
+    m_controls[Control::RightSelectorButton] = show2;
 
     auto* label = new QLabel(this);
     label->hide();
     label->setAccessibleName(QStringLiteral("Window Id"));
-    m_controls[Control::LabelMyId] = label;
+    m_controls[Control::WindowIdLabel] = label;
 
     m_browser = new platform::WebBrowser(m_app.profile(), this);
-    m_controls[Control::WebBrowser1] = m_browser;
+    m_controls[Control::Browser] = m_browser;
 
     auto* hideShow = new QPushButton(this);
     hideShow->setAccessibleName(QStringLiteral("Hide/Show ToolBar"));
     hideShow->setFocusPolicy(Qt::NoFocus);
-    m_controls[Control::Command7] = hideShow;
+    m_controls[Control::ToolbarToggleButton] = hideShow;
 
     m_list1 = new QTreeWidget(this);
     m_list1->setAccessibleName(QStringLiteral("Site Selector Pages"));
@@ -197,13 +197,13 @@ void MainWindow::buildControls()
         list->header()->setStretchLastSection(false);
         list->hide();
     }
-    m_controls[Control::ListView1] = m_list1;
-    m_controls[Control::ListView2] = m_list2;
+    m_controls[Control::PageSelector] = m_list1;
+    m_controls[Control::CategorySelector] = m_list2;
 
     m_refreshTicker = new platform::PreciseTicker(this);
     m_statusTimer = new QTimer(this);
-    for (MainWindowTimer t : { MainWindowTimer::Timer3, MainWindowTimer::Timer4,
-             MainWindowTimer::Timer5, MainWindowTimer::AutoRepeat }) {
+    for (MainWindowTimer t : { MainWindowTimer::ToolbarJustHidden, MainWindowTimer::PostDownload,
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat }) {
         auto* timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
         m_timers[t] = timer;
@@ -214,7 +214,7 @@ void MainWindow::buildStatusBar()
 {
     m_statusBar = new QWidget(this);
     m_statusBar->setAccessibleName(QStringLiteral("Status Bar"));
-    m_controls[Control::StatusBar1] = m_statusBar;
+    m_controls[Control::StatusBar] = m_statusBar;
     const char* names[] = { "Status", "Clock", "Pop-Ups And Script Errors" };
     for (int i = 0; i < 3; ++i) {
         m_panels[i] = new QLabel(m_statusBar);
@@ -227,7 +227,7 @@ void MainWindow::buildStatusBar()
     m_progress->setAccessibleName(QStringLiteral("Download Progress"));
     m_progress->setTextVisible(false);
     m_progress->hide();
-    m_controls[Control::ProgressBar1] = m_progress;
+    m_controls[Control::ProgressBar] = m_progress;
 }
 
 void MainWindow::addCheckItem(
@@ -248,8 +248,7 @@ void MainWindow::buildMenu()
 {
     m_menu = new QMenu(this);
     QMenu* view = m_menu->addMenu(QStringLiteral("&View >>"));
-    addCheckItem(
-        view, MenuItem::mnuStatusBar, "Status&Bar", [this] { m_logic->onViewStatusBar(); });
+    addCheckItem(view, MenuItem::StatusBar, "Status&Bar", [this] { m_logic->onViewStatusBar(); });
     view->addAction(
         QStringLiteral("&Refresh          F5"), this, [this] { m_logic->onViewRefresh(); });
     view->addAction(
@@ -264,11 +263,11 @@ void MainWindow::buildMenu()
     m_menu->addAction(QStringLiteral("&List Window  (Edit Selectors)"), this,
         [this] { m_logic->onListButtonClick(); });
     m_menu->addSeparator();
-    addCheckItem(m_menu, MenuItem::mnuKillPops, "&Kill Pop-Up Ad Windows",
+    addCheckItem(m_menu, MenuItem::KillPopUps, "&Kill Pop-Up Ad Windows",
         [this] { m_logic->onKillPopsMenu(); });
-    addCheckItem(m_menu, MenuItem::mnuKillPopsBoom, "&Kill Pop-Up Ads w/Boom",
+    addCheckItem(m_menu, MenuItem::KillPopUpsWithBoom, "&Kill Pop-Up Ads w/Boom",
         [this] { m_logic->onKillPopsBoomMenu(); });
-    addCheckItem(m_menu, MenuItem::mnuScriptErr, "&Disable Script Error Msg",
+    addCheckItem(m_menu, MenuItem::SilenceScriptErrors, "&Disable Script Error Msg",
         [this] { m_logic->onScriptErrMenu(); });
     m_menu->addSeparator();
     QMenu* help = m_menu->addMenu(QStringLiteral("&Help >>"));
@@ -287,42 +286,42 @@ void MainWindow::connectControls()
 {
     auto button = [this](Control c) { return static_cast<QPushButton*>(m_controls.at(c)); };
     connect(
-        button(Control::Command1), &QPushButton::clicked, this, [this] { m_logic->onGoClick(); });
+        button(Control::GoButton), &QPushButton::clicked, this, [this] { m_logic->onGoClick(); });
     connect(m_address, &QLineEdit::textEdited, this,
         [this](const QString& text) { m_logic->onAddressTextEdited(text.toStdString()); });
-    connect(
-        button(Control::Command3), &QPushButton::clicked, this, [this] { m_logic->onBackClick(); });
-    connect(button(Control::Command4), &QPushButton::clicked, this,
+    connect(button(Control::BackButton), &QPushButton::clicked, this,
+        [this] { m_logic->onBackClick(); });
+    connect(button(Control::ForwardButton), &QPushButton::clicked, this,
         [this] { m_logic->onForwardClick(); });
-    connect(button(Control::Command2), &QPushButton::clicked, this,
+    connect(button(Control::RefreshButton), &QPushButton::clicked, this,
         [this] { m_logic->onRefreshClick(); });
-    connect(button(Control::Command5), &QPushButton::clicked, this,
+    connect(button(Control::ListButton), &QPushButton::clicked, this,
         [this] { m_logic->onListButtonClick(); });
-    connect(button(Control::Command7), &QPushButton::clicked, this,
+    connect(button(Control::ToolbarToggleButton), &QPushButton::clicked, this,
         [this] { m_logic->onHideShowToolbarClick(); });
-    connect(button(Control::Command6), &QPushButton::clicked, this,
+    connect(button(Control::ConnectionButton), &QPushButton::clicked, this,
         [this] { m_logic->onConnectionButtonClick(); });
-    connect(button(Control::Command8), &QPushButton::clicked, this,
+    connect(button(Control::MenuButton), &QPushButton::clicked, this,
         [this] { m_logic->onMenuButtonClick(); });
-    connect(button(Control::Command12), &QPushButton::clicked, this,
+    connect(button(Control::StopFindFullButton), &QPushButton::clicked, this,
         [this] { m_logic->onCycleButton1Click(); });
-    connect(button(Control::Command9), &QPushButton::clicked, this,
+    connect(button(Control::HistoryMailOfflineButton), &QPushButton::clicked, this,
         [this] { m_logic->onCycleButton2Click(); });
-    connect(button(Control::Command13), &QPushButton::clicked, this,
+    connect(button(Control::SwapButton), &QPushButton::clicked, this,
         [this] { m_logic->onSwapButton(); });
-    for (Control c : { Control::Command14, Control::Command15 }) {
+    for (Control c : { Control::LeftSelectorButton, Control::RightSelectorButton }) {
         connect(
             button(c), &QPushButton::clicked, this, [this] { m_logic->onSelectorButtonClick(); });
         connect(
             button(c), &QPushButton::pressed, this, [this] { m_logic->onSelectorButtonDown(); });
         connect(button(c), &QPushButton::released, this, [this] { m_logic->onSelectorButtonUp(); });
     }
-    for (Control c : { Control::Check1, Control::Check2 }) {
+    for (Control c : { Control::NewWindowBox, Control::FullScreenBox }) {
         connect(static_cast<QCheckBox*>(m_controls.at(c)), &QCheckBox::clicked, this,
             [this, c](bool checked) { m_logic->onCheckBoxClick(c, checked); });
     }
     for (QTreeWidget* list : { m_list1, m_list2 }) {
-        const Control c = list == m_list1 ? Control::ListView1 : Control::ListView2;
+        const Control c = list == m_list1 ? Control::PageSelector : Control::CategorySelector;
         connect(list, &QTreeWidget::itemClicked, this, [this, list, c](QTreeWidgetItem* item) {
             const int row = list->indexOfTopLevelItem(item);
             m_logic->onSelectorClick(c, row < 0 ? std::nullopt : std::optional<std::size_t>(row));
@@ -332,11 +331,11 @@ void MainWindow::connectControls()
     }
     connect(m_refreshTicker, &platform::PreciseTicker::ticked, this,
         [this] { m_logic->onRefreshTick(); });
-    connect(m_timers[MainWindowTimer::Timer3], &QTimer::timeout, this,
+    connect(m_timers[MainWindowTimer::ToolbarJustHidden], &QTimer::timeout, this,
         [this] { m_logic->onToolbarTimer(); });
-    connect(m_timers[MainWindowTimer::Timer4], &QTimer::timeout, this,
+    connect(m_timers[MainWindowTimer::PostDownload], &QTimer::timeout, this,
         [this] { m_logic->onPostDownloadTick(); });
-    connect(m_timers[MainWindowTimer::Timer5], &QTimer::timeout, this,
+    connect(m_timers[MainWindowTimer::DeferredAction], &QTimer::timeout, this,
         [this] { m_logic->onDeferredActionTimer(); });
     connect(m_timers[MainWindowTimer::AutoRepeat], &QTimer::timeout, this,
         [this] { m_logic->onAutoRepeatTick(); });
@@ -351,7 +350,7 @@ QWidget* MainWindow::widgetOf(Control control) const
 
 QTreeWidget* MainWindow::selectorList(Control list) const
 {
-    return list == Control::ListView1 ? m_list1 : m_list2;
+    return list == Control::PageSelector ? m_list1 : m_list2;
 }
 
 // --- painting -------------------------------------------------------------------------
@@ -369,8 +368,8 @@ void MainWindow::setText(Control control, const std::string& text)
             edit->setText(q(text));
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(q(text));
-        if (control == Control::Command6 || control == Control::Command12
-            || control == Control::Command9)
+        if (control == Control::ConnectionButton || control == Control::StopFindFullButton
+            || control == Control::HistoryMailOfflineButton)
             button->setAccessibleName(q(text));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(q(text));
@@ -387,10 +386,10 @@ void MainWindow::setVisible(Control control, bool visible)
 {
     if (QWidget* w = widgetOf(control)) {
         w->setVisible(visible);
-        if (visible && (control == Control::ListView1 || control == Control::ListView2))
+        if (visible && (control == Control::PageSelector || control == Control::CategorySelector))
             w->raise();
     }
-    if (control == Control::StatusBar1)
+    if (control == Control::StatusBar)
         layoutStatusBar();
 }
 
@@ -410,15 +409,15 @@ void MainWindow::setGeometry(Control control, const Rect& r)
 {
     if (QWidget* w = widgetOf(control)) {
         w->setGeometry(px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)));
-        if (control == Control::Command7 || control == Control::ListView1
-            || control == Control::ListView2)
+        if (control == Control::ToolbarToggleButton || control == Control::PageSelector
+            || control == Control::CategorySelector)
             w->raise();
     }
 }
 
 void MainWindow::setFocus(Control control)
 {
-    if (control == Control::WebBrowser1) {
+    if (control == Control::Browser) {
         m_browser->focusPage();
         return;
     }
@@ -457,7 +456,7 @@ void MainWindow::setProgress(int maximum, int value)
 void MainWindow::setTimerBoxesActive(bool active)
 {
     const QPalette::ColorRole role = active ? QPalette::Base : QPalette::Button;
-    for (Control c : { Control::Text2, Control::Text3 }) {
+    for (Control c : { Control::IntervalBox, Control::CountdownBox }) {
         QWidget* w = widgetOf(c);
         QPalette p = w->palette();
         p.setColor(QPalette::Base, QApplication::palette().color(role));
@@ -582,14 +581,14 @@ void MainWindow::closeWindow()
 
 void MainWindow::popUpMainMenu()
 {
-    QWidget* menuButton = widgetOf(Control::Command8);
+    QWidget* menuButton = widgetOf(Control::MenuButton);
     const QPoint below = menuButton->mapToGlobal(QPoint(0, px(270)));
     m_menu->popup(below);
 }
 
 void MainWindow::popUpMailMenu()
 {
-    QWidget* button = widgetOf(Control::Command9);
+    QWidget* button = widgetOf(Control::HistoryMailOfflineButton);
     m_mailMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
@@ -611,7 +610,7 @@ QTimer* MainWindow::timerOf(MainWindowTimer timer)
 
 void MainWindow::startTimer(MainWindowTimer timer, int intervalMs)
 {
-    if (timer == MainWindowTimer::Timer1) {
+    if (timer == MainWindowTimer::RefreshTick) {
         // A minute of the countdown; tests and benchmarks may run it faster.
         const int ms = intervalMs == kRefreshTickMs ? m_app.options().refreshTickMs : intervalMs;
         m_refreshTicker->start(ms);
@@ -623,7 +622,7 @@ void MainWindow::startTimer(MainWindowTimer timer, int intervalMs)
 
 void MainWindow::stopTimer(MainWindowTimer timer)
 {
-    if (timer == MainWindowTimer::Timer1) {
+    if (timer == MainWindowTimer::RefreshTick) {
         m_refreshTicker->stop();
         return;
     }
@@ -704,23 +703,23 @@ bool MainWindow::handleMouse(QObject* watched, QEvent* event)
     QWidget* w = qobject_cast<QWidget*>(watched);
     if (!w)
         return false;
-    if (w == widgetOf(Control::Command2) && right) {
+    if (w == widgetOf(Control::RefreshButton) && right) {
         m_logic->onRefreshRightButtonDown();
         return true;
     }
-    if (w == widgetOf(Control::Command12) && right) {
+    if (w == widgetOf(Control::StopFindFullButton) && right) {
         m_logic->onCycleButton1RightButtonDown();
         return true;
     }
-    if (w == widgetOf(Control::Command9) && right) {
+    if (w == widgetOf(Control::HistoryMailOfflineButton) && right) {
         m_logic->onCycleButton2RightButtonDown();
         return true;
     }
-    if (w == widgetOf(Control::Command13) && right) {
+    if (w == widgetOf(Control::SwapButton) && right) {
         m_logic->onSwapButton();
         return true;
     }
-    for (Control c : { Control::Command10, Control::Command11 }) {
+    for (Control c : { Control::IntervalDownButton, Control::IntervalUpButton }) {
         if (w != widgetOf(c))
             continue;
         if (press || type == QEvent::MouseButtonDblClick) {
@@ -732,11 +731,11 @@ bool MainWindow::handleMouse(QObject* watched, QEvent* event)
             return true;
         }
     }
-    for (Control c : { Control::Text2, Control::Text3 }) {
+    for (Control c : { Control::IntervalBox, Control::CountdownBox }) {
         if (w != widgetOf(c))
             continue;
         if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
-            if (c == Control::Text2)
+            if (c == Control::IntervalBox)
                 m_logic->onIntervalBoxDoubleClick();
             else
                 m_logic->onCountdownBoxDoubleClick();
@@ -747,7 +746,7 @@ bool MainWindow::handleMouse(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (w == widgetOf(Control::Label3) && press) {
+    if (w == widgetOf(Control::CheckBoxesToggle) && press) {
         m_logic->onCheckBoxLabelClick();
         return true;
     }
@@ -791,17 +790,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             // Focus lost to another window (a new main window) does not close the list.
             if (in || reason != Qt::ActiveWindowFocusReason)
                 m_logic->onSelectorFocusChanged(
-                    w == m_list1 ? Control::ListView1 : Control::ListView2, in);
-        } else if (in && (w == widgetOf(Control::Text2) || w == widgetOf(Control::Text3))) {
+                    w == m_list1 ? Control::PageSelector : Control::CategorySelector, in);
+        } else if (in
+            && (w == widgetOf(Control::IntervalBox) || w == widgetOf(Control::CountdownBox))) {
             m_logic->onTimerBoxFocus(
-                w == widgetOf(Control::Text2) ? Control::Text2 : Control::Text3);
+                w == widgetOf(Control::IntervalBox) ? Control::IntervalBox : Control::CountdownBox);
         } else if (in && w->isAncestorOf(m_browser) == false && m_browser->isAncestorOf(w)) {
             m_logic->onBrowserGotFocus();
         }
         break;
     }
     case QEvent::Enter:
-        if (w == widgetOf(Control::Command7))
+        if (w == widgetOf(Control::ToolbarToggleButton))
             m_logic->onHideShowToolbarMouseMove();
         break;
     default:

@@ -126,7 +126,7 @@ public:
     void setGeometry(Control c, const Rect& r) override
     {
         controls[c].geometry = r;
-        if (c == Control::WebBrowser1)
+        if (c == Control::Browser)
             browserMoves.push_back(r);
     }
     void setFocus(Control c) override { add("focus " + std::to_string(int(c))); }

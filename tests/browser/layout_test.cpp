@@ -14,12 +14,12 @@ TEST_F(Layout, ResizePlacesTheControlsAndKeepsOnlyANormalBigEnoughPlacement)
 {
     TestWindow& w = open();
     const Size c = w.view.client; // 11880 x 8550
-    EXPECT_EQ(w.view[Control::Text1].geometry, (Rect { 5100, 45, c.width - 5805, 345 }));
-    EXPECT_EQ(w.view[Control::Command14].geometry.left, 4770);
-    EXPECT_EQ(w.view[Control::Command15].geometry.left, c.width - 705 + 15);
-    EXPECT_EQ(w.view[Control::Command1].geometry.left, c.width - 360);
-    EXPECT_EQ(w.view[Control::Command7].geometry.left, 5070);
-    EXPECT_EQ(w.view[Control::Picture1].geometry, (Rect { 0, 0, c.width, 435 }));
+    EXPECT_EQ(w.view[Control::AddressBox].geometry, (Rect { 5100, 45, c.width - 5805, 345 }));
+    EXPECT_EQ(w.view[Control::LeftSelectorButton].geometry.left, 4770);
+    EXPECT_EQ(w.view[Control::RightSelectorButton].geometry.left, c.width - 705 + 15);
+    EXPECT_EQ(w.view[Control::GoButton].geometry.left, c.width - 360);
+    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.left, 5070);
+    EXPECT_EQ(w.view[Control::Toolbar].geometry, (Rect { 0, 0, c.width, 435 }));
     EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 435, c.width + 60, c.height - 705 }));
     EXPECT_EQ(w.view.panel1Width, c.width - 2820);
 
@@ -62,21 +62,21 @@ TEST_F(Layout, HidingTheToolbarHidesTheStatusBarAndShowingBringsItBack)
     const Rect area = w.logic.state().browserArea;
     w.logic.onHideShowToolbarClick();
     EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
-    EXPECT_EQ(w.view[Control::Picture1].geometry.top, -375);
-    EXPECT_EQ(w.view[Control::Command7].geometry.top, 0);
-    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
+    EXPECT_EQ(w.view[Control::Toolbar].geometry.top, -375);
+    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.top, 0);
+    EXPECT_FALSE(w.view[Control::StatusBar].visible);
     EXPECT_EQ(w.logic.state().browserArea,
         (Rect { -30, area.top - 360, area.width, area.height + 360 + 270 }));
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer3), 1000);
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::Command6));
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::ToolbarJustHidden), 1000);
+    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ConnectionButton));
 
     w.logic.onHideShowToolbarMouseMove(); // just hidden: stays hidden
     EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
     w.logic.onToolbarTimer();
     w.logic.onHideShowToolbarMouseMove();
     EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
-    EXPECT_TRUE(w.view[Control::StatusBar1].visible);
-    EXPECT_FALSE(w.view[Control::ProgressBar1].visible); // no download under way
+    EXPECT_TRUE(w.view[Control::StatusBar].visible);
+    EXPECT_FALSE(w.view[Control::ProgressBar].visible); // no download under way
     EXPECT_EQ(w.logic.state().browserArea, area);
 }
 
@@ -84,13 +84,13 @@ TEST_F(Layout, StatusBarStaysHiddenWhenItsSettingIsOff)
 {
     m_shared.settings.StatusBarHidden = 1;
     TestWindow& w = open();
-    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuStatusBar));
+    EXPECT_FALSE(w.view[Control::StatusBar].visible);
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::StatusBar));
     const Rect area = w.logic.state().browserArea;
     EXPECT_EQ(area.height, w.view.client.height - 705 + 270);
     w.logic.onHideShowToolbarClick();
     w.logic.onHideShowToolbarClick();
-    EXPECT_FALSE(w.view[Control::StatusBar1].visible);
+    EXPECT_FALSE(w.view[Control::StatusBar].visible);
     EXPECT_EQ(w.logic.state().browserArea, area);
 }
 
@@ -100,7 +100,7 @@ TEST_F(Layout, StatusBarMenuWhileTheToolbarIsHiddenMovesTheBrowserOnce)
     const Rect area = w.logic.state().browserArea;
     w.logic.onViewStatusBar();
     EXPECT_EQ(w.logic.state().browserArea.height, area.height + 270);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuStatusBar));
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::StatusBar));
     w.logic.onViewStatusBar();
     EXPECT_EQ(w.logic.state().browserArea, area);
 
@@ -109,7 +109,7 @@ TEST_F(Layout, StatusBarMenuWhileTheToolbarIsHiddenMovesTheBrowserOnce)
     w.logic.onViewStatusBar(); // setting off: already hidden
     EXPECT_EQ(w.logic.state().browserArea, hidden);
     w.logic.onViewStatusBar(); // setting on: shown
-    EXPECT_TRUE(w.view[Control::StatusBar1].visible);
+    EXPECT_TRUE(w.view[Control::StatusBar].visible);
     EXPECT_EQ(w.logic.state().browserArea.height, hidden.height - 270);
     w.logic.onToolbarTimer();
     w.logic.onHideShowToolbarClick();
@@ -136,25 +136,25 @@ TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
 TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
 {
     TestWindow& w = open();
-    const double width = w.view[Control::Text1].geometry.width;
+    const double width = w.view[Control::AddressBox].geometry.width;
     w.logic.onCheckBoxLabelClick();
     EXPECT_EQ(m_shared.settings.CheckBoxesShown, 0);
-    EXPECT_FALSE(w.view[Control::Check1].visible);
-    EXPECT_FALSE(w.view[Control::Check2].visible);
-    EXPECT_EQ(w.view[Control::Label3].geometry, (Rect { 4290, 60, 120, 285 }));
-    EXPECT_EQ(w.view[Control::Text1].geometry.left, 4785);
-    EXPECT_EQ(w.view[Control::Text1].geometry.width, width + 315);
-    EXPECT_EQ(w.view[Control::Command14].geometry.left, 4455);
-    EXPECT_EQ(w.view[Control::Command7].geometry.left, 4755);
-    EXPECT_EQ(w.view[Control::ListView2].geometry.left, 4455);
+    EXPECT_FALSE(w.view[Control::NewWindowBox].visible);
+    EXPECT_FALSE(w.view[Control::FullScreenBox].visible);
+    EXPECT_EQ(w.view[Control::CheckBoxesToggle].geometry, (Rect { 4290, 60, 120, 285 }));
+    EXPECT_EQ(w.view[Control::AddressBox].geometry.left, 4785);
+    EXPECT_EQ(w.view[Control::AddressBox].geometry.width, width + 315);
+    EXPECT_EQ(w.view[Control::LeftSelectorButton].geometry.left, 4455);
+    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.left, 4755);
+    EXPECT_EQ(w.view[Control::CategorySelector].geometry.left, 4455);
     w.logic.onCheckBoxLabelClick();
-    EXPECT_TRUE(w.view[Control::Check1].visible);
-    EXPECT_EQ(w.view[Control::Text1].geometry.left, 5100);
+    EXPECT_TRUE(w.view[Control::NewWindowBox].visible);
+    EXPECT_EQ(w.view[Control::AddressBox].geometry.left, 5100);
 
     m_shared.settings.CheckBoxesShown = 0; // a new window follows the setting
     TestWindow& hidden = open();
-    EXPECT_FALSE(hidden.view[Control::Check1].visible);
-    EXPECT_EQ(hidden.view[Control::Text1].geometry.left, 4785);
+    EXPECT_FALSE(hidden.view[Control::NewWindowBox].visible);
+    EXPECT_EQ(hidden.view[Control::AddressBox].geometry.left, 4785);
 }
 
 TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
@@ -164,28 +164,28 @@ TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
         = { { "Find", 44 }, { "Full", 45 }, { "Stop", 43 } };
     for (const auto& [caption, tip] : first) {
         w.logic.onCycleButton1RightButtonDown();
-        EXPECT_EQ(w.view[Control::Command12].text, caption);
-        EXPECT_EQ(w.view[Control::Command12].toolTip, m_shared.toolTips[tip]);
+        EXPECT_EQ(w.view[Control::StopFindFullButton].text, caption);
+        EXPECT_EQ(w.view[Control::StopFindFullButton].toolTip, m_shared.toolTips[tip]);
     }
     const std::pair<const char*, std::size_t> second[]
         = { { "Mail", 47 }, { "Offline", 48 }, { "History", 46 } };
     for (const auto& [caption, tip] : second) {
         w.logic.onCycleButton2RightButtonDown();
-        EXPECT_EQ(w.view[Control::Command9].text, caption);
-        EXPECT_EQ(w.view[Control::Command9].toolTip, m_shared.toolTips[tip]);
+        EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].text, caption);
+        EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip, m_shared.toolTips[tip]);
     }
     m_shared.settings.ToolTipsOff = 1;
     w.logic.onCycleButton1RightButtonDown();
     w.logic.onCycleButton2RightButtonDown();
-    EXPECT_EQ(w.view[Control::Command12].text, "Find");
-    EXPECT_EQ(w.view[Control::Command12].toolTip, "");
-    EXPECT_EQ(w.view[Control::Command9].toolTip, "");
+    EXPECT_EQ(w.view[Control::StopFindFullButton].text, "Find");
+    EXPECT_EQ(w.view[Control::StopFindFullButton].toolTip, "");
+    EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip, "");
     EXPECT_EQ(m_shared.settings.CycleButton1State, 1);
     EXPECT_EQ(m_shared.settings.CycleButton2State, 1);
 
     TestWindow& next = open(); // a new window takes the shared states
-    EXPECT_EQ(next.view[Control::Command12].text, "Find");
-    EXPECT_EQ(next.view[Control::Command9].text, "Mail");
+    EXPECT_EQ(next.view[Control::StopFindFullButton].text, "Find");
+    EXPECT_EQ(next.view[Control::HistoryMailOfflineButton].text, "Mail");
 }
 
 TEST_F(Layout, CycleButtonActions)
@@ -210,25 +210,26 @@ TEST_F(Layout, CycleButtonActions)
     w.logic.onCycleButton2RightButtonDown();
     w.logic.onCycleButton2Click();
     EXPECT_TRUE(m_shared.OfflineMode);
-    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::mnuOffline));
-    EXPECT_EQ(
-        w.view[Control::Command9].toolTip, "Working Offline - Now = True (Right-Click To Cycle)");
+    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::WorkOffline));
+    EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip,
+        "Working Offline - Now = True (Right-Click To Cycle)");
 }
 
 TEST_F(Layout, SwapButtonShowsOneGroupOrTheOther)
 {
     TestWindow& w = open();
-    EXPECT_TRUE(w.view[Control::Text2].visible);
-    EXPECT_FALSE(w.view[Control::Command12].visible);
+    EXPECT_TRUE(w.view[Control::IntervalBox].visible);
+    EXPECT_FALSE(w.view[Control::StopFindFullButton].visible);
     w.logic.onSwapButton();
     EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 1);
-    EXPECT_TRUE(w.view[Control::Command12].visible);
-    EXPECT_TRUE(w.view[Control::Command9].visible);
-    for (Control c : { Control::Text2, Control::Text3, Control::Command10, Control::Command11 })
+    EXPECT_TRUE(w.view[Control::StopFindFullButton].visible);
+    EXPECT_TRUE(w.view[Control::HistoryMailOfflineButton].visible);
+    for (Control c : { Control::IntervalBox, Control::CountdownBox, Control::IntervalDownButton,
+             Control::IntervalUpButton })
         EXPECT_FALSE(w.view[c].visible);
     w.logic.onSwapButton();
     EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 0);
-    EXPECT_FALSE(w.view[Control::Command9].visible);
+    EXPECT_FALSE(w.view[Control::HistoryMailOfflineButton].visible);
 }
 
 TEST_F(Layout, KeysInTheirOrder)
@@ -238,7 +239,7 @@ TEST_F(Layout, KeysInTheirOrder)
     EXPECT_EQ(w.browser.calls.back(), "Stop");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
     EXPECT_EQ(w.view.calls.back(), "main menu");
-    EXPECT_EQ(w.view.count(focusCall(Control::Command8)), 1);
+    EXPECT_EQ(w.view.count(focusCall(Control::MenuButton)), 1);
     EXPECT_TRUE(w.logic.state().AutoHideSuspended);
     w.logic.onKeyDown({ Key::F, true, true, false });
     EXPECT_EQ(w.logic.state().ToolbarOffset, 360);

@@ -28,7 +28,7 @@ TEST_F(PostDownload, NormalPageFillsTheBrowserAreaAndIsLogged)
     finishPage(w, "http://radar.example/loop", "Radar Loop");
     EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/loop" });
     EXPECT_EQ(history().at(0).Title, "Radar Loop");
-    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
     const Size c = w.view.client;
     ASSERT_EQ(w.view.browserMoves.size(), 2u);
     EXPECT_EQ(w.view.browserMoves[0], (Rect { -30, 435, c.width + 45, c.height - 705 }));
@@ -109,7 +109,7 @@ TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
     EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 75, 7560, 4500 }));
     EXPECT_EQ(w.view.window, (Rect { before.left, before.top, 7620, 4500 + 465 + 75 }));
     EXPECT_TRUE(history().empty());
-    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
 
     w.logic.Resize();
     const std::size_t moves = w.view.windowMoves.size();
@@ -162,11 +162,11 @@ TEST_F(PopUpKilling, SizedPopUpGoesToTheKillPageOnTheSecondPassAndClosesOnce)
     EXPECT_EQ(w.logic.state().PageResizeState, 1);
     finishPage(w, "http://ads.example/", "Ad");
     EXPECT_EQ(w.logic.state().PageResizeState, 2);
-    EXPECT_TRUE(w.view.running(MainWindowTimer::Timer4));
+    EXPECT_TRUE(w.view.running(MainWindowTimer::PostDownload));
     EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 0);
     w.logic.onPostDownloadTick();
     EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 1);
-    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer4));
+    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
 
     w.browser.name = "killpopups.HTM";
     w.logic.DocumentComplete();

@@ -18,7 +18,7 @@ protected:
             w.logic.onAutoRepeatTick();
         w.logic.onIntervalButtonUp(button);
     }
-    static std::string minutesLeft(TestWindow& w) { return w.view[Control::Text3].text; }
+    static std::string minutesLeft(TestWindow& w) { return w.view[Control::CountdownBox].text; }
 };
 
 TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
@@ -30,7 +30,7 @@ TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
     EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
 
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer1), 60000);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::RefreshTick), 60000);
     EXPECT_TRUE(w.view.timerBoxesActive);
     EXPECT_EQ(minutesLeft(w), "5");
     for (int i = 0; i < 4; ++i)
@@ -43,10 +43,10 @@ TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
     EXPECT_EQ(minutesLeft(w), "5");
 
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer1));
+    EXPECT_FALSE(w.view.running(MainWindowTimer::RefreshTick));
     EXPECT_FALSE(w.view.timerBoxesActive);
     EXPECT_EQ(minutesLeft(w), "");
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::Command6));
+    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ConnectionButton));
 }
 
 TEST_F(Refresh, EmptyWindowNeverRefreshesButRestartsTheCountdown)
@@ -65,24 +65,24 @@ TEST_F(Refresh, EmptyWindowNeverRefreshesButRestartsTheCountdown)
 TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNine)
 {
     TestWindow& w = open();
-    w.logic.onIntervalButtonDown(Control::Command10, MouseButton::Left);
-    EXPECT_EQ(w.view[Control::Text2].text, "4"); // the first step at once
+    w.logic.onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
+    EXPECT_EQ(w.view[Control::IntervalBox].text, "4"); // the first step at once
     EXPECT_EQ(w.view.timers.at(MainWindowTimer::AutoRepeat), 750);
     w.logic.onAutoRepeatTick();
     EXPECT_EQ(w.view.timers.at(MainWindowTimer::AutoRepeat), 50);
     for (int i = 0; i < 10; ++i)
         w.logic.onAutoRepeatTick();
-    w.logic.onIntervalButtonUp(Control::Command10);
+    w.logic.onIntervalButtonUp(Control::IntervalDownButton);
     EXPECT_EQ(w.logic.countdown().interval(), 1);
     EXPECT_FALSE(w.view.running(MainWindowTimer::AutoRepeat));
 
-    hold(w, Control::Command11, 150);
+    hold(w, Control::IntervalUpButton, 150);
     EXPECT_EQ(w.logic.countdown().interval(), 99);
-    EXPECT_EQ(w.view[Control::Text2].text, "99");
-    EXPECT_EQ(
-        w.view[Control::Text2].toolTip, "99 min. = Refresh Interval (Dbl Click - Timer On-Off)");
+    EXPECT_EQ(w.view[Control::IntervalBox].text, "99");
+    EXPECT_EQ(w.view[Control::IntervalBox].toolTip,
+        "99 min. = Refresh Interval (Dbl Click - Timer On-Off)");
     // Using a button switches the countdown on.
-    EXPECT_TRUE(w.view.running(MainWindowTimer::Timer1));
+    EXPECT_TRUE(w.view.running(MainWindowTimer::RefreshTick));
     EXPECT_EQ(minutesLeft(w), "99");
 }
 
@@ -94,7 +94,7 @@ TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
     w.logic.onIntervalBoxDoubleClick();
     for (int i = 0; i < 6; ++i)
         w.logic.onRefreshTick();
-    hold(w, Control::Command10, 5); // 10 -> 4 while held
+    hold(w, Control::IntervalDownButton, 5); // 10 -> 4 while held
     EXPECT_EQ(w.logic.countdown().interval(), 4);
     EXPECT_EQ(w.browser.count("Refresh2 0"), 1);
     EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
@@ -104,7 +104,7 @@ TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
 TEST_F(Refresh, RightButtonOnAnIntervalButtonStepsNothing)
 {
     TestWindow& w = open();
-    w.logic.onIntervalButtonDown(Control::Command11, MouseButton::Right);
+    w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right);
     EXPECT_EQ(w.logic.countdown().interval(), 5);
     EXPECT_TRUE(w.logic.countdown().running());
     EXPECT_FALSE(w.view.running(MainWindowTimer::AutoRepeat));
@@ -122,7 +122,7 @@ TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
     w.view.timers.clear();
     w.logic.onCountdownBoxDoubleClick();
     EXPECT_EQ(minutesLeft(w), "5");
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer1), 60000); // a full minute again
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute again
     w.logic.onRefreshTick();
     w.browser.url = "http://b.example/";
     w.logic.NavigateComplete2();
@@ -156,12 +156,12 @@ TEST_F(Refresh, ModeCyclesAndEveryWindowShowsItsToolTip)
         EXPECT_EQ(m_shared.settings.RefreshMode, modes[i]);
         const std::string tip
             = std::string("Refresh Page: ") + names[i] + " (Right-Click To Change Mode)";
-        EXPECT_EQ(a.view[Control::Command2].toolTip, tip);
-        EXPECT_EQ(b.view[Control::Command2].toolTip, tip);
+        EXPECT_EQ(a.view[Control::RefreshButton].toolTip, tip);
+        EXPECT_EQ(b.view[Control::RefreshButton].toolTip, tip);
     }
     m_shared.settings.ToolTipsOff = 1;
     b.logic.onRefreshRightButtonDown();
-    EXPECT_EQ(a.view[Control::Command2].toolTip, "");
+    EXPECT_EQ(a.view[Control::RefreshButton].toolTip, "");
 }
 
 TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
@@ -181,15 +181,15 @@ TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
 TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)
 {
     TestWindow& w = open();
-    w.logic.onTimerBoxRightButtonDown(Control::Text2);
-    EXPECT_FALSE(w.view[Control::Text2].enabled);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer5), 600);
+    w.logic.onTimerBoxRightButtonDown(Control::IntervalBox);
+    EXPECT_FALSE(w.view[Control::IntervalBox].enabled);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::DeferredAction), 600);
     // A second box before the first came back: neither stays disabled.
-    w.logic.onTimerBoxRightButtonDown(Control::Text3);
-    EXPECT_TRUE(w.view[Control::Text2].enabled);
+    w.logic.onTimerBoxRightButtonDown(Control::CountdownBox);
+    EXPECT_TRUE(w.view[Control::IntervalBox].enabled);
     w.logic.onDeferredActionTimer();
-    EXPECT_TRUE(w.view[Control::Text3].enabled);
-    EXPECT_FALSE(w.view.running(MainWindowTimer::Timer5));
+    EXPECT_TRUE(w.view[Control::CountdownBox].enabled);
+    EXPECT_FALSE(w.view.running(MainWindowTimer::DeferredAction));
 }
 
 } // namespace

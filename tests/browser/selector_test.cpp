@@ -44,15 +44,16 @@ using Texts = std::vector<std::string>;
 TEST_F(Selector, SingleModeListsEachCategoryWithItsPages)
 {
     TestWindow& w = open();
-    const auto& rows = w.view.rows.at(Control::ListView2);
+    const auto& rows = w.view.rows.at(Control::CategorySelector);
     EXPECT_EQ(texts(rows),
         (Texts { "C1:Weather", "Radar", "Local File", "No Address", "C2:News", "News 1", "News 2",
             "News 3", "News 4", "News 5", "News 6", "News 7", "News 8", "News 9", "C3:Empty" }));
     EXPECT_EQ(rows[1].url, "http://radar.example/");
     EXPECT_TRUE(rows[4].categoryRow);
-    EXPECT_EQ(w.view.headers.at(Control::ListView2).first, "   Categories And Web Page Names");
+    EXPECT_EQ(
+        w.view.headers.at(Control::CategorySelector).first, "   Categories And Web Page Names");
     // 15 rows x 240 x 1.4 under the address box (45 + 240 + 105).
-    EXPECT_EQ(w.view[Control::ListView2].geometry, (Rect { 4770, 390, 7200, 5040 }));
+    EXPECT_EQ(w.view[Control::CategorySelector].geometry, (Rect { 4770, 390, 7200, 5040 }));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/Sites00003.dab"));
 }
 
@@ -61,23 +62,23 @@ TEST_F(Selector, SingleModeClickRules)
     TestWindow& w = open();
     w.logic.onSelectorButtonClick();
     const std::size_t navigations = w.browser.calls.size();
-    click(w, Control::ListView2, 0); // category row
-    click(w, Control::ListView2, 3); // page without an address
-    click(w, Control::ListView2, 99);
-    w.logic.onSelectorClick(Control::ListView2, std::nullopt);
+    click(w, Control::CategorySelector, 0); // category row
+    click(w, Control::CategorySelector, 3); // page without an address
+    click(w, Control::CategorySelector, 99);
+    w.logic.onSelectorClick(Control::CategorySelector, std::nullopt);
     EXPECT_EQ(w.browser.calls.size(), navigations);
     EXPECT_TRUE(w.logic.state().listView2Visible);
 
-    click(w, Control::ListView2, 2);
+    click(w, Control::CategorySelector, 2);
     EXPECT_EQ(w.browser.calls.back(), "Navigate file:///home/me/My%20Loop.htm");
-    EXPECT_EQ(w.view[Control::Text1].text, "/home/me/My Loop.htm");
+    EXPECT_EQ(w.view[Control::AddressBox].text, "/home/me/My Loop.htm");
     EXPECT_FALSE(w.logic.state().listView2Visible);
 
-    w.logic.onCheckBoxClick(Control::Check2, true);
-    click(w, Control::ListView2, 1);
+    w.logic.onCheckBoxClick(Control::FullScreenBox, true);
+    click(w, Control::CategorySelector, 1);
     EXPECT_EQ(m_app.calls.back(), "full screen http://radar.example/");
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
-    EXPECT_FALSE(w.view[Control::Check2].checked);
+    EXPECT_FALSE(w.view[Control::FullScreenBox].checked);
 }
 
 TEST_F(Selector, OneRowListDoesNothing)
@@ -85,9 +86,9 @@ TEST_F(Selector, OneRowListDoesNothing)
     EXPECT_TRUE(
         SaveCategories(m_dir.path(), std::vector<CategoryEntry> { { "Only", "Sites00003.dab" } }));
     TestWindow& w = open();
-    ASSERT_EQ(w.view.rows.at(Control::ListView2).size(), 1u);
+    ASSERT_EQ(w.view.rows.at(Control::CategorySelector).size(), 1u);
     const std::size_t calls = w.browser.calls.size();
-    click(w, Control::ListView2, 0);
+    click(w, Control::CategorySelector, 0);
     EXPECT_EQ(w.browser.calls.size(), calls);
 }
 
@@ -96,9 +97,9 @@ TEST_F(Selector, MissingCategoryFileLeavesTheSelectorEmpty)
     std::filesystem::remove(m_dir / "SiteLists/CatList.dab");
     m_shared.settings.SeparateCategorySelector = 1;
     TestWindow& w = open();
-    EXPECT_TRUE(w.view.rows.at(Control::ListView2).empty());
+    EXPECT_TRUE(w.view.rows.at(Control::CategorySelector).empty());
     EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/CatList.dab"));
-    click(w, Control::ListView2, 0);
+    click(w, Control::CategorySelector, 0);
     EXPECT_FALSE(w.logic.state().listView1Visible);
 }
 
@@ -110,12 +111,14 @@ protected:
 TEST_F(SeparateSelector, FillsCategoriesAndTheFirstCategorysPages)
 {
     TestWindow& w = open();
-    EXPECT_EQ(texts(w.view.rows.at(Control::ListView2)), (Texts { "Weather", "News", "Empty" }));
     EXPECT_EQ(
-        texts(w.view.rows.at(Control::ListView1)), (Texts { "Radar", "Local File", "No Address" }));
-    EXPECT_EQ(w.view.headers.at(Control::ListView2), (SelectorHeaders { "   Categories", "" }));
-    EXPECT_EQ(w.view.headers.at(Control::ListView1).first, "Web Page Names");
-    EXPECT_EQ(w.view[Control::ListView1].geometry.height, 1560); // 3 x 240 x 2.0 < 1560
+        texts(w.view.rows.at(Control::CategorySelector)), (Texts { "Weather", "News", "Empty" }));
+    EXPECT_EQ(texts(w.view.rows.at(Control::PageSelector)),
+        (Texts { "Radar", "Local File", "No Address" }));
+    EXPECT_EQ(
+        w.view.headers.at(Control::CategorySelector), (SelectorHeaders { "   Categories", "" }));
+    EXPECT_EQ(w.view.headers.at(Control::PageSelector).first, "Web Page Names");
+    EXPECT_EQ(w.view[Control::PageSelector].geometry.height, 1560); // 3 x 240 x 2.0 < 1560
     EXPECT_FALSE(m_shared.SelectorLoading);
 }
 
@@ -123,17 +126,17 @@ TEST_F(SeparateSelector, CategoryClickOpensItsPageList)
 {
     TestWindow& w = open();
     w.logic.onSelectorButtonClick();
-    click(w, Control::ListView2, 1);
-    EXPECT_EQ(w.view.rows.at(Control::ListView1).size(), 9u);
+    click(w, Control::CategorySelector, 1);
+    EXPECT_EQ(w.view.rows.at(Control::PageSelector).size(), 9u);
     EXPECT_FALSE(w.logic.state().listView2Visible);
     EXPECT_TRUE(w.logic.state().listView1Visible);
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ListView1));
+    EXPECT_EQ(w.view.calls.back(), focusCall(Control::PageSelector));
 
     w.logic.onSelectorButtonClick(); // closes both
     w.logic.onSelectorButtonClick();
-    click(w, Control::ListView2, 2); // a category without pages
-    EXPECT_TRUE(w.view.rows.at(Control::ListView1).empty());
-    EXPECT_EQ(w.view[Control::ListView1].geometry.height, 1560);
+    click(w, Control::CategorySelector, 2); // a category without pages
+    EXPECT_TRUE(w.view.rows.at(Control::PageSelector).empty());
+    EXPECT_EQ(w.view[Control::PageSelector].geometry.height, 1560);
     EXPECT_TRUE(w.logic.state().listView2Visible);
     EXPECT_FALSE(w.logic.state().listView1Visible);
 }
@@ -141,13 +144,13 @@ TEST_F(SeparateSelector, CategoryClickOpensItsPageList)
 TEST_F(SeparateSelector, PageListStaysOpenWhenThePageGoesToANewWindow)
 {
     TestWindow& w = open();
-    click(w, Control::ListView2, 1);
-    w.logic.onCheckBoxClick(Control::Check1, true);
-    click(w, Control::ListView1, 0);
+    click(w, Control::CategorySelector, 1);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, true);
+    click(w, Control::PageSelector, 0);
     EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://n1.example/");
     EXPECT_TRUE(w.logic.state().listView1Visible);
-    w.logic.onCheckBoxClick(Control::Check1, false);
-    click(w, Control::ListView1, 1);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, false);
+    click(w, Control::PageSelector, 1);
     EXPECT_EQ(w.browser.calls.back(), "Navigate http://n2.example/");
     EXPECT_FALSE(w.logic.state().listView1Visible);
 }
@@ -156,7 +159,7 @@ TEST_F(SeparateSelector, PageListHeightFollowsTheClientAreaAtTheClick)
 {
     TestWindow& w = open();
     w.view.client.height = 3000;
-    click(w, Control::ListView2, 1);
+    click(w, Control::CategorySelector, 1);
     EXPECT_EQ(w.logic.state().listView1Height, 3000 - 390 - 600); // not 9 x 240 x 1.4
 }
 
@@ -168,7 +171,7 @@ TEST_F(Selector, ShowHideFocusAndColumnClick)
     EXPECT_TRUE(w.logic.state().listView2Visible);
     EXPECT_TRUE(w.logic.state().AutoHideSuspended);
     w.logic.onSelectorButtonDown();
-    w.logic.onSelectorFocusChanged(Control::ListView2, false);
+    w.logic.onSelectorFocusChanged(Control::CategorySelector, false);
     EXPECT_TRUE(w.logic.state().listView2Visible); // pressing the button keeps it
     w.logic.onSelectorButtonUp();
     w.logic.onSelectorButtonClick();
@@ -176,13 +179,13 @@ TEST_F(Selector, ShowHideFocusAndColumnClick)
     EXPECT_FALSE(w.logic.state().AutoHideSuspended);
 
     w.logic.onSelectorButtonClick();
-    w.logic.onSelectorFocusChanged(Control::ListView2, false);
+    w.logic.onSelectorFocusChanged(Control::CategorySelector, false);
     EXPECT_FALSE(w.logic.state().listView2Visible);
 
     w.logic.onSelectorButtonClick();
-    w.logic.onSelectorColumnClick(Control::ListView2);
+    w.logic.onSelectorColumnClick(Control::CategorySelector);
     EXPECT_TRUE(w.logic.state().listView2Visible);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer5), 250);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::DeferredAction), 250);
     w.logic.onDeferredActionTimer();
     EXPECT_FALSE(w.logic.state().listView2Visible);
 
@@ -196,7 +199,7 @@ TEST_F(Selector, ClickWhileLoadingOnlyClearsTheFlag)
     TestWindow& w = open();
     m_shared.SelectorLoading = true;
     const std::size_t calls = w.browser.calls.size();
-    click(w, Control::ListView2, 1);
+    click(w, Control::CategorySelector, 1);
     EXPECT_FALSE(m_shared.SelectorLoading);
     EXPECT_EQ(w.browser.calls.size(), calls);
 }
@@ -205,8 +208,8 @@ TEST_F(Selector, MissingColumnWidthsGetTheDefaultSplit)
 {
     m_shared.settings.ColumnWidths = { 0, 1500, 0, -3 };
     TestWindow& w = open();
-    EXPECT_EQ(w.view.columnWidths.at(Control::ListView1), std::make_pair(230, 100));
-    EXPECT_EQ(w.view.columnWidths.at(Control::ListView2), std::make_pair(306, 153));
+    EXPECT_EQ(w.view.columnWidths.at(Control::PageSelector), std::make_pair(230, 100));
+    EXPECT_EQ(w.view.columnWidths.at(Control::CategorySelector), std::make_pair(306, 153));
 }
 
 } // namespace

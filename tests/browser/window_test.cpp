@@ -17,10 +17,10 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
     EXPECT_EQ(first.view.caption, "- Skyglass2");
     EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "Navigate http://start.example/" }));
     // 0.5 x 25 = 12.5 rounds to the even 12: "M".
-    EXPECT_EQ(first.view[Control::LabelMyId].text,
+    EXPECT_EQ(first.view[Control::WindowIdLabel].text,
         "MMMMMMMM-MMMMMMMM-MMMMMMMM-MMMMMMMM 2026-12-05 14:08:35");
     EXPECT_EQ(first.view.windowMoves.front(), (Rect { 1500, 900, 12000, 9000 }));
-    EXPECT_EQ(first.view[Control::Text2].text, "5");
+    EXPECT_EQ(first.view[Control::IntervalBox].text, "5");
     EXPECT_EQ(first.view.panels.at(3), std::make_pair(std::string(), 2));
     EXPECT_TRUE(m_shared.StartNavigated);
 
@@ -52,13 +52,13 @@ TEST_F(Window, ActivationMarksTheActiveWindowAndAppliesToolTipsOnce)
     a.logic.Activate();
     EXPECT_EQ(m_shared.ActiveWindowId, a.logic.state().WindowId);
     EXPECT_EQ(m_shared.windows.find(a.logic.state().WindowId), &a.logic);
-    EXPECT_EQ(a.view[Control::Command8].toolTip, "Show Menu");
-    EXPECT_EQ(a.view[Control::Command6].text, "iNet");
+    EXPECT_EQ(a.view[Control::MenuButton].toolTip, "Show Menu");
+    EXPECT_EQ(a.view[Control::ConnectionButton].text, "iNet");
 
     m_shared.settings.ToolTipsOff = 1;
-    b.logic.F1ToolT();
-    for (Control c : { Control::Command8, Control::Text2, Control::Command12, Control::Check1,
-             Control::ClockPanel })
+    b.logic.applyToolTips();
+    for (Control c : { Control::MenuButton, Control::IntervalBox, Control::StopFindFullButton,
+             Control::NewWindowBox, Control::ClockPanel })
         EXPECT_EQ(b.view[c].toolTip, "") << int(c);
 }
 
@@ -73,16 +73,16 @@ TEST_F(Window, BrowserEventsReachTheControls)
 
     w.browser.url = "HTTP:///";
     w.logic.NavigateComplete2();
-    EXPECT_EQ(w.view[Control::Text1].text, "http://");
+    EXPECT_EQ(w.view[Control::AddressBox].text, "http://");
 
     w.logic.ProgressChange(30, 0);
-    EXPECT_TRUE(w.view[Control::ProgressBar1].visible);
+    EXPECT_TRUE(w.view[Control::ProgressBar].visible);
     EXPECT_EQ(w.view.progressMaximum, 1);
     EXPECT_EQ(w.view.progressValue, 1);
     w.logic.ProgressChange(30, 100);
     EXPECT_EQ(w.view.progressValue, 30);
     w.logic.ProgressChange(0, 100);
-    EXPECT_FALSE(w.view[Control::ProgressBar1].visible);
+    EXPECT_FALSE(w.view[Control::ProgressBar].visible);
     EXPECT_EQ(w.view.progressValue, 0);
 
     w.logic.StatusTextChange("http://link.example/");
@@ -90,8 +90,8 @@ TEST_F(Window, BrowserEventsReachTheControls)
     w.logic.CommandStateChange(CSC_NAVIGATEBACK, true);
     w.logic.CommandStateChange(CSC_NAVIGATEFORWARD, false);
     w.logic.CommandStateChange(7, false);
-    EXPECT_TRUE(w.view[Control::Command3].enabled);
-    EXPECT_FALSE(w.view[Control::Command4].enabled);
+    EXPECT_TRUE(w.view[Control::BackButton].enabled);
+    EXPECT_FALSE(w.view[Control::ForwardButton].enabled);
 }
 
 TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
@@ -102,7 +102,7 @@ TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
     EXPECT_TRUE(w.browser.silent);
     w.logic.DownloadComplete();
     EXPECT_FALSE(w.browser.silent);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::Timer4), 250);
+    EXPECT_EQ(w.view.timers.at(MainWindowTimer::PostDownload), 250);
 
     EXPECT_FALSE(w.logic.BeforeNavigate2("MailTo:me@example.com"));
     w.logic.DownloadBegin();
@@ -113,7 +113,7 @@ TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
 TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
 {
     TestWindow& w = open();
-    w.logic.onCheckBoxClick(Control::Check1, true);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     EXPECT_TRUE(w.logic.BeforeNavigate2("http://link.example/"));
     EXPECT_EQ(w.browser.calls,
         (std::vector<std::string> {
@@ -122,11 +122,11 @@ TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
     w.logic.onGoClick();
     EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow radar.example");
 
-    w.logic.onCheckBoxClick(Control::Check1, false);
-    w.logic.onCheckBoxClick(Control::Check2, true);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, false);
+    w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.onGoClick();
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
-    EXPECT_FALSE(w.view[Control::Check2].checked);
+    EXPECT_FALSE(w.view[Control::FullScreenBox].checked);
     w.logic.onGoClick();
     EXPECT_EQ(w.browser.calls.back(), "Navigate radar.example");
 }
@@ -136,18 +136,18 @@ TEST_F(Window, NewWindowsCascadeAndFollowTheBoxes)
     TestWindow& w = open();
     m_shared.settings.WindowLeft = 1500;
     m_shared.settings.WindowTop = 500;
-    w.logic.onCheckBoxClick(Control::Check1, true);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 900);
     EXPECT_EQ(m_shared.settings.WindowTop, 800);
     EXPECT_FALSE(w.logic.state().newWindowChecked);
 
     m_shared.settings.NewWindowStaysChecked = 1;
-    w.logic.onCheckBoxClick(Control::Check1, true);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     w.logic.NewWindow2();
     EXPECT_TRUE(w.logic.state().newWindowChecked);
 
-    w.logic.onCheckBoxClick(Control::Check2, true);
+    w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::FullScreen);
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
     EXPECT_TRUE(w.logic.state().newWindowChecked);
@@ -164,8 +164,8 @@ TEST_F(Window, NewWindowOperationsResetTheStartNavigation)
     w.logic.onNewWindowMenu();
     EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://start.example/");
     EXPECT_FALSE(m_shared.StartNavigated);
-    w.logic.onCheckBoxClick(Control::Check2, true);
-    w.logic.NewApplWindo();
+    w.logic.onCheckBoxClick(Control::FullScreenBox, true);
+    w.logic.openNewMainWindow();
     EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://handed.example/");
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
 }
@@ -181,7 +181,7 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
     w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
-    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::mnuOffline));
+    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::WorkOffline));
 
     // The next refresh with the connection back goes online first.
     w.browser.url = "http://x.example/";
@@ -194,7 +194,7 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
         w.logic.onRefreshTick();
     EXPECT_FALSE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOnline"), 1);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::mnuOffline));
+    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::WorkOffline));
 
     // Offline mode the user chose is never ended by a refresh.
     w.logic.toggleOfflineMode();
@@ -208,28 +208,28 @@ TEST_F(Window, PopUpMenusUpdateEveryWindow)
     TestWindow& a = open();
     TestWindow& b = open();
     a.logic.onKillPopsBoomMenu();
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuKillPopsBoom));
-    EXPECT_FALSE(b.view.menuChecks.at(MenuItem::mnuKillPops));
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::KillPopUpsWithBoom));
+    EXPECT_FALSE(b.view.menuChecks.at(MenuItem::KillPopUps));
     b.logic.onScriptErrMenu();
     EXPECT_EQ(a.view.panels.at(3), std::make_pair(std::string("Pops-Script"), 1));
     a.logic.onKillPopsMenu(); // boom -> plain killing
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuKillPops));
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::mnuScriptErr));
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::KillPopUps));
+    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::SilenceScriptErrors));
 }
 
 TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
 {
     TestWindow& w = open();
-    w.logic.onCheckBoxClick(Control::Check1, true);
-    w.logic.onIntervalButtonDown(Control::Command11, MouseButton::Right);
+    w.logic.onCheckBoxClick(Control::NewWindowBox, true);
+    w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right);
     w.logic.onSwapButton();
     w.logic.onCycleButton1RightButtonDown();
-    w.view.columnWidths[Control::ListView1] = { 200, 210 };
-    w.view.columnWidths[Control::ListView2] = { 300, 100 };
+    w.view.columnWidths[Control::PageSelector] = { 200, 210 };
+    w.view.columnWidths[Control::CategorySelector] = { 300, 100 };
     w.view.window = { 2000, 1000, 10000, 8000 };
 
     EXPECT_EQ(w.logic.beginClose(), 750);
-    EXPECT_FALSE(w.view[Control::Check1].checked);
+    EXPECT_FALSE(w.view[Control::NewWindowBox].checked);
     EXPECT_EQ(w.view.count("hide"), 1);
     EXPECT_EQ(w.browser.calls.back(), "Navigate /opt/sg/DefPage.htm");
     const CloseOutcome out = w.logic.finishClose();

@@ -130,8 +130,8 @@ void BrowserEndToEnd::closingTheWindowWritesTheSettingsFile()
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     // The increase button, pressed and released: the interval goes from 5 to 6.
-    window->logic().onIntervalButtonDown(Control::Command11, MouseButton::Left);
-    window->logic().onIntervalButtonUp(Control::Command11);
+    window->logic().onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Left);
+    window->logic().onIntervalButtonUp(Control::IntervalUpButton);
     window->setGeometry(100, 80, 900, 600);
     QTRY_COMPARE(window->width(), 900);
     const float expectedWidth = float(window->frameGeometry().width() * 15);
@@ -191,9 +191,9 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
     const std::vector<SiteRecord> sites
         = { { "Radar Loop", m_server->url("/radar.html").toStdString() } };
     QVERIFY(SaveSites(userData(), "Sites00001.dab", sites));
-    window->logic().UniLodCombo();
+    window->logic().loadSingleSelector();
     window->logic().onSelectorButtonClick();
-    QTreeWidget* list = window->selectorList(Control::ListView2);
+    QTreeWidget* list = window->selectorList(Control::CategorySelector);
     QTRY_VERIFY(list->isVisible());
     QCOMPARE(list->topLevelItemCount(), 2);
     QTreeWidgetItem* pageRow = list->topLevelItem(1);
@@ -217,8 +217,8 @@ void BrowserEndToEnd::theCountdownReloadsThePage()
     QCOMPARE(m_server->hits("/radar.html"), 1);
     // Interval 1 minute, countdown on: the page reloads once a "minute".
     for (int i = 0; i < 4; ++i) {
-        window->logic().onIntervalButtonDown(Control::Command10, MouseButton::Left);
-        window->logic().onIntervalButtonUp(Control::Command10);
+        window->logic().onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
+        window->logic().onIntervalButtonUp(Control::IntervalDownButton);
     }
     QCOMPARE(int(window->logic().countdown().interval()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_server->hits("/radar.html") >= 3, kLoadTimeoutMs);

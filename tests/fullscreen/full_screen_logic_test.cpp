@@ -80,30 +80,31 @@ protected:
 TEST_F(FullScreen, LoadFitsTheWorkAreaAndShowsTheBlankPageOutOfHistory)
 {
     EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_view.places[FullScreenControl::WebBrowser1], (Rect { -30, 90, 24060, 14415 }));
+    EXPECT_EQ(m_view.places[FullScreenControl::Browser], (Rect { -30, 90, 24060, 14415 }));
     EXPECT_EQ(m_view.blankPage, "file:///opt/sg/DefPage.htm");
     EXPECT_TRUE(m_browser.calls.empty());
     EXPECT_FALSE(m_view.shown);
-    EXPECT_FALSE(m_view.visible[FullScreenControl::Picture1]);
-    EXPECT_FALSE(m_view.enabled[FullScreenControl::Picture7]);
+    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
+    EXPECT_FALSE(m_view.enabled[FullScreenControl::BackButton]);
     EXPECT_EQ(m_view.caption, "Skyglass2 - Full Screen Window");
 }
 
 TEST_F(FullScreen, ToolTipsFollowTheTableAndThePageTitle)
 {
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture2], "Close");
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture3], "Add Page To A Site Selector Category");
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture5], "Dock Window Top-Left Corner");
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture6], "Refresh Page");
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture7], "Back");
-    EXPECT_EQ(m_view.tips[FullScreenControl::Picture8], "Forward");
+    EXPECT_EQ(m_view.tips[FullScreenControl::CloseButton], "Close");
+    EXPECT_EQ(
+        m_view.tips[FullScreenControl::AddPageButton], "Add Page To A Site Selector Category");
+    EXPECT_EQ(m_view.tips[FullScreenControl::DockButton], "Dock Window Top-Left Corner");
+    EXPECT_EQ(m_view.tips[FullScreenControl::RefreshButton], "Refresh Page");
+    EXPECT_EQ(m_view.tips[FullScreenControl::BackButton], "Back");
+    EXPECT_EQ(m_view.tips[FullScreenControl::ForwardButton], "Forward");
     m_logic.TitleChange("Radar Loop");
     EXPECT_EQ(
-        m_view.tips[FullScreenControl::Picture4], "Radar Loop - Skyglass2 - Full Screen Window");
+        m_view.tips[FullScreenControl::TitleStrip], "Radar Loop - Skyglass2 - Full Screen Window");
     EXPECT_EQ(m_view.caption, "Radar Loop - Skyglass2 - Full Screen Window");
 
     m_shared.settings.ToolTipsOff = 1;
-    m_logic.F5ToolT();
+    m_logic.applyToolTips();
     m_logic.TitleChange("Other");
     for (const auto& [control, tip] : m_view.tips)
         EXPECT_EQ(tip, "") << int(control);
@@ -138,7 +139,7 @@ TEST_F(FullScreen, EveryDownloadRefitsAndDockKeepsTheSize)
     EXPECT_EQ(m_view.window, (Rect { 0, 450, 9000, 6000 }));
     m_logic.DownloadComplete();
     EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_view.places[FullScreenControl::Picture2].left, 23235);
+    EXPECT_EQ(m_view.places[FullScreenControl::CloseButton].left, 23235);
 }
 
 TEST_F(FullScreen, RefreshUsesTheRefreshModeOnlyWithAPage)
@@ -173,7 +174,7 @@ TEST_F(FullScreen, AddPageWithoutCategoriesShowsTheMessageWhileModal)
         m_view.messages, (std::vector<std::string> { "Can't Add Page. No Categories Exist." }));
     EXPECT_EQ(m_view.modalDuringMessage, (std::vector<bool> { true }));
     EXPECT_FALSE(m_shared.ModalWindowOpen);
-    EXPECT_FALSE(m_view.visible[FullScreenControl::Picture1]);
+    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
     EXPECT_EQ(m_app.count("click"), 1);
 }
 
@@ -185,7 +186,7 @@ TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)
     showPage("http://radar/loop.html", "Radar Loop");
 
     m_logic.onAddPageClick();
-    EXPECT_TRUE(m_view.visible[FullScreenControl::Picture1]);
+    EXPECT_TRUE(m_view.visible[FullScreenControl::AddPagePanel]);
     EXPECT_EQ(m_view.items, (std::vector<ChooserItem> { { "C1", "Weather" }, { "C2", "News" } }));
     EXPECT_EQ(m_view.selected, 1u);
     m_logic.onChooserClick(2);
@@ -193,7 +194,7 @@ TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)
     EXPECT_TRUE(m_view.messages.empty());
     EXPECT_EQ(
         readBytes(lists() / "Sites00002.dab"), siteBytes("Radar Loop", "http://radar/loop.html"));
-    EXPECT_FALSE(m_view.visible[FullScreenControl::Picture1]);
+    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
     EXPECT_TRUE(m_view.items.empty());
     const auto& rows = main.logic.state().listView2Rows;
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
@@ -207,9 +208,9 @@ TEST_F(FullScreen, AddPageMessageKeepsThePanelAndCancelClosesIt)
     m_logic.onChooserClick(0);
     EXPECT_EQ(m_view.messages,
         (std::vector<std::string> { "Can't Add Page. No Category Is Currently Selected." }));
-    EXPECT_TRUE(m_view.visible[FullScreenControl::Picture1]);
+    EXPECT_TRUE(m_view.visible[FullScreenControl::AddPagePanel]);
     m_logic.onCancelClick();
-    EXPECT_FALSE(m_view.visible[FullScreenControl::Picture1]);
+    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
     EXPECT_TRUE(m_view.items.empty());
 }
 
@@ -217,9 +218,9 @@ TEST_F(FullScreen, PanelDragsInsideTheWindowAndTitleStripMovesIt)
 {
     m_logic.onPanelMouseDown({ 20, 10 });
     m_logic.onPanelDrop({ 600, 400 });
-    EXPECT_EQ(m_view.places[FullScreenControl::Picture1], (Rect { 8700, 5850, 5400, 585 }));
+    EXPECT_EQ(m_view.places[FullScreenControl::AddPagePanel], (Rect { 8700, 5850, 5400, 585 }));
     m_logic.onPanelDrop({ 600, 5000 }); // below the window
-    EXPECT_EQ(m_view.places[FullScreenControl::Picture1], (Rect { 8700, 5850, 5400, 585 }));
+    EXPECT_EQ(m_view.places[FullScreenControl::AddPagePanel], (Rect { 8700, 5850, 5400, 585 }));
     m_logic.onTitleStripMouseDown();
     EXPECT_TRUE(m_view.moving);
 }

@@ -18,24 +18,24 @@ using Items = std::vector<std::string>;
 
 } // namespace
 
-TEST(LodComb1, ListsTheWholeSpanTheWeeksWithFilesAndEachDayNewestFirst)
+TEST(periodItems, ListsTheWholeSpanTheWeeksWithFilesAndEachDayNewestFirst)
 {
-    EXPECT_EQ(LodComb1({ nameDaysAgo(9), nameDaysAgo(0), nameDaysAgo(3) }, 14, kToday),
+    EXPECT_EQ(periodItems({ nameDaysAgo(9), nameDaysAgo(0), nameDaysAgo(3) }, 14, kToday),
         (Items { "0-14 Days Ago", "0-6 Days Ago", "7-13 Days Ago", "0 Days Ago 12/05/2026 <>",
             "3 Days Ago 12/02/2026 <>", "9 Days Ago 11/26/2026 <>" }));
     // Weeks 1 and 3 hold no file; the last block is the oldest file's; one day is "Day".
-    EXPECT_EQ(LodComb1({ nameDaysAgo(1), nameDaysAgo(15), nameDaysAgo(29) }, 30, kToday),
+    EXPECT_EQ(periodItems({ nameDaysAgo(1), nameDaysAgo(15), nameDaysAgo(29) }, 30, kToday),
         (Items { "0-30 Days Ago", "0-6 Days Ago", "14-20 Days Ago", "28-34 Days Ago",
             "1 Day Ago 12/04/2026 <>", "15 Days Ago 11/20/2026 <>", "29 Days Ago 11/06/2026 <>" }));
 }
 
-TEST(LodComb1, IgnoresOtherNamesAndFilesDatedAfterToday)
+TEST(periodItems, IgnoresOtherNamesAndFilesDatedAfterToday)
 {
     const Items names { "SG_12062026.hiz", "SG_13012026.hiz", "sg_12052026.hiz",
         "SG_12052026.hiz.bak", "notes.txt", nameDaysAgo(2) };
-    EXPECT_EQ(LodComb1(names, 7, kToday),
+    EXPECT_EQ(periodItems(names, 7, kToday),
         (Items { "0-7 Days Ago", "0-6 Days Ago", "2 Days Ago 12/03/2026 <>" }));
-    EXPECT_TRUE(LodComb1({ "SG_12062026.hiz", "notes.txt" }, 7, kToday).empty());
+    EXPECT_TRUE(periodItems({ "SG_12062026.hiz", "notes.txt" }, 7, kToday).empty());
 }
 
 TEST(PeriodItem, ReadsBackEveryItemTheSelectorMakesAndRefusesOtherText)

@@ -40,7 +40,7 @@ protected:
     }
     const EditorControlState& restoreButton() const
     {
-        return view().control(EditorControl::Command9);
+        return view().control(EditorControl::RestoreButton);
     }
     Files m_current;
     Files m_backup;
@@ -146,7 +146,7 @@ TEST_F(ListEditorBackup, BackUpReplacesTheSetAndDatesTheToolTips)
     EXPECT_EQ(filesIn(backupDir()), m_current); // Sites00002.dab is gone
     EXPECT_EQ(fromOleDate(settings.LastBackupTime), clock.now());
     EXPECT_EQ(restoreButton().toolTip, restoreTip + " -Last BU: 12/5/2026 3:04:05 PM");
-    EXPECT_EQ(view().control(EditorControl::Command8).toolTip,
+    EXPECT_EQ(view().control(EditorControl::BackupButton).toolTip,
         "Back Up - Copies Your Category And Site List Files To Skyglass2's Back-Up Dir"
         " -Last BU: 12/5/2026 3:04:05 PM");
     EXPECT_EQ(prompter.shown, (Strings { "YN: Confirm: Do You Want To Back-Up Your Files?" }));
@@ -170,7 +170,7 @@ TEST_F(ListEditorBackup, ToolTipsAndBackupButtonsFollowTheSettings)
     open();
     for (const EditorControlState& control : view().controls)
         EXPECT_EQ(control.toolTip, "");
-    EXPECT_FALSE(view().control(EditorControl::Command8).enabled);
+    EXPECT_FALSE(view().control(EditorControl::BackupButton).enabled);
     EXPECT_FALSE(restoreButton().enabled);
     editor().backUp();
     editor().restoreOrUndo();

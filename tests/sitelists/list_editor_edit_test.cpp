@@ -35,13 +35,13 @@ TEST_F(ListEditorEdit, OpensWithTheFirstCategoryShownAndTheHandOffForm)
         EXPECT_EQ(view().destination, 0u);
         EXPECT_EQ(view().sites, (std::vector<EditorRow> { { "BBC", "http://bbc" } }));
         EXPECT_EQ(editor().currentSitePath(), siteFile(1));
-        EXPECT_EQ(view().control(EditorControl::Command1).visible, !fromHistory);
-        EXPECT_EQ(view().control(EditorControl::Command7).visible, !fromHistory);
-        EXPECT_EQ(view().control(EditorControl::Command10).visible, fromHistory);
-        EXPECT_EQ(view().control(EditorControl::Text2).caption, "http://");
-        EXPECT_EQ(view().control(EditorControl::ListView2).toolTip, "News");
+        EXPECT_EQ(view().control(EditorControl::AddPageButton).visible, !fromHistory);
+        EXPECT_EQ(view().control(EditorControl::ImportFavoritesButton).visible, !fromHistory);
+        EXPECT_EQ(view().control(EditorControl::AddHistoryItemsButton).visible, fromHistory);
+        EXPECT_EQ(view().control(EditorControl::AddressBox).caption, "http://");
+        EXPECT_EQ(view().control(EditorControl::CategoryList).toolTip, "News");
         EXPECT_EQ(editor().close({ EditorWindowState::Normal, 9000, 6000, { 10, 20, 30, 0 } }),
-            SelectorReload::UniLodCombo);
+            SelectorReload::Single);
         EXPECT_FALSE(modal);
         EXPECT_FALSE(handOff);
     }
@@ -85,7 +85,7 @@ TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
     EXPECT_EQ(readBytes(catList()), categoryBytes("Radar", 2) + categoryBytes("Weather", 1));
     EXPECT_EQ(readBytes(siteFile(1)), Bytes {});
     EXPECT_EQ(view().selectedCategory, 0u); // the selection stays
-    EXPECT_EQ(view().control(EditorControl::Text1).caption, "");
+    EXPECT_EQ(view().control(EditorControl::CategoryNameBox).caption, "");
 
     editor().addCategory("weather"); // other capitals are another name
     editor().addCategory("Weather");
@@ -95,7 +95,7 @@ TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
         (Strings { "YN: Deleted The Selected Category And Its Site List?",
             "OK: You Already Have A Category Named:\nWeather",
             "OK: You Already Have A Category Named:\nRadar" }));
-    EXPECT_EQ(view().control(EditorControl::Text1).caption, "   ");
+    EXPECT_EQ(view().control(EditorControl::CategoryNameBox).caption, "   ");
     EXPECT_EQ(readBytes(catList()),
         categoryBytes("Radar", 2) + categoryBytes("Weather", 1) + categoryBytes("weather", 3));
 }
@@ -110,7 +110,7 @@ TEST_F(ListEditorEdit, AddAddressAddsANamelessPageOnce)
     editor().addAddress("http://bbc");
     EXPECT_EQ(readBytes(siteFile(1)), siteBytes("BBC", "http://bbc") + siteBytes("", "www.x.org"));
     EXPECT_EQ(view().sites.back(), (EditorRow { "", "www.x.org" }));
-    EXPECT_EQ(view().control(EditorControl::Text2).caption, "http://");
+    EXPECT_EQ(view().control(EditorControl::AddressBox).caption, "http://");
     EXPECT_EQ(prompter.shown,
         (Strings { "OK: The URL Address You Entered Is Already On The List:\nhttp://bbc" }));
 }
@@ -231,7 +231,7 @@ TEST_F(ListEditorEdit, RenamingRefusesAnyNameTheListHolds)
     EXPECT_TRUE(editor().renameInPlace(EditorList::Categories, "Maps"));
     EXPECT_EQ(readBytes(catList()), categoryBytes("News", 1) + categoryBytes("Maps", 2));
     EXPECT_EQ(view().categories[1].name, "Maps");
-    EXPECT_EQ(view().control(EditorControl::ListView2).toolTip, "Maps");
+    EXPECT_EQ(view().control(EditorControl::CategoryList).toolTip, "Maps");
 }
 
 TEST_F(ListEditorEdit, AListThatCannotBeReadIsNeverWrittenOver)

@@ -94,9 +94,9 @@ TEST_F(ListEditorOrder, SortsOnceByNameKeepingTheSelection)
     EXPECT_EQ(readBytes(siteFile(1)), pagesBytes({ { "a", "u3" }, { "b", "u1" }, { "C", "u2" } }));
     EXPECT_EQ(view().sites[*view().currentSite].name, "C");
     EXPECT_EQ(view().SortedList, EditorList::Sites);
-    EXPECT_TRUE(view().Timer1Running);
+    EXPECT_TRUE(view().sortTimerRunning);
     editor().onSortTimer();
-    EXPECT_FALSE(view().Timer1Running);
+    EXPECT_FALSE(view().sortTimerRunning);
     editor().addAddress("http://new"); // appended, not sorted in
     EXPECT_EQ(view().sites.back(), (EditorRow { "", "http://new" }));
 

@@ -123,11 +123,11 @@ void FullScreenWindowTest::f11ShowsTheMainWindowsPage()
     QTRY_COMPARE_WITH_TIMEOUT(full->windowTitle(),
         QStringLiteral("Radar Loop - Skyglass2 - Full Screen Window"), kLoadTimeoutMs);
     QCOMPARE(full->geometry(), workAreaFit(full));
-    QCOMPARE(full->control(FullScreenControl::Picture4)->toolTip(),
+    QCOMPARE(full->control(FullScreenControl::TitleStrip)->toolTip(),
         QStringLiteral("Radar Loop - Skyglass2 - Full Screen Window"));
     // The blank page it started with is not in its history: Back stays disabled.
     QTRY_COMPARE_WITH_TIMEOUT(full->browser()->history()->count(), 1, kLoadTimeoutMs);
-    QVERIFY(!full->control(FullScreenControl::Picture7)->isEnabled());
+    QVERIFY(!full->control(FullScreenControl::BackButton)->isEnabled());
     QCOMPARE(m_server->hits("/radar.html"), 2);
 
     // The menu entry acts as F11 and shows the same window again.
@@ -153,9 +153,9 @@ void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().state().pageTitle),
         QStringLiteral("Radar Loop"), kLoadTimeoutMs);
 
-    QWidget* panel = full->control(FullScreenControl::Picture1);
-    auto* chooser = static_cast<QComboBox*>(full->control(FullScreenControl::ImageCombo2));
-    QTest::mouseClick(full->control(FullScreenControl::Picture3), Qt::LeftButton);
+    QWidget* panel = full->control(FullScreenControl::AddPagePanel);
+    auto* chooser = static_cast<QComboBox*>(full->control(FullScreenControl::CategoryChooser));
+    QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QCOMPARE(chooser->count(), int(categories->size()));
     QCOMPARE(chooser->itemText(1), QString::fromStdString(chosen.name));
@@ -201,11 +201,11 @@ void FullScreenWindowTest::addPageWithoutCategoriesShowsTheMessage()
         modalWhileShown = m_app->shared().ModalWindowOpen;
         box->accept();
     });
-    QTest::mouseClick(full->control(FullScreenControl::Picture3), Qt::LeftButton);
+    QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
     QCOMPARE(shown, QStringLiteral("Skyglass2|Can't Add Page. No Categories Exist."));
     QVERIFY(modalWhileShown);
     QVERIFY(!m_app->shared().ModalWindowOpen);
-    QVERIFY(!full->control(FullScreenControl::Picture1)->isVisible());
+    QVERIFY(!full->control(FullScreenControl::AddPagePanel)->isVisible());
     QVERIFY(!std::filesystem::exists(categoryListPath(userData())));
 }
 

@@ -405,7 +405,7 @@ void HistoryWindowTest::openingPurgesAndClosingSavesPlacementAndWidths()
         QStringLiteral(
             "If Checked, Search Return Will Show Any Duplicate Url's (On Different Days)"));
     s.ToolTipsOff = 1;
-    history->F6ToolT();
+    history->applyToolTips();
     QCOMPARE(history->periodSelector()->toolTip(), QString());
 
     // Never smaller than 4755 x 3300 twips, and the controls fit in that.

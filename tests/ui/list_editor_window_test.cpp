@@ -32,7 +32,6 @@ using namespace sg;
 using sgtest::kLoadTimeoutMs;
 using sgtest::mainWindows;
 using sgtest::page;
-using C = EditorControl;
 
 namespace {
 
@@ -81,12 +80,12 @@ void clickRow(QTreeWidget* tree, int row, Qt::MouseButton button = Qt::LeftButto
     QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(item).center());
 }
 
-QPushButton* buttonOf(ui::ListEditorWindow* editor, C c)
+QPushButton* buttonOf(ui::ListEditorWindow* editor, EditorControl c)
 {
     return qobject_cast<QPushButton*>(editor->control(c));
 }
 
-QLineEdit* textBox(ui::ListEditorWindow* editor, C c)
+QLineEdit* textBox(ui::ListEditorWindow* editor, EditorControl c)
 {
     return qobject_cast<QLineEdit*>(editor->control(c));
 }
@@ -207,39 +206,41 @@ void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
         editor->windowTitle(), QStringLiteral("Edit Category & Site Selector Lists - Skyglass2"));
     QVERIFY(editor->isModal());
     QVERIFY(m_app->shared().ModalWindowOpen);
-    QVERIFY(buttonOf(editor, C::Command1)->isVisible());
-    QVERIFY(!buttonOf(editor, C::Command10)->isVisible());
-    QCOMPARE(buttonOf(editor, C::Command5)->text(), QStringLiteral("Enter A Web Address >>>"));
-    QCOMPARE(textBox(editor, C::Text2)->text(), QStringLiteral("http://"));
+    QVERIFY(buttonOf(editor, EditorControl::AddPageButton)->isVisible());
+    QVERIFY(!buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
+    QCOMPARE(buttonOf(editor, EditorControl::AddAddressButton)->text(),
+        QStringLiteral("Enter A Web Address >>>"));
+    QCOMPARE(textBox(editor, EditorControl::AddressBox)->text(), QStringLiteral("http://"));
 
     // A new category, typed and added; the selection stays where it was.
     QTreeWidget* categories = editor->list(EditorList::Categories);
     const int before = categories->topLevelItemCount();
-    QTest::keyClicks(textBox(editor, C::Text1), "Test Weather");
-    QTest::mouseClick(buttonOf(editor, C::Command3), Qt::LeftButton);
+    QTest::keyClicks(textBox(editor, EditorControl::CategoryNameBox), "Test Weather");
+    QTest::mouseClick(buttonOf(editor, EditorControl::AddCategoryButton), Qt::LeftButton);
     QCOMPARE(categories->topLevelItemCount(), before + 1);
     QCOMPARE(categories->topLevelItem(before)->text(0), QStringLiteral("Test Weather"));
     QCOMPARE(editor->destinationSelector()->count(), before + 1);
-    QVERIFY(textBox(editor, C::Text1)->text().isEmpty());
+    QVERIFY(textBox(editor, EditorControl::CategoryNameBox)->text().isEmpty());
     const std::string siteFile = categories->topLevelItem(before)->text(1).toStdString();
 
     // The same name again is refused in a box, and the text box keeps it.
-    QTest::keyClicks(textBox(editor, C::Text1), "Test Weather");
-    QTest::mouseClick(buttonOf(editor, C::Command3), Qt::LeftButton);
+    QTest::keyClicks(textBox(editor, EditorControl::CategoryNameBox), "Test Weather");
+    QTest::mouseClick(buttonOf(editor, EditorControl::AddCategoryButton), Qt::LeftButton);
     QCOMPARE(m_boxes->seen,
         QStringList { "Skyglass2|You Already Have A Category Named:\nTest Weather" });
-    QCOMPARE(textBox(editor, C::Text1)->text(), QStringLiteral("Test Weather"));
+    QCOMPARE(
+        textBox(editor, EditorControl::CategoryNameBox)->text(), QStringLiteral("Test Weather"));
 
     // Into the new category: a typed address, renamed in place, and the main window's page.
     clickRow(categories, before);
     QCOMPARE(editor->destinationSelector()->currentIndex(), before);
     QTreeWidget* sites = editor->list(EditorList::Sites);
     QCOMPARE(sites->topLevelItemCount(), 0);
-    textBox(editor, C::Text2)->clear();
-    QTest::keyClicks(textBox(editor, C::Text2), "http://radar.example/loop");
-    QTest::mouseClick(buttonOf(editor, C::Command5), Qt::LeftButton);
-    QCOMPARE(textBox(editor, C::Text2)->text(), QStringLiteral("http://"));
-    QTest::mouseClick(buttonOf(editor, C::Command1), Qt::LeftButton);
+    textBox(editor, EditorControl::AddressBox)->clear();
+    QTest::keyClicks(textBox(editor, EditorControl::AddressBox), "http://radar.example/loop");
+    QTest::mouseClick(buttonOf(editor, EditorControl::AddAddressButton), Qt::LeftButton);
+    QCOMPARE(textBox(editor, EditorControl::AddressBox)->text(), QStringLiteral("http://"));
+    QTest::mouseClick(buttonOf(editor, EditorControl::AddPageButton), Qt::LeftButton);
     QCOMPARE(texts(sites, 1), (QStringList { "http://radar.example/loop", pageUrl }));
     clickRow(sites, 0);
     // The view refuses to start an edit while it is still busy with the click: ask again
@@ -263,7 +264,7 @@ void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
     QCOMPARE(m_app->shared().settings.EditorColumnWidths[0], float(siteNameWidth * 15));
 
     // The single selector: the category row, then its pages in file order.
-    QTreeWidget* selector = window->selectorList(Control::ListView2);
+    QTreeWidget* selector = window->selectorList(Control::CategorySelector);
     const QStringList rows = texts(selector, 0);
     const int at = rows.indexOf("Test Weather");
     QVERIFY(at >= 0);
@@ -281,14 +282,14 @@ void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
         { { "Radar", "http://b/" }, { "127.0.0.1", "" }, { "News", "http://c/" } });
     QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() && m_app->listEditor()->isVisible(), kWaitMs);
     ui::ListEditorWindow* editor = m_app->listEditor();
-    QVERIFY(!buttonOf(editor, C::Command1)->isVisible());
-    QVERIFY(!buttonOf(editor, C::Command7)->isVisible());
-    QVERIFY(buttonOf(editor, C::Command10)->isVisible());
-    QCOMPARE(
-        buttonOf(editor, C::Command10)->text(), QStringLiteral("Add Selected History Item(s)"));
+    QVERIFY(!buttonOf(editor, EditorControl::AddPageButton)->isVisible());
+    QVERIFY(!buttonOf(editor, EditorControl::ImportFavoritesButton)->isVisible());
+    QVERIFY(buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
+    QCOMPARE(buttonOf(editor, EditorControl::AddHistoryItemsButton)->text(),
+        QStringLiteral("Add Selected History Item(s)"));
 
     clickRow(editor->list(EditorList::Categories), 1);
-    QTest::mouseClick(buttonOf(editor, C::Command10), Qt::LeftButton);
+    QTest::mouseClick(buttonOf(editor, EditorControl::AddHistoryItemsButton), Qt::LeftButton);
     QCOMPARE(m_boxes->seen,
         QStringList { "Skyglass2|Confirm: Copy The Selected History Sites..To Category:\nSecond" });
     const std::vector<SiteRecord> expected
@@ -301,8 +302,8 @@ void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
     // The hand-off ends with the window: the next opening is the List button's form.
     editor = openFromListButton();
     QVERIFY(editor);
-    QVERIFY(buttonOf(editor, C::Command1)->isVisible());
-    QVERIFY(!buttonOf(editor, C::Command10)->isVisible());
+    QVERIFY(buttonOf(editor, EditorControl::AddPageButton)->isVisible());
+    QVERIFY(!buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
     closeEditor();
 }
 
@@ -320,31 +321,31 @@ void ListEditorWindowTest::popUpMenuFollowsTheListItOpensOn()
 
     clickRow(editor->list(EditorList::Categories), 0, Qt::RightButton);
     QTRY_VERIFY(menu->isVisible());
-    QVERIFY(enabled(EditorMenuItem::mnuSortDecend));
-    QVERIFY(!enabled(EditorMenuItem::mnuMoveToCat));
-    QVERIFY(!enabled(EditorMenuItem::mnuCopyToCat));
-    QVERIFY(!enabled(EditorMenuItem::mnuSelectAll));
-    editor->menuAction(EditorMenuItem::mnuSortDecend)->trigger();
+    QVERIFY(enabled(EditorMenuItem::SortDescending));
+    QVERIFY(!enabled(EditorMenuItem::MoveToCategory));
+    QVERIFY(!enabled(EditorMenuItem::CopyToCategory));
+    QVERIFY(!enabled(EditorMenuItem::SelectAll));
+    editor->menuAction(EditorMenuItem::SortDescending)->trigger();
     menu->hide();
     QCOMPARE(
         texts(editor->list(EditorList::Categories), 0), (QStringList { "Gamma", "Beta", "Alpha" }));
     QCOMPARE(editor->list(EditorList::Categories)->currentItem()->text(0), QStringLiteral("Alpha"));
     QCOMPARE(LoadCategories(userData())->front().name, std::string("Gamma"));
-    QVERIFY(editor->logic().view().Timer1Running);
-    QTRY_VERIFY_WITH_TIMEOUT(!editor->logic().view().Timer1Running, 5000);
+    QVERIFY(editor->logic().view().sortTimerRunning);
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->logic().view().sortTimerRunning, 5000);
 
     QTreeWidget* sites = editor->list(EditorList::Sites);
     clickRow(sites, 1, Qt::RightButton);
     QTRY_VERIFY(menu->isVisible());
-    QVERIFY(enabled(EditorMenuItem::mnuMoveToCat));
-    QVERIFY(enabled(EditorMenuItem::mnuSelectAll));
-    editor->menuAction(EditorMenuItem::mnuToTop)->trigger();
+    QVERIFY(enabled(EditorMenuItem::MoveToCategory));
+    QVERIFY(enabled(EditorMenuItem::SelectAll));
+    editor->menuAction(EditorMenuItem::MoveToTop)->trigger();
     menu->hide();
     QCOMPARE(texts(sites, 0), (QStringList { "Two", "One" }));
     QCOMPARE(sitesOf(userData(), "Sites00001.dab").front().SiteName, std::string("Two"));
     clickRow(sites, 0, Qt::RightButton);
     QTRY_VERIFY(menu->isVisible());
-    editor->menuAction(EditorMenuItem::mnuSelectAll)->trigger();
+    editor->menuAction(EditorMenuItem::SelectAll)->trigger();
     menu->hide();
     QCOMPARE(sites->selectedItems().size(), 2);
     closeEditor();
@@ -393,14 +394,14 @@ void ListEditorWindowTest::backUpShowsItsTimeInTheToolTips()
     launch();
     ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
-    QPushButton* backUp = buttonOf(editor, C::Command8);
+    QPushButton* backUp = buttonOf(editor, EditorControl::BackupButton);
     QVERIFY(backUp->isEnabled()); // the seed settings enable back-ups
     QVERIFY(!backUp->toolTip().contains(" -Last BU: "));
     QTest::mouseClick(backUp, Qt::LeftButton);
     QCOMPARE(
         m_boxes->seen, QStringList { "Skyglass2|Confirm: Do You Want To Back-Up Your Files?" });
     QVERIFY(backUp->toolTip().contains(" -Last BU: "));
-    QVERIFY(buttonOf(editor, C::Command9)->toolTip().contains(" -Last BU: "));
+    QVERIFY(buttonOf(editor, EditorControl::RestoreButton)->toolTip().contains(" -Last BU: "));
     QVERIFY(std::filesystem::exists(userData() / "BU_SiteLists" / "CatList.dab"));
     closeEditor();
 }
@@ -416,11 +417,11 @@ void ListEditorWindowTest::splitButtonsMoveTheBoundaryBetweenTheLists()
     QTreeWidget* sites = editor->list(EditorList::Sites);
     const int total = categories->height() + sites->height();
     QVERIFY(std::abs(categories->height() - sites->height()) <= 1);
-    QTest::mouseClick(buttonOf(editor, C::Command6Up), Qt::LeftButton);
+    QTest::mouseClick(buttonOf(editor, EditorControl::SplitUpButton), Qt::LeftButton);
     QVERIFY(categories->height() < sites->height());
     QCOMPARE(categories->height() + sites->height(), total);
     for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(buttonOf(editor, C::Command6Up), Qt::LeftButton);
+        QTest::mouseClick(buttonOf(editor, EditorControl::SplitUpButton), Qt::LeftButton);
     QCOMPARE(editor->logic().view().SplitRatio, 0.2);
     QVERIFY(categories->geometry().bottom() < sites->geometry().top());
     const float frameHeight = float(editor->frameGeometry().height() * 15);
@@ -462,7 +463,7 @@ void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
             dialog->reject();
     });
     chooser.start(50);
-    QTest::mouseClick(buttonOf(editor, C::Command7), Qt::LeftButton);
+    QTest::mouseClick(buttonOf(editor, EditorControl::ImportFavoritesButton), Qt::LeftButton);
     QCOMPARE(startedIn, m_home->filePath("Favorites"));
     const std::vector<SiteRecord> expected
         = { { "Beta", "http://beta.example/" }, { "Alpha", "http://alpha.example/" } };
