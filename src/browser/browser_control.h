@@ -1,43 +1,42 @@
 #pragma once
 // The embedded browser as the window logic sees it: the operations it calls and the events
-// it receives. The Qt WebEngine adapter implements it; tests use a fake.
+// it receives, in the program's own neutral terms. The Qt WebEngine adapter implements
+// both sides; tests use a fake.
+
+#include "browser/geometry.h"
 
 #include <cstdint>
 #include <string>
 
 namespace sg {
 
-// Reload levels of Refresh2 (the values of the refresh mode setting).
-inline constexpr std::int16_t REFRESH_NORMAL = 0;
-inline constexpr std::int16_t REFRESH_IFEXPIRED = 1;
-inline constexpr std::int16_t REFRESH_COMPLETELY = 3;
+// How hard a reload goes; the values are those of the refresh mode setting.
+enum class ReloadMode : std::int16_t { Normal = 0, IfExpired = 1, Completely = 3 };
 
-// NavigateError status of a failed host lookup or a refused connection.
-inline constexpr std::int32_t INET_E_RESOURCE_NOT_FOUND = static_cast<std::int32_t>(0x800C0005u);
-// Any other failed navigation.
-inline constexpr std::int32_t INET_E_DOWNLOAD_FAILURE = static_cast<std::int32_t>(0x800C0008u);
+// The refresh mode setting as a reload mode; any other value reloads normally.
+ReloadMode reloadModeOf(std::int16_t refreshMode);
 
-// CommandStateChange command numbers.
-inline constexpr int CSC_NAVIGATEFORWARD = 1;
-inline constexpr int CSC_NAVIGATEBACK = 2;
+// Why a navigation failed: the host could not be found or reached (no connection, a failed
+// name lookup, a refused connection), or anything else.
+enum class NavigationFailure { HostNotFound, Other };
 
 // Operations on one embedded browser.
 class BrowserControl {
 public:
     virtual ~BrowserControl() = default;
-    virtual void Navigate(const std::string& address) = 0;
-    // Navigate with the target frame "_blank": the page's new-window path makes the window
-    // (raising NewWindow2 on this browser's events) and the address loads there.
-    virtual void NavigateNewWindow(const std::string& address) = 0;
-    virtual void Refresh2(std::int16_t level) = 0;
-    virtual void GoBack() = 0;
-    virtual void GoForward() = 0;
-    virtual void Stop() = 0;
+    virtual void navigate(const std::string& address) = 0;
+    // Opens the address in a new window: the page's new-window path makes the window
+    // (asking onNewWindowRequested of this browser's events) and the address loads there.
+    virtual void navigateInNewWindow(const std::string& address) = 0;
+    virtual void reloadPage(ReloadMode mode) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void stopLoading() = 0;
     // The address shown ("" before any page).
-    virtual std::string LocationURL() const = 0;
+    virtual std::string address() const = 0;
     // The file name for a local file, else the page title.
-    virtual std::string LocationName() const = 0;
-    virtual bool Silent() const = 0;
+    virtual std::string locationName() const = 0;
+    virtual bool silent() const = 0;
     // While silent, script dialogs are not shown and script errors not reported.
     virtual void setSilent(bool silent) = 0;
     // Gives the page the keyboard focus.
@@ -55,28 +54,43 @@ enum class NewWindowTarget {
     NewMainWindow, // a new main window hosts it
 };
 
-// The events of one embedded browser, in the order the engine raises them.
+// The events of one embedded browser, in the order the engine raises them. A window's logic
+// overrides the ones it uses.
 class BrowserEvents {
 public:
     virtual ~BrowserEvents() = default;
-    // True cancels the navigation.
-    virtual bool BeforeNavigate2(const std::string& address) = 0;
-    virtual void NavigateComplete2() = 0;
-    virtual void DownloadBegin() = 0;
-    virtual void DownloadComplete() = 0;
-    virtual void DocumentComplete() = 0;
-    virtual void TitleChange(const std::string& text) = 0;
-    virtual void StatusTextChange(const std::string& text) = 0;
-    virtual void ProgressChange(int progress, int maximum) = 0;
-    virtual void CommandStateChange(int command, bool enable) = 0;
-    virtual void NavigateError(const std::string& address, std::int32_t statusCode) = 0;
-    virtual NewWindowTarget NewWindow2() = 0;
-    // Page-requested placement, in pixels.
-    virtual void WindowSetLeft(int x) = 0;
-    virtual void WindowSetTop(int y) = 0;
-    virtual void WindowSetWidth(int w) = 0;
-    virtual void WindowSetHeight(int h) = 0;
-    virtual void OnToolBar(bool shown) = 0;
+    // A main-frame navigation is about to start (not a reload); true cancels it.
+    virtual bool onNavigationRequested(const std::string& address)
+    {
+        (void)address;
+        return false;
+    }
+    virtual void onUrlChanged() { }
+    virtual void onLoadStarted() { }
+    // The load ended, whether it succeeded, failed or was stopped (a failure is reported
+    // first through onNavigationFailed).
+    virtual void onLoadFinished() { }
+    virtual void onTitleChanged(const std::string& title) { (void)title; }
+    // The text for the status bar: the address of a hovered link, or "".
+    virtual void onStatusTextChanged(const std::string& text) { (void)text; }
+    // progress of maximum; 0 or less: no load is going on.
+    virtual void onLoadProgress(int progress, int maximum)
+    {
+        (void)progress;
+        (void)maximum;
+    }
+    virtual void onHistoryStateChanged(bool canGoBack, bool canGoForward)
+    {
+        (void)canGoBack;
+        (void)canGoForward;
+    }
+    virtual void onNavigationFailed(NavigationFailure failure) { (void)failure; }
+    // The page opens a window: where it goes.
+    virtual NewWindowTarget onNewWindowRequested() { return NewWindowTarget::Cancel; }
+    // The page asks to move and size its window, in pixels.
+    virtual void onGeometryRequested(const RectPx& pixels) { (void)pixels; }
+    // The page was opened as a window without toolbar (a script pop-up with features).
+    virtual void onToolbarRequested(bool shown) { (void)shown; }
 };
 
 } // namespace sg

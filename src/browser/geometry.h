@@ -33,6 +33,16 @@ struct PointPx {
     bool operator==(const PointPx&) const = default;
 };
 
+// A screen rectangle in pixels.
+struct RectPx {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const RectPx&) const = default;
+};
+
 inline std::ostream& operator<<(std::ostream& out, const Rect& r)
 {
     return out << "{" << r.left << ", " << r.top << ", " << r.width << ", " << r.height << "}";

@@ -17,7 +17,7 @@ enum class WindowKeyAction {
     None,
     StopPage, // Esc
     FullScreen, // F11
-    RefreshPage, // F5: Refresh2 with the refresh mode, no click, no countdown restart
+    RefreshPage, // F5: a reload in the refresh mode, no click, no countdown restart
     PressMenuButton, // any key with Alt
     PressHideShowToolbar, // any key with Ctrl and Shift
     FocusPage, // any key with Ctrl while the address box does not have the focus

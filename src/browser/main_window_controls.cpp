@@ -34,7 +34,7 @@ void MainWindowLogic::onCycleButton1Click()
         m_app.openInFullScreen(m_s.addressText);
         break;
     default:
-        m_browser.Stop();
+        m_browser.stopLoading();
         break;
     }
 }
@@ -130,13 +130,13 @@ KeyOutcome MainWindowLogic::onKeyDown(const KeyEvent& key)
     KeyOutcome outcome = KeyOutcome::Consumed;
     switch (windowKeyAction(key, m_s.AddressBoxFocused)) {
     case WindowKeyAction::StopPage:
-        m_browser.Stop();
+        m_browser.stopLoading();
         break;
     case WindowKeyAction::FullScreen:
         onViewFullScreen();
         break;
     case WindowKeyAction::RefreshPage:
-        m_browser.Refresh2(settings().RefreshMode);
+        m_browser.reloadPage(reloadModeOf(settings().RefreshMode));
         break;
     case WindowKeyAction::PressMenuButton:
         m_view.setFocus(Control::MenuButton);
@@ -188,7 +188,7 @@ void MainWindowLogic::onViewRefresh()
 
 void MainWindowLogic::onViewStop()
 {
-    m_browser.Stop();
+    m_browser.stopLoading();
 }
 
 void MainWindowLogic::onViewFullScreen()

@@ -91,7 +91,7 @@ void MainWindowLogic::Load()
         const std::string address
             = m_shared.PendingStartUrl.empty() ? st.StartPage : m_shared.PendingStartUrl;
         if (!address.empty())
-            m_browser.Navigate(address);
+            m_browser.navigate(address);
     }
 
     m_s.TimerControlsSwapped = st.TimerControlsSwapped;
@@ -121,7 +121,7 @@ int MainWindowLogic::beginClose()
     uncheck(Control::FullScreenBox);
     m_view.hideWindow();
     if (!m_shared.paths.DefPagePath.empty())
-        m_browser.Navigate(m_shared.paths.DefPagePath);
+        m_browser.navigate(m_shared.paths.DefPagePath);
     return kCloseWaitMs;
 }
 
@@ -167,7 +167,7 @@ CloseOutcome MainWindowLogic::finishClose()
 void MainWindowLogic::showPageAddress(int flag)
 {
     if (flag == 1)
-        setAddressText(AddressDisplayForm(m_browser.LocationURL()));
+        setAddressText(AddressDisplayForm(m_browser.address()));
 }
 
 std::string MainWindowLogic::startAddress() const
@@ -188,14 +188,14 @@ void MainWindowLogic::openNewMainWindow()
     uncheck(Control::NewWindowBox);
     uncheck(Control::FullScreenBox);
     m_shared.StartNavigated = false;
-    m_browser.NavigateNewWindow(address);
+    m_browser.navigateInNewWindow(address);
 }
 
 void MainWindowLogic::onNewWindowMenu()
 {
     const std::string address = startAddress();
     m_shared.StartNavigated = false;
-    m_browser.NavigateNewWindow(address);
+    m_browser.navigateInNewWindow(address);
 }
 
 void MainWindowLogic::applyToolTips()

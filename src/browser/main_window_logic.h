@@ -72,7 +72,7 @@ struct MainWindowState {
     double RequestedWidth = kNoRequest;
     double RequestedHeight = kNoRequest;
     bool pageWantsToolbar = false;
-    bool pageWantsStatusBar = false;
+    bool pageWantsStatusBar = false; // this engine never asks for one
     bool PageChangedWindow = false;
     int PageResizeState = 0; // 1: marked as a pop-up; 2: one more pass seen
     bool layoutPending = false;
@@ -233,24 +233,18 @@ public:
     void onPostDownloadTick();
 
     // The browser's events.
-    bool BeforeNavigate2(const std::string& address) override;
-    void NavigateComplete2() override;
-    void DownloadBegin() override;
-    void DownloadComplete() override;
-    void DocumentComplete() override;
-    void TitleChange(const std::string& text) override;
-    void StatusTextChange(const std::string& text) override;
-    void ProgressChange(int progress, int maximum) override;
-    void CommandStateChange(int command, bool enable) override;
-    void NavigateError(const std::string& address, std::int32_t statusCode) override;
-    NewWindowTarget NewWindow2() override;
-    void WindowSetLeft(int x) override;
-    void WindowSetTop(int y) override;
-    void WindowSetWidth(int w) override;
-    void WindowSetHeight(int h) override;
-    void OnToolBar(bool shown) override;
-    // Not raised by this engine; kept for the layout rule that reads it.
-    void OnStatusBar(bool shown);
+    bool onNavigationRequested(const std::string& address) override;
+    void onUrlChanged() override;
+    void onLoadStarted() override;
+    void onLoadFinished() override;
+    void onTitleChanged(const std::string& title) override;
+    void onStatusTextChanged(const std::string& text) override;
+    void onLoadProgress(int progress, int maximum) override;
+    void onHistoryStateChanged(bool canGoBack, bool canGoForward) override;
+    void onNavigationFailed(NavigationFailure failure) override;
+    NewWindowTarget onNewWindowRequested() override;
+    void onGeometryRequested(const RectPx& pixels) override;
+    void onToolbarRequested(bool shown) override;
 
 private:
     Settings& settings() { return m_shared.settings; }
@@ -272,6 +266,7 @@ private:
     void logPageInHistory();
     void stopPostDownloadTimer();
     void markPopUp();
+    void onKillPageLoaded();
     void applyExtentRequest(const ExtentRequest& request, double& requested, double Rect::*extent);
 
     // Refresh (main_window_refresh.cpp).

@@ -30,12 +30,12 @@ void MainWindowLogic::restartCountdownAfterNavigation()
 void MainWindowLogic::openAddress(const std::string& address)
 {
     if (m_s.newWindowChecked) {
-        m_browser.NavigateNewWindow(address);
+        m_browser.navigateInNewWindow(address);
     } else if (m_s.fullScreenChecked) {
         uncheck(Control::FullScreenBox);
         m_app.openInFullScreen(address);
     } else {
-        m_browser.Navigate(address);
+        m_browser.navigate(address);
     }
 }
 
@@ -69,18 +69,18 @@ void MainWindowLogic::onAddressFocusChanged(bool focused)
 void MainWindowLogic::onBackClick()
 {
     m_s.AutoHideSuspended = false;
-    m_browser.GoBack();
+    m_browser.goBack();
 }
 
 void MainWindowLogic::onForwardClick()
 {
     m_s.AutoHideSuspended = false;
-    m_browser.GoForward();
+    m_browser.goForward();
 }
 
 void MainWindowLogic::onRefreshClick()
 {
-    const std::string url = m_browser.LocationURL();
+    const std::string url = m_browser.address();
     if (url.empty())
         return;
     m_s.AutoHideSuspended = false;
@@ -92,13 +92,13 @@ void MainWindowLogic::onRefreshClick()
         m_view.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
     }
     setAddressText(AddressDisplayForm(url));
-    m_browser.Refresh2(settings().RefreshMode);
+    m_browser.reloadPage(reloadModeOf(settings().RefreshMode));
 }
 
 void MainWindowLogic::onListButtonClick()
 {
     m_s.AutoHideSuspended = false;
-    m_app.openListEditor(m_s.pageTitle, m_browser.LocationURL());
+    m_app.openListEditor(m_s.pageTitle, m_browser.address());
 }
 
 void MainWindowLogic::onCheckBoxClick(Control box, bool checked)
@@ -110,25 +110,25 @@ void MainWindowLogic::onCheckBoxClick(Control box, bool checked)
         m_s.fullScreenChecked = checked;
 }
 
-bool MainWindowLogic::BeforeNavigate2(const std::string& address)
+bool MainWindowLogic::onNavigationRequested(const std::string& address)
 {
     if (upperAscii(address).find("MAILTO:") != std::string::npos)
         m_s.MailtoPending = true;
     if (!m_s.newWindowChecked && !m_s.fullScreenChecked)
         return false;
-    m_browser.Stop();
-    m_browser.NavigateNewWindow(address);
+    m_browser.stopLoading();
+    m_browser.navigateInNewWindow(address);
     return true;
 }
 
-void MainWindowLogic::NavigateComplete2()
+void MainWindowLogic::onUrlChanged()
 {
     m_shared.PendingStartUrl.clear();
-    setAddressText(addressBoxTextFor(m_browser.LocationURL()));
+    setAddressText(addressBoxTextFor(m_browser.address()));
     restartCountdownAfterNavigation();
 }
 
-void MainWindowLogic::DownloadBegin()
+void MainWindowLogic::onLoadStarted()
 {
     if (settings().ScriptErrorsSilenced != 1)
         return;
@@ -138,15 +138,16 @@ void MainWindowLogic::DownloadBegin()
         m_s.MailtoPending = false;
 }
 
-void MainWindowLogic::DownloadComplete()
+void MainWindowLogic::onLoadFinished()
 {
     m_s.postDownloadRunning = true;
     m_view.startTimer(MainWindowTimer::PostDownload, kPostDownloadMs);
-    if (m_browser.Silent())
+    if (m_browser.silent())
         m_browser.setSilent(false);
+    onKillPageLoaded();
 }
 
-void MainWindowLogic::TitleChange(const std::string& text)
+void MainWindowLogic::onTitleChanged(const std::string& text)
 {
     if (text != "KillPopUps.htm")
         m_shared.LastPageTitle = text;
@@ -154,12 +155,12 @@ void MainWindowLogic::TitleChange(const std::string& text)
     m_view.setCaption(m_shared.LastPageTitle + " - " + std::string(kProgramTitle));
 }
 
-void MainWindowLogic::StatusTextChange(const std::string& text)
+void MainWindowLogic::onStatusTextChanged(const std::string& text)
 {
     m_view.setStatusPanel(1, text, 0);
 }
 
-void MainWindowLogic::ProgressChange(int progress, int maximum)
+void MainWindowLogic::onLoadProgress(int progress, int maximum)
 {
     if (progress <= 0) {
         m_s.progressValue = 0;
@@ -173,21 +174,18 @@ void MainWindowLogic::ProgressChange(int progress, int maximum)
     m_view.setProgress(m_s.progressMaximum, m_s.progressValue);
 }
 
-void MainWindowLogic::CommandStateChange(int command, bool enable)
+void MainWindowLogic::onHistoryStateChanged(bool canGoBack, bool canGoForward)
 {
-    if (command == CSC_NAVIGATEFORWARD) {
-        m_s.forwardEnabled = enable;
-        m_view.setEnabled(Control::ForwardButton, enable);
-    } else if (command == CSC_NAVIGATEBACK) {
-        m_s.backEnabled = enable;
-        m_view.setEnabled(Control::BackButton, enable);
-    }
+    m_s.backEnabled = canGoBack;
+    m_s.forwardEnabled = canGoForward;
+    m_view.setEnabled(Control::BackButton, canGoBack);
+    m_view.setEnabled(Control::ForwardButton, canGoForward);
 }
 
-void MainWindowLogic::NavigateError(const std::string&, std::int32_t statusCode)
+void MainWindowLogic::onNavigationFailed(NavigationFailure failure)
 {
     m_s.SkipNextHistoryEntry = true;
-    if (statusCode != INET_E_RESOURCE_NOT_FOUND || m_shared.OfflineMode)
+    if (failure != NavigationFailure::HostNotFound || m_shared.OfflineMode)
         return;
     if (!m_app.connectionState().connected && m_app.SetOffline()) {
         m_shared.OfflineMode = true;
@@ -202,20 +200,6 @@ void MainWindowLogic::markPopUp()
         m_s.PageResizeState = 1;
 }
 
-void MainWindowLogic::WindowSetLeft(int x)
-{
-    m_s.PageChangedWindow = true;
-    m_s.RequestedLeft = requestedLeftFor(x, m_view.workArea());
-    markPopUp();
-}
-
-void MainWindowLogic::WindowSetTop(int y)
-{
-    m_s.PageChangedWindow = true;
-    m_s.RequestedTop = requestedTopFor(y, m_view.workArea());
-    markPopUp();
-}
-
 // A page asked for a window width or height: recorded for the layout, the window resized.
 void MainWindowLogic::applyExtentRequest(
     const ExtentRequest& request, double& requested, double Rect::*extent)
@@ -228,30 +212,27 @@ void MainWindowLogic::applyExtentRequest(
     markPopUp();
 }
 
-void MainWindowLogic::WindowSetWidth(int w)
+void MainWindowLogic::onGeometryRequested(const RectPx& r)
 {
-    applyExtentRequest(requestedWidthFor(w, m_view.workArea()), m_s.RequestedWidth, &Rect::width);
-}
-
-void MainWindowLogic::WindowSetHeight(int h)
-{
+    m_s.PageChangedWindow = true;
+    m_s.RequestedLeft = requestedLeftFor(r.left, m_view.workArea());
+    markPopUp();
+    m_s.RequestedTop = requestedTopFor(r.top, m_view.workArea());
+    markPopUp();
     applyExtentRequest(
-        requestedHeightFor(h, m_view.workArea()), m_s.RequestedHeight, &Rect::height);
+        requestedWidthFor(r.width, m_view.workArea()), m_s.RequestedWidth, &Rect::width);
+    applyExtentRequest(
+        requestedHeightFor(r.height, m_view.workArea()), m_s.RequestedHeight, &Rect::height);
 }
 
-void MainWindowLogic::OnToolBar(bool shown)
+void MainWindowLogic::onToolbarRequested(bool shown)
 {
     m_s.pageWantsToolbar = shown;
     m_s.PageChangedWindow = true;
     markPopUp();
 }
 
-void MainWindowLogic::OnStatusBar(bool shown)
-{
-    m_s.pageWantsStatusBar = shown;
-}
-
-NewWindowTarget MainWindowLogic::NewWindow2()
+NewWindowTarget MainWindowLogic::onNewWindowRequested()
 {
     if (m_shared.ModalWindowOpen)
         return NewWindowTarget::Cancel;

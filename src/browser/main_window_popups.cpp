@@ -37,11 +37,11 @@ void MainWindowLogic::onScriptErrMenu()
         window->applyPopUpIndicators();
 }
 
-void MainWindowLogic::DocumentComplete()
+void MainWindowLogic::onKillPageLoaded()
 {
     const Settings& st = settings();
     if (st.PopUpKilling != 1 || m_s.KillPageHandled
-        || !equalsIgnoringCase(m_browser.LocationName(), "KillPopUps.htm"))
+        || !equalsIgnoringCase(m_browser.locationName(), "KillPopUps.htm"))
         return;
     m_s.KillPageHandled = true;
     if (st.PopUpKillBoom == 1)

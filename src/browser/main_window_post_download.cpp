@@ -24,7 +24,7 @@ void MainWindowLogic::onPostDownloadTick()
         // Marked again only by a new request: a kill page that cannot load must not send
         // the window to it after every download.
         m_s.PageResizeState = 0;
-        m_browser.Navigate(m_shared.paths.KillPopUpsPath);
+        m_browser.navigate(m_shared.paths.KillPopUpsPath);
     } else {
         if (!placeAfterDownload())
             logPageInHistory();
@@ -104,7 +104,7 @@ void MainWindowLogic::logPageInHistory()
     const Settings& st = settings();
     if (st.HistoryDaysToKeep <= 0)
         return;
-    const std::string url = m_browser.LocationURL();
+    const std::string url = m_browser.address();
     const AppPaths& paths = m_shared.paths;
     const HistoryExclusions own { st.StartPage, m_shared.StartPageUrl, paths.KillPopUpsPath,
         paths.KillPopUpsUrl, paths.DefPagePath, paths.DefPageUrl };

@@ -49,8 +49,8 @@ void MainWindowLogic::runRefreshStep()
         checkConnectionBeforeRefresh();
         m_app.playClickSound();
         m_countdown.restart();
-        if (!m_browser.LocationURL().empty())
-            m_browser.Refresh2(settings().RefreshMode);
+        if (!m_browser.address().empty())
+            m_browser.reloadPage(reloadModeOf(settings().RefreshMode));
     }
     showMinutesLeft();
 }

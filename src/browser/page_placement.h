@@ -11,12 +11,12 @@ inline constexpr double kNoRequest = -15;
 inline constexpr double kMinRequestedWidth = 6720;
 inline constexpr double kMinRequestedHeight = 1500;
 
-// WindowSetLeft and WindowSetTop: the request in twips, at least 0 and at most the work
+// A requested left and top: in twips, at least 0 and at most the work
 // area's width - 6600 (height - 1800).
 double requestedLeftFor(int xPx, const Rect& workArea);
 double requestedTopFor(int yPx, const Rect& workArea);
 
-// WindowSetWidth and WindowSetHeight: the request in twips and the window extent it gives.
+// A requested width and height: in twips, and the window extent it gives.
 struct ExtentRequest {
     double requested = kNoRequest;
     double windowExtent = 0;

@@ -1,5 +1,7 @@
 #include "browser/refresh_countdown.h"
 
+#include "browser/browser_control.h"
+
 #include <algorithm>
 
 namespace sg {
@@ -22,6 +24,18 @@ std::int16_t nextRefreshMode(std::int16_t refreshMode)
         return 3;
     default:
         return 0;
+    }
+}
+
+ReloadMode reloadModeOf(std::int16_t refreshMode)
+{
+    switch (refreshMode) {
+    case 1:
+        return ReloadMode::IfExpired;
+    case 3:
+        return ReloadMode::Completely;
+    default:
+        return ReloadMode::Normal;
     }
 }
 

@@ -76,7 +76,7 @@ void FullScreenLogic::applyTitleStripToolTip()
 
 void FullScreenLogic::open(const std::string& address)
 {
-    m_browser.Navigate(address);
+    m_browser.navigate(address);
     m_view.showWindow();
 }
 
@@ -139,18 +139,18 @@ void FullScreenLogic::onDockClick()
 
 void FullScreenLogic::onRefreshClick()
 {
-    if (!m_browser.LocationURL().empty())
-        m_browser.Refresh2(m_shared.settings.RefreshMode);
+    if (!m_browser.address().empty())
+        m_browser.reloadPage(reloadModeOf(m_shared.settings.RefreshMode));
 }
 
 void FullScreenLogic::onBackClick()
 {
-    m_browser.GoBack();
+    m_browser.goBack();
 }
 
 void FullScreenLogic::onForwardClick()
 {
-    m_browser.GoForward();
+    m_browser.goForward();
 }
 
 void FullScreenLogic::onTitleStripMouseDown()
@@ -176,7 +176,7 @@ void FullScreenLogic::onChooserClick(std::size_t selected)
 {
     const bool separate = m_shared.settings.SeparateCategorySelector == 1;
     const auto added = addShownPage(m_shared.paths.UserDataDir, m_s.chooser, selected, separate,
-        m_s.pageTitle, m_browser.LocationURL());
+        m_s.pageTitle, m_browser.address());
     if (!added.ok()) {
         report(added.message);
         return;
@@ -221,35 +221,27 @@ void FullScreenLogic::refillMainWindowSelectors()
     }
 }
 
-bool FullScreenLogic::BeforeNavigate2(const std::string&)
-{
-    return false;
-}
-
-void FullScreenLogic::DownloadComplete()
+void FullScreenLogic::onLoadFinished()
 {
     fitToWorkArea();
 }
 
-void FullScreenLogic::TitleChange(const std::string& text)
+void FullScreenLogic::onTitleChanged(const std::string& text)
 {
     m_s.pageTitle = text;
     m_view.setCaption(fullScreenCaption(text));
     applyTitleStripToolTip();
 }
 
-void FullScreenLogic::CommandStateChange(int command, bool enable)
+void FullScreenLogic::onHistoryStateChanged(bool canGoBack, bool canGoForward)
 {
-    if (command == CSC_NAVIGATEBACK) {
-        m_s.backEnabled = enable;
-        m_view.setEnabled(FullScreenControl::BackButton, enable);
-    } else if (command == CSC_NAVIGATEFORWARD) {
-        m_s.forwardEnabled = enable;
-        m_view.setEnabled(FullScreenControl::ForwardButton, enable);
-    }
+    m_s.backEnabled = canGoBack;
+    m_s.forwardEnabled = canGoForward;
+    m_view.setEnabled(FullScreenControl::BackButton, canGoBack);
+    m_view.setEnabled(FullScreenControl::ForwardButton, canGoForward);
 }
 
-NewWindowTarget FullScreenLogic::NewWindow2()
+NewWindowTarget FullScreenLogic::onNewWindowRequested()
 {
     if (m_shared.ModalWindowOpen)
         return NewWindowTarget::Cancel;

@@ -17,7 +17,7 @@
 namespace sg {
 
 struct FullScreenState {
-    std::string pageTitle; // the last TitleChange
+    std::string pageTitle; // the last onTitleChanged
     std::vector<ChooserItem> chooser;
     bool panelVisible = false;
     Rect panel;
@@ -70,24 +70,11 @@ public:
     // The drag of the panel dropped at a point of the window's client area, in pixels.
     void onPanelDrop(PointPx inClient);
 
-    // The browser's events.
-    bool BeforeNavigate2(const std::string& address) override;
-    void NavigateComplete2() override { }
-    void DownloadBegin() override { }
-    void DownloadComplete() override;
-    void DocumentComplete() override { }
-    void TitleChange(const std::string& text) override;
-    void StatusTextChange(const std::string&) override { }
-    void ProgressChange(int, int) override { }
-    void CommandStateChange(int command, bool enable) override;
-    void NavigateError(const std::string&, std::int32_t) override { }
-    NewWindowTarget NewWindow2() override;
-    // Pages cannot place this window: every download re-fits it.
-    void WindowSetLeft(int) override { }
-    void WindowSetTop(int) override { }
-    void WindowSetWidth(int) override { }
-    void WindowSetHeight(int) override { }
-    void OnToolBar(bool) override { }
+    // The browser's events. Pages cannot place this window: every load re-fits it.
+    void onLoadFinished() override;
+    void onTitleChanged(const std::string& title) override;
+    void onHistoryStateChanged(bool canGoBack, bool canGoForward) override;
+    NewWindowTarget onNewWindowRequested() override;
 
 private:
     void close();

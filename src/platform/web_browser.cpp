@@ -26,7 +26,7 @@ std::string locationOf(const QUrl& url)
     return toStd(url.toString(QUrl::FullyEncoded));
 }
 
-std::int32_t statusCodeOf(const QWebEngineLoadingInfo& info)
+NavigationFailure failureOf(const QWebEngineLoadingInfo& info)
 {
     constexpr int kConnectionRefused = -102;
     constexpr int kNameNotResolved = -105;
@@ -34,8 +34,8 @@ std::int32_t statusCodeOf(const QWebEngineLoadingInfo& info)
     if (domain == QWebEngineLoadingInfo::DnsErrorDomain
         || (domain == QWebEngineLoadingInfo::ConnectionErrorDomain
             && (info.errorCode() == kConnectionRefused || info.errorCode() == kNameNotResolved)))
-        return INET_E_RESOURCE_NOT_FOUND;
-    return INET_E_DOWNLOAD_FAILURE;
+        return NavigationFailure::HostNotFound;
+    return NavigationFailure::Other;
 }
 
 } // namespace
@@ -49,7 +49,7 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool
 {
     // A reload is no new navigation: the page stays where it is.
     if (isMainFrame && m_events && type != NavigationTypeReload
-        && m_events->BeforeNavigate2(toStd(url.toString(QUrl::FullyEncoded))))
+        && m_events->onNavigationRequested(toStd(url.toString(QUrl::FullyEncoded))))
         return false;
     return true;
 }
@@ -58,7 +58,7 @@ QWebEnginePage* WebPage::openNewWindow(WebWindowType type)
 {
     if (!m_events || !m_host)
         return nullptr;
-    const NewWindowTarget target = m_events->NewWindow2();
+    const NewWindowTarget target = m_events->onNewWindowRequested();
     if (target == NewWindowTarget::Cancel)
         return nullptr;
     return m_host(target, type);
@@ -115,27 +115,26 @@ void WebBrowser::connectEvents()
                 return;
             switch (info.status()) {
             case QWebEngineLoadingInfo::LoadStartedStatus:
-                m_events->DownloadBegin();
+                m_events->onLoadStarted();
                 return;
             case QWebEngineLoadingInfo::LoadFailedStatus:
-                m_events->NavigateError(toStd(info.url().toString()), statusCodeOf(info));
+                m_events->onNavigationFailed(failureOf(info));
                 break;
             case QWebEngineLoadingInfo::LoadStoppedStatus:
             case QWebEngineLoadingInfo::LoadSucceededStatus:
                 break;
             }
-            m_events->StatusTextChange({});
-            m_events->ProgressChange(0, 100); // the download is over: the bar goes
-            m_events->DownloadComplete();
-            m_events->DocumentComplete();
+            m_events->onStatusTextChanged({});
+            m_events->onLoadProgress(0, 100); // the download is over: the bar goes
+            m_events->onLoadFinished();
         });
     connect(m_page, &QWebEnginePage::urlChanged, this, [this] {
         if (m_events)
-            m_events->NavigateComplete2();
+            m_events->onUrlChanged();
     });
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString& title) {
         if (m_events)
-            m_events->TitleChange(toStd(title));
+            m_events->onTitleChanged(toStd(title));
     });
     connect(this, &QWebEngineView::printRequested, this, [this] { print(); });
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
@@ -145,38 +144,32 @@ void WebBrowser::connectEvents()
         });
     connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
         if (m_events)
-            m_events->StatusTextChange(toStd(url));
+            m_events->onStatusTextChanged(toStd(url));
     });
     connect(m_page, &QWebEnginePage::loadProgress, this, [this](int progress) {
         if (m_events)
-            m_events->ProgressChange(progress, 100);
+            m_events->onLoadProgress(progress, 100);
     });
-    connect(m_page->action(QWebEnginePage::Back), &QAction::changed, this, [this] {
-        if (m_events)
-            m_events->CommandStateChange(
-                CSC_NAVIGATEBACK, m_page->action(QWebEnginePage::Back)->isEnabled());
-    });
-    connect(m_page->action(QWebEnginePage::Forward), &QAction::changed, this, [this] {
-        if (m_events)
-            m_events->CommandStateChange(
-                CSC_NAVIGATEFORWARD, m_page->action(QWebEnginePage::Forward)->isEnabled());
-    });
+    for (const auto action : { QWebEnginePage::Back, QWebEnginePage::Forward }) {
+        connect(m_page->action(action), &QAction::changed, this, [this] {
+            if (m_events)
+                m_events->onHistoryStateChanged(m_page->action(QWebEnginePage::Back)->isEnabled(),
+                    m_page->action(QWebEnginePage::Forward)->isEnabled());
+        });
+    }
     connect(m_page, &QWebEnginePage::geometryChangeRequested, this, [this](const QRect& r) {
         if (!m_events)
             return;
-        m_events->WindowSetLeft(r.x());
-        m_events->WindowSetTop(r.y());
-        m_events->WindowSetWidth(r.width());
-        m_events->WindowSetHeight(r.height());
+        m_events->onGeometryRequested({ r.x(), r.y(), r.width(), r.height() });
     });
 }
 
-void WebBrowser::Navigate(const std::string& address)
+void WebBrowser::navigate(const std::string& address)
 {
     m_page->load(QUrl::fromUserInput(QString::fromStdString(address)));
 }
 
-void WebBrowser::NavigateNewWindow(const std::string& address)
+void WebBrowser::navigateInNewWindow(const std::string& address)
 {
     // Deferred: the request may come from inside an engine callback.
     const QString text = QString::fromStdString(address);
@@ -189,10 +182,10 @@ void WebBrowser::NavigateNewWindow(const std::string& address)
     });
 }
 
-void WebBrowser::Refresh2(std::int16_t level)
+void WebBrowser::reloadPage(ReloadMode mode)
 {
-    m_page->triggerAction(level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache
-                                                      : QWebEnginePage::Reload);
+    m_page->triggerAction(mode == ReloadMode::Completely ? QWebEnginePage::ReloadAndBypassCache
+                                                         : QWebEnginePage::Reload);
 }
 
 void WebBrowser::recoverFromRendererCrash()
@@ -206,25 +199,25 @@ void WebBrowser::recoverFromRendererCrash()
     QTimer::singleShot(1000, this, [this] { m_page->triggerAction(QWebEnginePage::Reload); });
 }
 
-void WebBrowser::GoBack()
+void WebBrowser::goBack()
 {
     m_page->triggerAction(QWebEnginePage::Back);
 }
-void WebBrowser::GoForward()
+void WebBrowser::goForward()
 {
     m_page->triggerAction(QWebEnginePage::Forward);
 }
-void WebBrowser::Stop()
+void WebBrowser::stopLoading()
 {
     m_page->triggerAction(QWebEnginePage::Stop);
 }
 
-std::string WebBrowser::LocationURL() const
+std::string WebBrowser::address() const
 {
     return locationOf(m_page->url());
 }
 
-std::string WebBrowser::LocationName() const
+std::string WebBrowser::locationName() const
 {
     const QUrl url = m_page->url();
     if (url.isLocalFile())

@@ -59,15 +59,15 @@ public:
     void setEvents(BrowserEvents* events);
     void setNewWindowHost(NewWindowHost host) { m_page->setNewWindowHost(std::move(host)); }
 
-    void Navigate(const std::string& address) override;
-    void NavigateNewWindow(const std::string& address) override;
-    void Refresh2(std::int16_t level) override;
-    void GoBack() override;
-    void GoForward() override;
-    void Stop() override;
-    std::string LocationURL() const override;
-    std::string LocationName() const override;
-    bool Silent() const override { return m_page->silent(); }
+    void navigate(const std::string& address) override;
+    void navigateInNewWindow(const std::string& address) override;
+    void reloadPage(ReloadMode mode) override;
+    void goBack() override;
+    void goForward() override;
+    void stopLoading() override;
+    std::string address() const override;
+    std::string locationName() const override;
+    bool silent() const override { return m_page->silent(); }
     void setSilent(bool silent) override { m_page->setSilent(silent); }
     void focusPage() override;
     void findInPage() override;

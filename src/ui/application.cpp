@@ -94,7 +94,7 @@ QWebEnginePage* Application::hostNewWindow(
     MainWindow* window = createMainWindow();
     // A script pop-up opened with window features asks for a window without toolbar.
     if (type == QWebEnginePage::WebDialog)
-        window->logic().OnToolBar(false);
+        window->logic().onToolbarRequested(false);
     // A window opened for a page may be closed by it again (window.close()).
     connect(
         window->browser()->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);

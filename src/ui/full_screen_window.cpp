@@ -253,7 +253,7 @@ void FullScreenWindow::beginWindowMove()
 void FullScreenWindow::navigateWithoutHistory(const std::string& address)
 {
     m_pageOutOfHistory = QUrl::fromUserInput(q(address));
-    m_browser->Navigate(address);
+    m_browser->navigate(address);
 }
 
 void FullScreenWindow::showMessage(const std::string& text)

@@ -527,7 +527,7 @@ void HistoryWindow::navigateTo(const HistoryRow& row)
         auto* window = qobject_cast<MainWindow*>(w);
         if (!window || !window->isVisible() || window->logic().state().WindowId != active)
             continue;
-        window->browser()->Navigate(row.url);
+        window->browser()->navigate(row.url);
         if (window->isMinimized())
             window->showNormal();
         window->raise();

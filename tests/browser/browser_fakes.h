@@ -32,25 +32,25 @@ struct CallLog {
 
 class FakeBrowser final : public BrowserControl, public CallLog {
 public:
-    std::string url;
+    std::string location; // the page's address
     std::string name;
-    bool silent = false;
+    bool silentNow = false;
 
-    void Navigate(const std::string& address) override { add("Navigate " + address); }
-    void NavigateNewWindow(const std::string& address) override
+    void navigate(const std::string& address) override { add("navigate " + address); }
+    void navigateInNewWindow(const std::string& address) override
     {
-        add("NavigateNewWindow " + address);
+        add("navigateInNewWindow " + address);
     }
-    void Refresh2(std::int16_t level) override { add("Refresh2 " + std::to_string(level)); }
-    void GoBack() override { add("GoBack"); }
-    void GoForward() override { add("GoForward"); }
-    void Stop() override { add("Stop"); }
-    std::string LocationURL() const override { return url; }
-    std::string LocationName() const override { return name; }
-    bool Silent() const override { return silent; }
+    void reloadPage(ReloadMode mode) override { add("reload " + std::to_string(int(mode))); }
+    void goBack() override { add("goBack"); }
+    void goForward() override { add("goForward"); }
+    void stopLoading() override { add("stop"); }
+    std::string address() const override { return location; }
+    std::string locationName() const override { return name; }
+    bool silent() const override { return silentNow; }
     void setSilent(bool s) override
     {
-        silent = s;
+        silentNow = s;
         add(s ? "Silent on" : "Silent off");
     }
     void focusPage() override { add("focusPage"); }
@@ -294,10 +294,10 @@ protected:
     // A finished download of a page in the window, up to its post-download pass.
     static void finishPage(TestWindow& w, const std::string& url, const std::string& title)
     {
-        w.browser.url = url;
-        w.logic.NavigateComplete2();
-        w.logic.TitleChange(title);
-        w.logic.DownloadComplete();
+        w.browser.location = url;
+        w.logic.onUrlChanged();
+        w.logic.onTitleChanged(title);
+        w.logic.onLoadFinished();
         w.logic.onPostDownloadTick();
     }
 };

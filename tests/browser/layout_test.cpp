@@ -193,7 +193,7 @@ TEST_F(Layout, CycleButtonActions)
     TestWindow& w = open();
     w.logic.onAddressTextEdited("http://typed.example/");
     w.logic.onCycleButton1Click();
-    EXPECT_EQ(w.browser.calls.back(), "Stop");
+    EXPECT_EQ(w.browser.calls.back(), "stop");
     w.logic.onCycleButton1RightButtonDown();
     w.logic.onCycleButton1Click();
     EXPECT_EQ(w.browser.calls.back(), "findInPage");
@@ -236,7 +236,7 @@ TEST_F(Layout, KeysInTheirOrder)
 {
     TestWindow& w = open();
     w.logic.onKeyDown({ Key::Escape, false, true, true });
-    EXPECT_EQ(w.browser.calls.back(), "Stop");
+    EXPECT_EQ(w.browser.calls.back(), "stop");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
     EXPECT_EQ(w.view.calls.back(), "main menu");
     EXPECT_EQ(w.view.count(focusCall(Control::MenuButton)), 1);
@@ -254,7 +254,7 @@ TEST_F(Layout, KeysInTheirOrder)
     EXPECT_EQ(w.browser.calls.back(), "selectAll");
     w.logic.onAddressTextEdited("radar.example");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Enter }), KeyOutcome::Consumed);
-    EXPECT_EQ(w.browser.calls.back(), "Navigate radar.example");
+    EXPECT_EQ(w.browser.calls.back(), "navigate radar.example");
     EXPECT_EQ(m_app.calls.back(), "click");
     w.logic.onKeyDown({ Key::F11 });
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(OwnPagesAndErrors, HistoryExclusion,
 TEST_F(PostDownload, FailedNavigationIsSkippedOnceThenPagesAreLoggedAgain)
 {
     TestWindow& w = open();
-    w.logic.NavigateError("http://down.example/", INET_E_DOWNLOAD_FAILURE);
+    w.logic.onNavigationFailed(NavigationFailure::Other);
     finishPage(w, "http://down.example/", "Error");
     EXPECT_TRUE(history().empty());
     EXPECT_FALSE(w.logic.state().SkipNextHistoryEntry);
@@ -80,7 +80,7 @@ TEST_F(PostDownload, FailedNavigationIsSkippedOnceThenPagesAreLoggedAgain)
 TEST_F(PostDownload, ExcludedPageLeavesTheSkipForTheNextPage)
 {
     TestWindow& w = open();
-    w.logic.NavigateError("http://start.example/", INET_E_DOWNLOAD_FAILURE);
+    w.logic.onNavigationFailed(NavigationFailure::Other);
     finishPage(w, "http://start.example/", "Start");
     EXPECT_TRUE(w.logic.state().SkipNextHistoryEntry);
     finishPage(w, "http://radar.example/", "Radar");
@@ -98,8 +98,7 @@ TEST_F(PostDownload, HistoryOffWritesNothing)
 TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
 {
     TestWindow& w = open();
-    w.logic.WindowSetWidth(500); // 7500 twips
-    w.logic.WindowSetHeight(300); // 4500 twips
+    w.logic.onGeometryRequested({ 0, 0, 500, 300 }); // 7500 x 4500 twips
     EXPECT_EQ(w.view.window.width, 7620);
     EXPECT_EQ(w.view.window.height, 5700);
     const Rect before = w.view.window;
@@ -136,11 +135,9 @@ TEST_F(PostDownload, MaximizedWindowFillsUnlessMarkedAndMinimizedOnlyLogs)
 TEST_F(PostDownload, PageRequestsAreClampedToTheWorkArea)
 {
     TestWindow& w = open();
-    w.logic.WindowSetLeft(-40);
-    w.logic.WindowSetTop(5000);
+    w.logic.onGeometryRequested({ -40, 5000, 2000, 100 });
     EXPECT_EQ(w.logic.state().RequestedLeft, 0);
     EXPECT_EQ(w.logic.state().RequestedTop, 10800 - 1800);
-    w.logic.WindowSetWidth(2000);
     EXPECT_EQ(w.view.window.width, 19200);
     EXPECT_TRUE(w.logic.state().PageChangedWindow);
     EXPECT_EQ(w.logic.state().PageResizeState, 0); // killing is off
@@ -158,19 +155,19 @@ protected:
 TEST_F(PopUpKilling, SizedPopUpGoesToTheKillPageOnTheSecondPassAndClosesOnce)
 {
     TestWindow& w = open();
-    w.logic.WindowSetHeight(200);
+    w.logic.onGeometryRequested({ 0, 0, 0, 200 });
     EXPECT_EQ(w.logic.state().PageResizeState, 1);
     finishPage(w, "http://ads.example/", "Ad");
     EXPECT_EQ(w.logic.state().PageResizeState, 2);
     EXPECT_TRUE(w.view.running(MainWindowTimer::PostDownload));
-    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 0);
+    EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 0);
     w.logic.onPostDownloadTick();
-    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 1);
+    EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 1);
     EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
 
     w.browser.name = "killpopups.HTM";
-    w.logic.DocumentComplete();
-    w.logic.DocumentComplete();
+    w.logic.onLoadFinished();
+    w.logic.onLoadFinished();
     EXPECT_EQ(w.view.count("close"), 1);
     EXPECT_EQ(m_app.count("boom"), 0);
     EXPECT_TRUE(history().empty());
@@ -181,8 +178,8 @@ TEST_F(PopUpKilling, BoomModePlaysTheSoundOnce)
     m_shared.settings.PopUpKillBoom = 1;
     TestWindow& w = open();
     w.browser.name = "KillPopUps.htm";
-    w.logic.DocumentComplete();
-    w.logic.DocumentComplete();
+    w.logic.onLoadFinished();
+    w.logic.onLoadFinished();
     EXPECT_EQ(m_app.count("boom"), 1);
     EXPECT_EQ(w.view.count("close"), 1);
 }
@@ -190,12 +187,12 @@ TEST_F(PopUpKilling, BoomModePlaysTheSoundOnce)
 TEST_F(PopUpKilling, KillPageThatFailsToLoadIsNotRequestedAgain)
 {
     TestWindow& w = open();
-    w.logic.OnToolBar(false);
+    w.logic.onToolbarRequested(false);
     finishPage(w, "http://ads.example/", "Ad");
     w.logic.onPostDownloadTick();
     finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
     finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
-    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 1);
+    EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 1);
     EXPECT_EQ(w.view.count("close"), 0);
 }
 
@@ -204,10 +201,10 @@ TEST_F(PopUpKilling, PlainNewWindowIsNeverKilled)
     TestWindow& w = open();
     finishPage(w, "http://plain.example/", "Plain");
     w.logic.onPostDownloadTick();
-    EXPECT_EQ(w.browser.count("Navigate /opt/sg/KillPopUps.htm"), 0);
+    EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 0);
     m_shared.settings.PopUpKilling = 0;
     w.browser.name = "KillPopUps.htm";
-    w.logic.DocumentComplete();
+    w.logic.onLoadFinished();
     EXPECT_EQ(w.view.count("close"), 0);
 }
 

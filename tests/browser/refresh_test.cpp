@@ -24,7 +24,7 @@ protected:
 TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
 {
     TestWindow& w = open();
-    w.browser.url = "http://radar.example/";
+    w.browser.location = "http://radar.example/";
     EXPECT_FALSE(w.logic.countdown().running());
     w.logic.onRefreshTick(); // a stray tick while off counts nothing
     EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
@@ -36,9 +36,9 @@ TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
     for (int i = 0; i < 4; ++i)
         w.logic.onRefreshTick();
     EXPECT_EQ(minutesLeft(w), "1");
-    EXPECT_EQ(w.browser.count("Refresh2 0"), 0);
+    EXPECT_EQ(w.browser.count("reload 0"), 0);
     w.logic.onRefreshTick();
-    EXPECT_EQ(w.browser.count("Refresh2 0"), 1);
+    EXPECT_EQ(w.browser.count("reload 0"), 1);
     EXPECT_EQ(m_app.count("click"), 1);
     EXPECT_EQ(minutesLeft(w), "5");
 
@@ -56,7 +56,7 @@ TEST_F(Refresh, EmptyWindowNeverRefreshesButRestartsTheCountdown)
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
     w.logic.onRefreshTick();
-    EXPECT_EQ(w.browser.count("Refresh2 0"), 0);
+    EXPECT_EQ(w.browser.count("reload 0"), 0);
     EXPECT_EQ(minutesLeft(w), "1");
     w.logic.onRefreshClick(); // no page: nothing at all
     EXPECT_EQ(m_app.count("click"), 2);
@@ -90,13 +90,13 @@ TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
 {
     m_shared.settings.RefreshInterval = 10;
     TestWindow& w = open();
-    w.browser.url = "http://radar.example/";
+    w.browser.location = "http://radar.example/";
     w.logic.onIntervalBoxDoubleClick();
     for (int i = 0; i < 6; ++i)
         w.logic.onRefreshTick();
     hold(w, Control::IntervalDownButton, 5); // 10 -> 4 while held
     EXPECT_EQ(w.logic.countdown().interval(), 4);
-    EXPECT_EQ(w.browser.count("Refresh2 0"), 1);
+    EXPECT_EQ(w.browser.count("reload 0"), 1);
     EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
     EXPECT_EQ(minutesLeft(w), "4");
 }
@@ -124,8 +124,8 @@ TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
     EXPECT_EQ(minutesLeft(w), "5");
     EXPECT_EQ(w.view.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute again
     w.logic.onRefreshTick();
-    w.browser.url = "http://b.example/";
-    w.logic.NavigateComplete2();
+    w.browser.location = "http://b.example/";
+    w.logic.onUrlChanged();
     EXPECT_EQ(minutesLeft(w), "5");
 }
 
@@ -133,15 +133,15 @@ TEST_F(Refresh, RefreshButtonRestartsTheCountdownAndUsesTheMode)
 {
     m_shared.settings.RefreshMode = 3;
     TestWindow& w = open();
-    w.browser.url = "http://radar.example/";
+    w.browser.location = "http://radar.example/";
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
     w.logic.onRefreshClick();
-    EXPECT_EQ(w.browser.count("Refresh2 3"), 1);
+    EXPECT_EQ(w.browser.count("reload 3"), 1);
     EXPECT_EQ(m_app.count("click"), 1);
     EXPECT_EQ(minutesLeft(w), "5");
     w.logic.onKeyDown({ Key::F5 }); // F5: the mode, but no click and no restart
-    EXPECT_EQ(w.browser.count("Refresh2 3"), 2);
+    EXPECT_EQ(w.browser.count("reload 3"), 2);
     EXPECT_EQ(m_app.count("click"), 1);
 }
 
@@ -168,14 +168,14 @@ TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
 {
     m_shared.settings.RefreshInterval = 1;
     TestWindow& w = open();
-    w.browser.url = "http://radar.example/";
+    w.browser.location = "http://radar.example/";
     w.logic.onIntervalBoxDoubleClick();
     m_app.connection = { true, true };
     w.logic.onRefreshTick();
     m_app.connection = { false, false };
     w.logic.onRefreshTick();
     EXPECT_EQ(m_app.count("autodial"), 1);
-    EXPECT_EQ(w.browser.count("Refresh2 0"), 2);
+    EXPECT_EQ(w.browser.count("reload 0"), 2);
 }
 
 TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)

@@ -70,7 +70,7 @@ TEST_F(Selector, SingleModeClickRules)
     EXPECT_TRUE(w.logic.state().listView2Visible);
 
     click(w, Control::CategorySelector, 2);
-    EXPECT_EQ(w.browser.calls.back(), "Navigate file:///home/me/My%20Loop.htm");
+    EXPECT_EQ(w.browser.calls.back(), "navigate file:///home/me/My%20Loop.htm");
     EXPECT_EQ(w.view[Control::AddressBox].text, "/home/me/My Loop.htm");
     EXPECT_FALSE(w.logic.state().listView2Visible);
 
@@ -147,11 +147,11 @@ TEST_F(SeparateSelector, PageListStaysOpenWhenThePageGoesToANewWindow)
     click(w, Control::CategorySelector, 1);
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     click(w, Control::PageSelector, 0);
-    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://n1.example/");
+    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://n1.example/");
     EXPECT_TRUE(w.logic.state().listView1Visible);
     w.logic.onCheckBoxClick(Control::NewWindowBox, false);
     click(w, Control::PageSelector, 1);
-    EXPECT_EQ(w.browser.calls.back(), "Navigate http://n2.example/");
+    EXPECT_EQ(w.browser.calls.back(), "navigate http://n2.example/");
     EXPECT_FALSE(w.logic.state().listView1Visible);
 }
 

@@ -15,7 +15,7 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
     m_random.values = { 0.5 };
     TestWindow& first = open();
     EXPECT_EQ(first.view.caption, "- Skyglass2");
-    EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "Navigate http://start.example/" }));
+    EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "navigate http://start.example/" }));
     // 0.5 x 25 = 12.5 rounds to the even 12: "M".
     EXPECT_EQ(first.view[Control::WindowIdLabel].text,
         "MMMMMMMM-MMMMMMMM-MMMMMMMM-MMMMMMMM 2026-12-05 14:08:35");
@@ -30,9 +30,9 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
     m_shared.StartNavigated = false;
     m_shared.PendingStartUrl = "/home/me/page.htm";
     TestWindow& handedOver = open();
-    EXPECT_EQ(handedOver.browser.calls.back(), "Navigate /home/me/page.htm");
-    handedOver.browser.url = "file:///home/me/page.htm";
-    handedOver.logic.NavigateComplete2();
+    EXPECT_EQ(handedOver.browser.calls.back(), "navigate /home/me/page.htm");
+    handedOver.browser.location = "file:///home/me/page.htm";
+    handedOver.logic.onUrlChanged();
     EXPECT_TRUE(m_shared.PendingStartUrl.empty());
 }
 
@@ -65,31 +65,29 @@ TEST_F(Window, ActivationMarksTheActiveWindowAndAppliesToolTipsOnce)
 TEST_F(Window, BrowserEventsReachTheControls)
 {
     TestWindow& w = open();
-    w.logic.TitleChange("Radar");
+    w.logic.onTitleChanged("Radar");
     EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
-    w.logic.TitleChange("KillPopUps.htm");
+    w.logic.onTitleChanged("KillPopUps.htm");
     EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
     EXPECT_EQ(w.logic.state().pageTitle, "KillPopUps.htm");
 
-    w.browser.url = "HTTP:///";
-    w.logic.NavigateComplete2();
+    w.browser.location = "HTTP:///";
+    w.logic.onUrlChanged();
     EXPECT_EQ(w.view[Control::AddressBox].text, "http://");
 
-    w.logic.ProgressChange(30, 0);
+    w.logic.onLoadProgress(30, 0);
     EXPECT_TRUE(w.view[Control::ProgressBar].visible);
     EXPECT_EQ(w.view.progressMaximum, 1);
     EXPECT_EQ(w.view.progressValue, 1);
-    w.logic.ProgressChange(30, 100);
+    w.logic.onLoadProgress(30, 100);
     EXPECT_EQ(w.view.progressValue, 30);
-    w.logic.ProgressChange(0, 100);
+    w.logic.onLoadProgress(0, 100);
     EXPECT_FALSE(w.view[Control::ProgressBar].visible);
     EXPECT_EQ(w.view.progressValue, 0);
 
-    w.logic.StatusTextChange("http://link.example/");
+    w.logic.onStatusTextChanged("http://link.example/");
     EXPECT_EQ(w.view.panels.at(1).first, "http://link.example/");
-    w.logic.CommandStateChange(CSC_NAVIGATEBACK, true);
-    w.logic.CommandStateChange(CSC_NAVIGATEFORWARD, false);
-    w.logic.CommandStateChange(7, false);
+    w.logic.onHistoryStateChanged(true, false);
     EXPECT_TRUE(w.view[Control::BackButton].enabled);
     EXPECT_FALSE(w.view[Control::ForwardButton].enabled);
 }
@@ -98,15 +96,15 @@ TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
 {
     m_shared.settings.ScriptErrorsSilenced = 1;
     TestWindow& w = open();
-    w.logic.DownloadBegin();
-    EXPECT_TRUE(w.browser.silent);
-    w.logic.DownloadComplete();
-    EXPECT_FALSE(w.browser.silent);
+    w.logic.onLoadStarted();
+    EXPECT_TRUE(w.browser.silentNow);
+    w.logic.onLoadFinished();
+    EXPECT_FALSE(w.browser.silentNow);
     EXPECT_EQ(w.view.timers.at(MainWindowTimer::PostDownload), 250);
 
-    EXPECT_FALSE(w.logic.BeforeNavigate2("MailTo:me@example.com"));
-    w.logic.DownloadBegin();
-    EXPECT_FALSE(w.browser.silent);
+    EXPECT_FALSE(w.logic.onNavigationRequested("MailTo:me@example.com"));
+    w.logic.onLoadStarted();
+    EXPECT_FALSE(w.browser.silentNow);
     EXPECT_FALSE(w.logic.state().MailtoPending);
 }
 
@@ -114,13 +112,13 @@ TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
 {
     TestWindow& w = open();
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
-    EXPECT_TRUE(w.logic.BeforeNavigate2("http://link.example/"));
+    EXPECT_TRUE(w.logic.onNavigationRequested("http://link.example/"));
     EXPECT_EQ(w.browser.calls,
-        (std::vector<std::string> {
-            "Navigate http://start.example/", "Stop", "NavigateNewWindow http://link.example/" }));
+        (std::vector<std::string> { "navigate http://start.example/", "stop",
+            "navigateInNewWindow http://link.example/" }));
     w.logic.onAddressTextEdited("radar.example");
     w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow radar.example");
+    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow radar.example");
 
     w.logic.onCheckBoxClick(Control::NewWindowBox, false);
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
@@ -128,7 +126,7 @@ TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
     EXPECT_FALSE(w.view[Control::FullScreenBox].checked);
     w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "Navigate radar.example");
+    EXPECT_EQ(w.browser.calls.back(), "navigate radar.example");
 }
 
 TEST_F(Window, NewWindowsCascadeAndFollowTheBoxes)
@@ -137,23 +135,23 @@ TEST_F(Window, NewWindowsCascadeAndFollowTheBoxes)
     m_shared.settings.WindowLeft = 1500;
     m_shared.settings.WindowTop = 500;
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
-    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::NewMainWindow);
+    EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 900);
     EXPECT_EQ(m_shared.settings.WindowTop, 800);
     EXPECT_FALSE(w.logic.state().newWindowChecked);
 
     m_shared.settings.NewWindowStaysChecked = 1;
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
-    w.logic.NewWindow2();
+    w.logic.onNewWindowRequested();
     EXPECT_TRUE(w.logic.state().newWindowChecked);
 
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
-    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::FullScreen);
+    EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::FullScreen);
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
     EXPECT_TRUE(w.logic.state().newWindowChecked);
 
     m_shared.ModalWindowOpen = true;
-    EXPECT_EQ(w.logic.NewWindow2(), NewWindowTarget::Cancel);
+    EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::Cancel);
     EXPECT_EQ(m_shared.settings.WindowLeft, 600); // the cancelled request moves nothing
 }
 
@@ -162,29 +160,29 @@ TEST_F(Window, NewWindowOperationsResetTheStartNavigation)
     TestWindow& w = open();
     m_shared.PendingStartUrl = "http://handed.example/";
     w.logic.onNewWindowMenu();
-    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://start.example/");
+    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://start.example/");
     EXPECT_FALSE(m_shared.StartNavigated);
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.openNewMainWindow();
-    EXPECT_EQ(w.browser.calls.back(), "NavigateNewWindow http://handed.example/");
+    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://handed.example/");
     EXPECT_FALSE(w.logic.state().fullScreenChecked);
 }
 
 TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsBack)
 {
     TestWindow& w = open();
-    w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
+    w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_FALSE(m_shared.OfflineMode); // connected
     m_app.connection = { false, false };
-    w.logic.NavigateError("http://x.example/", INET_E_DOWNLOAD_FAILURE);
+    w.logic.onNavigationFailed(NavigationFailure::Other);
     EXPECT_FALSE(m_shared.OfflineMode);
-    w.logic.NavigateError("http://x.example/", INET_E_RESOURCE_NOT_FOUND);
+    w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
     EXPECT_TRUE(w.view.menuChecks.at(MenuItem::WorkOffline));
 
     // The next refresh with the connection back goes online first.
-    w.browser.url = "http://x.example/";
+    w.browser.location = "http://x.example/";
     w.logic.onIntervalBoxDoubleClick();
     for (int i = 0; i < 5; ++i)
         w.logic.onRefreshTick();
@@ -231,7 +229,7 @@ TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
     EXPECT_EQ(w.logic.beginClose(), 750);
     EXPECT_FALSE(w.view[Control::NewWindowBox].checked);
     EXPECT_EQ(w.view.count("hide"), 1);
-    EXPECT_EQ(w.browser.calls.back(), "Navigate /opt/sg/DefPage.htm");
+    EXPECT_EQ(w.browser.calls.back(), "navigate /opt/sg/DefPage.htm");
     const CloseOutcome out = w.logic.finishClose();
     EXPECT_EQ(out.placement, (Rect { 2000, 1000, 10000, 8000 }));
     EXPECT_EQ(m_shared.settings.WindowWidth, 10000);
@@ -258,7 +256,7 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
     EXPECT_FALSE(out.placement);
     EXPECT_FALSE(out.columnWidths);
 
-    other.logic.WindowSetLeft(10); // a page placed it
+    other.logic.onGeometryRequested({ 10, 10, 800, 600 }); // a page placed it
     other.view.window = { 100, 100, 9000, 9000 };
     EXPECT_FALSE(other.logic.finishClose().placement);
     EXPECT_EQ(m_shared.settings.WindowWidth, 12000);

@@ -199,7 +199,7 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
     QTreeWidgetItem* pageRow = list->topLevelItem(1);
     list->scrollToItem(pageRow);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(pageRow).center());
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window->browser()->LocationURL()),
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window->browser()->address()),
         m_server->url("/radar.html"), kLoadTimeoutMs);
     QVERIFY(!list->isVisible());
     window->close();
@@ -236,7 +236,7 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     QSignalSpy finished(window->browser()->page(), &QWebEnginePage::loadFinished);
 
     QVERIFY(app->SetOffline());
-    window->browser()->Navigate(m_server->url("/storm.html").toStdString());
+    window->browser()->navigate(m_server->url("/storm.html").toStdString());
     // The spy may also catch the first page's late loadFinished(true).
     const auto failedLoad = [&] {
         return std::any_of(finished.begin(), finished.end(),
@@ -246,7 +246,7 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     QCOMPARE(m_server->hits("/storm.html"), 0);
 
     QVERIFY(app->SetOnline());
-    window->browser()->Navigate(m_server->url("/storm.html").toStdString());
+    window->browser()->navigate(m_server->url("/storm.html").toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/storm.html"), 1, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Storm Watch - Skyglass2"), kLoadTimeoutMs);

@@ -72,8 +72,8 @@ protected:
     std::filesystem::path lists() const { return m_dir / "SiteLists"; }
     void showPage(const std::string& url, const std::string& title)
     {
-        m_browser.url = url;
-        m_logic.TitleChange(title);
+        m_browser.location = url;
+        m_logic.onTitleChanged(title);
     }
 };
 
@@ -98,14 +98,14 @@ TEST_F(FullScreen, ToolTipsFollowTheTableAndThePageTitle)
     EXPECT_EQ(m_view.tips[FullScreenControl::RefreshButton], "Refresh Page");
     EXPECT_EQ(m_view.tips[FullScreenControl::BackButton], "Back");
     EXPECT_EQ(m_view.tips[FullScreenControl::ForwardButton], "Forward");
-    m_logic.TitleChange("Radar Loop");
+    m_logic.onTitleChanged("Radar Loop");
     EXPECT_EQ(
         m_view.tips[FullScreenControl::TitleStrip], "Radar Loop - Skyglass2 - Full Screen Window");
     EXPECT_EQ(m_view.caption, "Radar Loop - Skyglass2 - Full Screen Window");
 
     m_shared.settings.ToolTipsOff = 1;
     m_logic.applyToolTips();
-    m_logic.TitleChange("Other");
+    m_logic.onTitleChanged("Other");
     for (const auto& [control, tip] : m_view.tips)
         EXPECT_EQ(tip, "") << int(control);
 }
@@ -128,7 +128,7 @@ TEST_F(FullScreen, CloseAndEscHideRefitAndBlankTheWindow)
         EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
         EXPECT_EQ(m_view.blankPage, "file:///opt/sg/DefPage.htm"); // the page stops with it
     }
-    EXPECT_EQ(m_browser.calls, (std::vector<std::string>(2, "Navigate http://radar/")));
+    EXPECT_EQ(m_browser.calls, (std::vector<std::string>(2, "navigate http://radar/")));
     EXPECT_EQ(m_app.count("click"), 1); // the Close button clicks, Esc does not
 }
 
@@ -137,7 +137,7 @@ TEST_F(FullScreen, EveryDownloadRefitsAndDockKeepsTheSize)
     m_view.window = { 3000, 2000, 9000, 6000 };
     m_logic.onDockClick();
     EXPECT_EQ(m_view.window, (Rect { 0, 450, 9000, 6000 }));
-    m_logic.DownloadComplete();
+    m_logic.onLoadFinished();
     EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
     EXPECT_EQ(m_view.places[FullScreenControl::CloseButton].left, 23235);
 }
@@ -147,23 +147,23 @@ TEST_F(FullScreen, RefreshUsesTheRefreshModeOnlyWithAPage)
     m_shared.settings.RefreshMode = 3;
     m_logic.onRefreshClick();
     EXPECT_TRUE(m_browser.calls.empty());
-    m_browser.url = "http://radar/";
+    m_browser.location = "http://radar/";
     m_logic.onRefreshClick();
     m_logic.onBackClick();
     m_logic.onForwardClick();
-    EXPECT_EQ(m_browser.calls, (std::vector<std::string> { "Refresh2 3", "GoBack", "GoForward" }));
+    EXPECT_EQ(m_browser.calls, (std::vector<std::string> { "reload 3", "goBack", "goForward" }));
 }
 
 TEST_F(FullScreen, PagesNewWindowGoesToACascadedMainWindowUnlessAMessageIsUp)
 {
-    EXPECT_EQ(m_logic.NewWindow2(), NewWindowTarget::NewMainWindow);
+    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 900);
     EXPECT_EQ(m_shared.settings.WindowTop, 300);
-    EXPECT_EQ(m_logic.NewWindow2(), NewWindowTarget::NewMainWindow);
+    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 300);
     EXPECT_EQ(m_shared.settings.WindowTop, 600);
     m_shared.ModalWindowOpen = true;
-    EXPECT_EQ(m_logic.NewWindow2(), NewWindowTarget::Cancel);
+    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::Cancel);
     EXPECT_EQ(m_shared.settings.WindowLeft, 300);
 }
 

@@ -41,7 +41,7 @@ QRect workAreaFit(QWidget* window)
 
 QString locationOf(ui::FullScreenWindow* window)
 {
-    return QString::fromStdString(window->browser()->LocationURL());
+    return QString::fromStdString(window->browser()->address());
 }
 
 } // namespace
@@ -103,7 +103,7 @@ ui::FullScreenWindow* FullScreenWindowTest::openWithF11(ui::MainWindow* window, 
     if (!window)
         return nullptr;
     if (!QTest::qWaitFor(
-            [&] { return window->browser()->LocationURL() == url.toStdString(); }, kLoadTimeoutMs))
+            [&] { return window->browser()->address() == url.toStdString(); }, kLoadTimeoutMs))
         return nullptr;
     window->logic().onKeyDown({ Key::F11 });
     return m_app->fullScreenWindow();
@@ -239,7 +239,7 @@ void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
     QVERIFY(m_app);
     ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
-        QString::fromStdString(window->browser()->LocationURL()), radar, kLoadTimeoutMs);
+        QString::fromStdString(window->browser()->address()), radar, kLoadTimeoutMs);
     QCheckBox* box = nullptr;
     for (auto* check : window->findChildren<QCheckBox*>())
         if (check->accessibleName() == QStringLiteral("Full Screen (Open Next Page In)"))
@@ -270,7 +270,7 @@ void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
         QStringLiteral("Third Page - Skyglass2 - Full Screen Window"), kLoadTimeoutMs);
     QVERIFY(!box->isChecked());
     QCOMPARE(mainWindows().size(), 1);
-    QCOMPARE(QString::fromStdString(window->browser()->LocationURL()), radar);
+    QCOMPARE(QString::fromStdString(window->browser()->address()), radar);
 }
 
 void FullScreenWindowTest::aPageOpenedByTheFullScreenPageGetsAMainWindow()
@@ -281,13 +281,13 @@ void FullScreenWindowTest::aPageOpenedByTheFullScreenPageGetsAMainWindow()
     QVERIFY(m_app);
     ui::MainWindow* window = mainWindows().value(0);
     QTRY_COMPARE_WITH_TIMEOUT(
-        QString::fromStdString(window->browser()->LocationURL()), url, kLoadTimeoutMs);
+        QString::fromStdString(window->browser()->address()), url, kLoadTimeoutMs);
     const float left = m_app->shared().settings.WindowLeft;
     m_app->openInFullScreen(m_server->url("/opener.html").toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
     ui::MainWindow* opened
         = mainWindows().value(0) == window ? mainWindows().value(1) : mainWindows().value(0);
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->LocationURL()),
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->address()),
         m_server->url("/other.html"), kLoadTimeoutMs);
     QCOMPARE(m_app->shared().settings.WindowLeft, fullScreenCascade(left));
 }

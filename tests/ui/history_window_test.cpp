@@ -159,14 +159,14 @@ void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHit
 
     const QString address = m_server->url("/radar.html");
     ui::MainWindow* window = mainWindows().front();
-    window->browser()->Navigate(address.toStdString());
+    window->browser()->navigate(address.toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(int(today.size()), 1, kLoadTimeoutMs);
     QCOMPARE(cell(today, 0, 0), QStringLiteral("Radar Loop"));
     QCOMPARE(cell(today, 0, 1), QStringLiteral("1"));
     QCOMPARE(cell(today, 0, 3), address);
     QCOMPARE(firstHeader(today), QStringLiteral("1 Page Titles"));
 
-    window->browser()->Navigate(address.toStdString());
+    window->browser()->navigate(address.toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(cell(today, 0, 1), QStringLiteral("2"), kLoadTimeoutMs);
     QCOMPARE(int(today.size()), 1);
 }
@@ -232,9 +232,9 @@ void HistoryWindowTest::doubleClickNavigatesTheActiveMainWindow()
     QTest::qWait(300);
     QCOMPARE(m_server->hits("/radar.html"), 0);
     clickRow(history->todayView(), 0, true);
-    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->LocationURL(), address, kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), address, kLoadTimeoutMs);
     QCOMPARE(m_server->hits("/radar.html"), 1);
-    QVERIFY(first->browser()->LocationURL() != address);
+    QVERIFY(first->browser()->address() != address);
 }
 
 void HistoryWindowTest::oneClickNavigatesOnASingleClick()
@@ -252,7 +252,7 @@ void HistoryWindowTest::oneClickNavigatesOnASingleClick()
 
     ui::MainWindow* window = mainWindows().front();
     clickRow(history->todayView(), 1, false);
-    QTRY_COMPARE_WITH_TIMEOUT(window->browser()->LocationURL(), storm, kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browser()->address(), storm, kLoadTimeoutMs);
 
     // The right button opens the menu instead; its first item navigates the selected row.
     QTreeView* view = history->todayView();
@@ -266,7 +266,7 @@ void HistoryWindowTest::oneClickNavigatesOnASingleClick()
     QCOMPARE(m_server->hits("/radar.html"), 0);
     history->popUpMenu()->close();
     history->navigateToSelected();
-    QTRY_COMPARE_WITH_TIMEOUT(window->browser()->LocationURL(), radar, kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->browser()->address(), radar, kLoadTimeoutMs);
 }
 
 void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()

@@ -198,7 +198,7 @@ void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
     const QString suffix = QStringLiteral(" - Skyglass2");
     QTRY_VERIFY_WITH_TIMEOUT(window->windowTitle().endsWith(suffix), kWaitMs);
     const QString pageTitle = window->windowTitle().chopped(suffix.size());
-    const QString pageUrl = QString::fromStdString(window->browser()->LocationURL());
+    const QString pageUrl = QString::fromStdString(window->browser()->address());
     QVERIFY(!pageUrl.isEmpty());
     ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
