@@ -1,7 +1,8 @@
 #pragma once
 // The services of the application that every main window calls: the other windows, the
-// sounds and the connection.
+// sounds, the connection, and the broadcasts to every open main window.
 
+#include <cstddef>
 #include <string>
 
 namespace sg {
@@ -35,6 +36,17 @@ public:
     // The program's offline mode; true when the change was made.
     virtual bool SetOffline() = 0;
     virtual bool SetOnline() = 0;
+
+    // The open main windows: how many there are, and what every one of them is told.
+    virtual std::size_t mainWindowCount() const = 0;
+    // Refill the site selector from the list files.
+    virtual void refillSiteSelectors() = 0;
+    // Apply the tool tips again (switched on or off, or an entry rebuilt).
+    virtual void toolTipsChanged() = 0;
+    // Show the pop-up killing and script-error settings again.
+    virtual void popUpModesChanged() = 0;
+    // Show the program's offline mode again.
+    virtual void offlineStateChanged() = 0;
 };
 
 } // namespace sg

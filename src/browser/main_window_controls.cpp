@@ -84,14 +84,16 @@ void MainWindowLogic::toggleOfflineMode()
 
 void MainWindowLogic::showOfflineMode()
 {
-    const bool offline = m_shared.OfflineMode;
-    m_shared.toolTips[48] = std::string("Working Offline - Now = ") + (offline ? "True" : "False")
-        + " (Right-Click To Cycle)";
-    for (MainWindowLogic* window : m_shared.windows.windows()) {
-        window->m_view.setMenuChecked(MenuItem::WorkOffline, offline);
-        if (window->m_s.CycleButton2State == kCycleOffline && window->toolTipsOn())
-            window->m_view.setToolTip(Control::HistoryMailOfflineButton, m_shared.toolTips[48]);
-    }
+    m_shared.toolTips[48] = std::string("Working Offline - Now = ")
+        + (m_shared.OfflineMode ? "True" : "False") + " (Right-Click To Cycle)";
+    m_app.offlineStateChanged();
+}
+
+void MainWindowLogic::showOfflineState()
+{
+    m_view.setMenuChecked(MenuItem::WorkOffline, m_shared.OfflineMode);
+    if (m_s.CycleButton2State == kCycleOffline && toolTipsOn())
+        m_view.setToolTip(Control::HistoryMailOfflineButton, m_shared.toolTips[48]);
 }
 
 void MainWindowLogic::onSwapButton()

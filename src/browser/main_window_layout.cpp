@@ -35,7 +35,7 @@ void MainWindowLogic::layoutToolbarControls()
     m_view.setGeometry(Control::GoButton, goButtonRect(clientWidth, m_s.addressBoxHeight));
 }
 
-void MainWindowLogic::Resize()
+void MainWindowLogic::resize()
 {
     const WindowState state = m_view.windowState();
     if (state == WindowState::Minimized)
@@ -45,7 +45,7 @@ void MainWindowLogic::Resize()
     if (!(held == window))
         m_view.setWindowGeometry(held);
     layoutToolbarControls();
-    FitSelectorHeights();
+    fitSelectorHeights();
     const Size client = m_view.clientSize();
     placeBrowserArea(browserAreaRect(client, m_s.ToolbarOffset, m_s.statusBarAllowance));
     m_view.setStatusPanel1Width(statusPanel1Width(client.width));
@@ -143,7 +143,7 @@ void MainWindowLogic::onViewStatusBar()
     st.StatusBarHidden = st.StatusBarHidden == 0 ? 1 : 0;
     m_view.setMenuChecked(MenuItem::StatusBar, st.StatusBarHidden == 0);
     setStatusBarShown(st.StatusBarHidden == 0);
-    FitSelectorHeights();
+    fitSelectorHeights();
 }
 
 void MainWindowLogic::onCheckBoxLabelClick()
@@ -155,7 +155,7 @@ void MainWindowLogic::onCheckBoxLabelClick()
     m_view.setVisible(Control::FullScreenBox, m_s.checkBoxesShown);
     m_view.setGeometry(Control::CheckBoxesToggle, checkBoxLabelRect(m_s.checkBoxesShown));
     layoutToolbarControls();
-    FitSelectorHeights();
+    fitSelectorHeights();
 }
 
 void MainWindowLogic::moveFocusToConnectionButton()

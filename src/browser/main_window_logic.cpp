@@ -19,13 +19,9 @@ MainWindowLogic::MainWindowLogic(
     , m_browser(browser)
     , m_countdown(services.shared.settings.RefreshInterval)
 {
-    m_shared.windows.add(this);
 }
 
-MainWindowLogic::~MainWindowLogic()
-{
-    m_shared.windows.remove(this);
-}
+MainWindowLogic::~MainWindowLogic() = default;
 
 std::string MainWindowLogic::toolTip(std::size_t entry) const
 {
@@ -40,7 +36,7 @@ void MainWindowLogic::setAddressText(const std::string& text)
     m_view.setText(Control::AddressBox, text);
 }
 
-void MainWindowLogic::Load()
+void MainWindowLogic::load()
 {
     Settings& st = settings();
     m_view.setCaption("- " + std::string(kProgramTitle));
@@ -73,10 +69,7 @@ void MainWindowLogic::Load()
     m_view.setWindowGeometry({ st.WindowLeft, st.WindowTop, st.WindowWidth, st.WindowHeight });
     applyWindowFonts();
 
-    if (st.SeparateCategorySelector == 1)
-        loadSeparateSelectors();
-    else
-        loadSingleSelector();
+    loadSiteSelectors();
     applyColumnWidths();
 
     applyPopUpIndicators();
@@ -104,9 +97,8 @@ void MainWindowLogic::Load()
     m_s.loaded = true;
 }
 
-void MainWindowLogic::Activate()
+void MainWindowLogic::activate()
 {
-    m_shared.ActiveWindowId = m_s.WindowId;
     if (m_s.activatedOnce)
         return;
     m_s.activatedOnce = true;
@@ -154,7 +146,7 @@ CloseOutcome MainWindowLogic::finishClose()
     st.CycleButton1State = m_s.CycleButton1State;
     st.CycleButton2State = m_s.CycleButton2State;
     out.perWindow = perWindowSettingsOf(st);
-    out.lastMainWindow = m_shared.windows.count() < 2;
+    out.lastMainWindow = m_app.mainWindowCount() < 2;
 
     for (const MainWindowTimer timer : { MainWindowTimer::RefreshTick,
              MainWindowTimer::ToolbarJustHidden, MainWindowTimer::PostDownload,

@@ -147,26 +147,29 @@ public:
     const RefreshCountdown& countdown() const { return m_countdown; }
 
     // Window events.
-    void Load();
-    void Activate();
-    void Resize();
-    // QueryUnload, first step: returns the milliseconds to wait (processing events, window
-    // hidden) before finishClose.
+    void load();
+    void activate();
+    void resize();
+    // The close, first step: returns the milliseconds to wait (processing events) before
+    // finishClose.
     int beginClose();
-    // QueryUnload, the rest: writes the placement, column widths and per-window values into
+    // The close, the rest: writes the placement, column widths and per-window values into
     // the shared settings; the application then saves them.
     CloseOutcome finishClose();
 
-    // Operations other windows call by name.
-    void showPageAddress(int flag);
+    // What the application asks of every open main window.
+    void loadSiteSelectors(); // in the mode the settings name
+    void applyToolTips();
+    void applyPopUpIndicators();
+    void showOfflineState();
+
+    // A new main window at the start address, or at the address a second start handed over.
     void openNewMainWindow();
+    void showPageAddress(int flag);
     void loadSeparateSelectors();
     void loadSingleSelector();
-    void FitSelectorHeights();
-    void applyToolTips();
+    void fitSelectorHeights();
     void setUpTimerButtons(int toggle);
-    void applyPopUpIndicators();
-    void applyRefreshToolTip();
 
     // Navigation.
     void onGoClick();
@@ -271,7 +274,7 @@ private:
 
     // Refresh (main_window_refresh.cpp).
     void runRefreshStep();
-    // Every window's offline menu mark and cycle-button tip follow the shared offline mode.
+    // The offline tool tip rebuilt, and every window told.
     void showOfflineMode();
     void showMinutesLeft();
     void showInterval();

@@ -19,22 +19,19 @@ void MainWindowLogic::applyPopUpIndicators()
 void MainWindowLogic::onKillPopsMenu()
 {
     toggleKillPops(settings());
-    for (MainWindowLogic* window : m_shared.windows.windows())
-        window->applyPopUpIndicators();
+    m_app.popUpModesChanged();
 }
 
 void MainWindowLogic::onKillPopsBoomMenu()
 {
     toggleKillPopsBoom(settings());
-    for (MainWindowLogic* window : m_shared.windows.windows())
-        window->applyPopUpIndicators();
+    m_app.popUpModesChanged();
 }
 
 void MainWindowLogic::onScriptErrMenu()
 {
     toggleScriptErrors(settings());
-    for (MainWindowLogic* window : m_shared.windows.windows())
-        window->applyPopUpIndicators();
+    m_app.popUpModesChanged();
 }
 
 void MainWindowLogic::onKillPageLoaded()

@@ -154,13 +154,7 @@ void MainWindowLogic::onRefreshRightButtonDown()
     Settings& st = settings();
     st.RefreshMode = nextRefreshMode(st.RefreshMode);
     m_shared.toolTips[kRefreshModeToolTip] = refreshModeToolTip(st.RefreshMode);
-    for (MainWindowLogic* window : m_shared.windows.windows())
-        window->applyRefreshToolTip();
-}
-
-void MainWindowLogic::applyRefreshToolTip()
-{
-    m_view.setToolTip(Control::RefreshButton, toolTip(kRefreshModeToolTip));
+    m_app.toolTipsChanged();
 }
 
 } // namespace sg

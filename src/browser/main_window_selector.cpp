@@ -29,7 +29,7 @@ void MainWindowLogic::fitListHeight(Control list)
         list, { selectorListLeft(m_s.checkBoxesShown), top, kSelectorListWidth, height });
 }
 
-void MainWindowLogic::FitSelectorHeights()
+void MainWindowLogic::fitSelectorHeights()
 {
     fitListHeight(Control::PageSelector);
     fitListHeight(Control::CategorySelector);
@@ -39,6 +39,14 @@ void MainWindowLogic::fillPageList(std::vector<SelectorRow> rows)
 {
     m_s.listView1Rows = std::move(rows);
     m_view.setSelectorRows(Control::PageSelector, m_s.listView1Rows);
+}
+
+void MainWindowLogic::loadSiteSelectors()
+{
+    if (settings().SeparateCategorySelector == 1)
+        loadSeparateSelectors();
+    else
+        loadSingleSelector();
 }
 
 void MainWindowLogic::loadSeparateSelectors()
@@ -113,7 +121,7 @@ void MainWindowLogic::onSelectorButtonClick()
         showList(Control::CategorySelector, false);
         m_s.AutoHideSuspended = false;
     }
-    FitSelectorHeights();
+    fitSelectorHeights();
 }
 
 void MainWindowLogic::onSelectorButtonDown()
@@ -177,7 +185,7 @@ void MainWindowLogic::onSelectorClick(Control list, std::optional<std::size_t> r
         if (pages.empty())
             return;
         fillPageList(std::move(pages));
-        FitSelectorHeights();
+        fitSelectorHeights();
         showList(Control::CategorySelector, false);
         showList(Control::PageSelector, true);
         m_view.setFocus(Control::PageSelector);

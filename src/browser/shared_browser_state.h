@@ -1,36 +1,13 @@
 #pragma once
-// The values every main window shares, owned by the application and handed to each window,
-// and the list of the open main windows.
+// The values every main window shares, owned by the application and handed to each window.
 
 #include "settings/settings.h"
 #include "settings/tool_tips.h"
 #include "startup/startup_sequence.h"
 
-#include <cstddef>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace sg {
-
-class MainWindowLogic;
-
-// The open main windows in the order they were made. Each MainWindowLogic adds itself
-// when made and removes itself when destroyed.
-class MainWindowRegistry {
-public:
-    void add(MainWindowLogic* window);
-    void remove(MainWindowLogic* window);
-    const std::vector<MainWindowLogic*>& windows() const { return m_windows; }
-    std::size_t count() const { return m_windows.size(); }
-    // The first window made that is still open; null when none is.
-    MainWindowLogic* first() const;
-    // The window whose WindowId equals the text; null when none does.
-    MainWindowLogic* find(std::string_view windowId) const;
-
-private:
-    std::vector<MainWindowLogic*> m_windows;
-};
 
 // The swap and cycle-button states shared by the windows are the settings'
 // TimerControlsSwapped, CycleButton1State and CycleButton2State: each new window takes
@@ -43,7 +20,6 @@ struct SharedBrowserState {
     std::string PendingStartUrl; // the address the next new main window opens first
     bool StartNavigated = false; // a main window has made its start navigation
     bool ModalWindowOpen = false; // a modal window or the program's message box is up
-    std::string ActiveWindowId; // the main window activated last
     bool OfflineMode = false;
     bool OfflineModeAutomatic = false; // switched offline by a failed navigation, not the user
     bool SelectorLoading = false;
@@ -51,7 +27,6 @@ struct SharedBrowserState {
     // False until a window placement is known: the first main window then places itself
     // from the work area.
     bool placementSaved = false;
-    MainWindowRegistry windows;
 };
 
 // Sets ModalWindowOpen while one of the program's message boxes is up, then gives back what

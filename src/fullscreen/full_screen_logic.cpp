@@ -16,7 +16,7 @@ FullScreenLogic::FullScreenLogic(
     m_s.panel = defaultAddPagePanel();
 }
 
-void FullScreenLogic::Load()
+void FullScreenLogic::load()
 {
     m_view.setCaption(fullScreenCaption(m_s.pageTitle));
     m_view.setGeometry(FullScreenControl::AddPagePanel, m_s.panel);
@@ -28,7 +28,7 @@ void FullScreenLogic::Load()
     applyToolTips();
 }
 
-void FullScreenLogic::Resize()
+void FullScreenLogic::resize()
 {
     m_view.setNormalState();
     const FullScreenLayout layout = fullScreenLayout(m_view.clientSize());
@@ -42,13 +42,13 @@ void FullScreenLogic::Resize()
     m_view.setGeometry(FullScreenControl::AddPageButton, addPageButtonRect());
 }
 
-void FullScreenLogic::Activate()
+void FullScreenLogic::activate()
 {
     m_s.active = true;
     m_view.setTitleStripActive(true);
 }
 
-void FullScreenLogic::Deactivate()
+void FullScreenLogic::deactivate()
 {
     m_s.active = false;
     m_view.setTitleStripActive(false);
@@ -89,7 +89,7 @@ void FullScreenLogic::fitToWorkArea()
 {
     m_view.setNormalState();
     m_view.setWindowGeometry(fullScreenFit(m_view.workArea()));
-    Resize();
+    resize();
 }
 
 void FullScreenLogic::hidePanel()
@@ -182,7 +182,7 @@ void FullScreenLogic::onChooserClick(std::size_t selected)
         return;
     }
     hidePanel();
-    refillMainWindowSelectors();
+    m_app.refillSiteSelectors();
 }
 
 void FullScreenLogic::onCancelClick()
@@ -207,18 +207,6 @@ void FullScreenLogic::report(const std::string& text)
 {
     const ModalWindowHold hold(m_shared);
     m_view.showMessage(text);
-}
-
-void FullScreenLogic::refillMainWindowSelectors()
-{
-    const bool separate = m_shared.settings.SeparateCategorySelector == 1;
-    const std::vector<MainWindowLogic*> windows = m_shared.windows.windows();
-    for (MainWindowLogic* window : windows) {
-        if (separate)
-            window->loadSeparateSelectors();
-        else
-            window->loadSingleSelector();
-    }
 }
 
 void FullScreenLogic::onLoadFinished()

@@ -36,10 +36,10 @@ public:
     const FullScreenState& state() const { return m_s; }
 
     // Window events.
-    void Load();
-    void Resize();
-    void Activate();
-    void Deactivate();
+    void load();
+    void resize();
+    void activate();
+    void deactivate();
     // Applies the tool tips (called by name from the options window too).
     void applyToolTips();
 
@@ -82,7 +82,6 @@ private:
     void hidePanel();
     void applyTitleStripToolTip();
     void report(const std::string& text);
-    void refillMainWindowSelectors();
 
     SharedBrowserState& m_shared;
     BrowserApp& m_app;

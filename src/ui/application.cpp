@@ -9,8 +9,6 @@
 #include "ui/list_editor_window.h"
 #include "ui/main_window.h"
 
-#include <QApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWebEngineProfile>
 
@@ -43,24 +41,17 @@ Application::~Application()
 {
     // The once-only windows hold references into this object: they go first, without
     // their closing steps or calling back.
-    const QList<QWidget*> extras = { m_listEditor, m_historyWindow, m_fullScreen };
-    m_listEditor = nullptr;
-    m_historyWindow = nullptr;
-    m_fullScreen = nullptr;
+    const QList<QWidget*> extras
+        = { m_windows.listEditor, m_windows.history, m_windows.fullScreen };
     for (QWidget* extra : extras) {
         if (extra) {
             extra->disconnect();
             delete extra;
         }
     }
-    // Every page goes before its profile.
-    QList<QPointer<MainWindow>> windows;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<MainWindow*>(w))
-            windows.append(form);
-    }
-    for (const QPointer<MainWindow>& form : windows)
-        delete form.data();
+    // Every page goes before its profile; a main window leaves the registry as it goes.
+    while (!m_windows.mainWindows().empty())
+        delete m_windows.mainWindows().back();
 }
 
 MainWindowServices Application::services()
@@ -76,7 +67,7 @@ MainWindow* Application::start()
 MainWindow* Application::createMainWindow()
 {
     auto* window = new MainWindow(*this);
-    window->logic().Load();
+    window->logic().load();
     window->show();
     window->raise();
     window->activateWindow();
@@ -108,12 +99,12 @@ void Application::mainWindowClosed(const CloseOutcome& outcome)
     if (!outcome.lastMainWindow)
         return;
     // The last main window unloads the others; the History window purges as it closes.
-    if (m_historyWindow)
-        m_historyWindow->close();
-    if (m_listEditor)
-        m_listEditor->close();
-    if (m_fullScreen)
-        m_fullScreen->hide();
+    if (m_windows.history)
+        m_windows.history->close();
+    if (m_windows.listEditor)
+        m_windows.listEditor->close();
+    if (m_windows.fullScreen)
+        m_windows.fullScreen->hide();
 }
 
 void Application::playClickSound()
@@ -149,6 +140,62 @@ bool Application::SetOnline()
     m_offline->setOffline(false);
     m_profile->setUrlRequestInterceptor(nullptr);
     return true;
+}
+
+ListEditorWindow* Application::listEditor() const
+{
+    return m_windows.listEditor;
+}
+
+FullScreenWindow* Application::fullScreenWindow() const
+{
+    return m_windows.fullScreen;
+}
+
+HistoryWindow* Application::historyWindow() const
+{
+    return m_windows.history;
+}
+
+std::size_t Application::mainWindowCount() const
+{
+    return m_windows.mainWindows().size();
+}
+
+void Application::refillSiteSelectors()
+{
+    for (MainWindow* window : m_windows.mainWindows())
+        window->logic().loadSiteSelectors();
+}
+
+void Application::toolTipsChanged()
+{
+    for (MainWindow* window : m_windows.mainWindows())
+        window->logic().applyToolTips();
+}
+
+void Application::popUpModesChanged()
+{
+    for (MainWindow* window : m_windows.mainWindows())
+        window->logic().applyPopUpIndicators();
+}
+
+void Application::offlineStateChanged()
+{
+    for (MainWindow* window : m_windows.mainWindows())
+        window->logic().showOfflineState();
+}
+
+void Application::navigateActiveMainWindow(const std::string& address)
+{
+    MainWindow* window = m_windows.activeMainWindow();
+    if (!window || !window->isVisible())
+        return;
+    window->browser()->navigate(address);
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace sg::ui

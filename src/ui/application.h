@@ -9,6 +9,7 @@
 #include "common/date_time.h"
 #include "history/history_writer.h"
 #include "sitelists/list_editor.h"
+#include "ui/window_registry.h"
 
 #include <QObject>
 #include <QWebEnginePage>
@@ -57,10 +58,14 @@ public:
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
-    // The windows that exist once each; null until first needed.
-    ListEditorWindow* listEditor() const { return m_listEditor; }
-    FullScreenWindow* fullScreenWindow() const { return m_fullScreen; }
-    HistoryWindow* historyWindow() const { return m_historyWindow; }
+    // The open windows.
+    WindowRegistry& windows() { return m_windows; }
+    ListEditorWindow* listEditor() const;
+    FullScreenWindow* fullScreenWindow() const;
+    HistoryWindow* historyWindow() const;
+    // The History window's choice: the main window activated last goes to the address and
+    // comes to the front.
+    void navigateActiveMainWindow(const std::string& address);
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
@@ -73,6 +78,11 @@ public:
     void autodial() override;
     bool SetOffline() override;
     bool SetOnline() override;
+    std::size_t mainWindowCount() const override;
+    void refillSiteSelectors() override;
+    void toolTipsChanged() override;
+    void popUpModesChanged() override;
+    void offlineStateChanged() override;
 
 signals:
     void mainWindowCreated(sg::ui::MainWindow* window);
@@ -89,10 +99,8 @@ private:
     platform::SoundPlayer* m_click;
     platform::SoundPlayer* m_boom;
     QTimer* m_boomTimer; // the boom sound's one-shot timer
-    ListEditorWindow* m_listEditor = nullptr; // application_list_editor.cpp
-    bool m_historyHandOff = false; // HistoryHandOff: the History window opened the editor
-    FullScreenWindow* m_fullScreen = nullptr; // application_full_screen.cpp
-    HistoryWindow* m_historyWindow = nullptr; // application_history.cpp
+    WindowRegistry m_windows;
+    bool m_historyHandOff = false; // the History window opened the list editor
 };
 
 } // namespace sg::ui

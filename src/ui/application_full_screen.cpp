@@ -10,7 +10,7 @@ namespace {
 FullScreenWindow* loadFullScreenWindow(Application& app)
 {
     auto* window = new FullScreenWindow(app);
-    window->logic().Load();
+    window->logic().load();
     return window;
 }
 
@@ -18,17 +18,17 @@ FullScreenWindow* loadFullScreenWindow(Application& app)
 
 void Application::openInFullScreen(const std::string& address)
 {
-    if (!m_fullScreen)
-        m_fullScreen = loadFullScreenWindow(*this);
-    m_fullScreen->logic().open(address);
+    if (!m_windows.fullScreen)
+        m_windows.fullScreen = loadFullScreenWindow(*this);
+    m_windows.fullScreen->logic().open(address);
 }
 
 QWebEnginePage* Application::fullScreenPage()
 {
-    if (!m_fullScreen)
-        m_fullScreen = loadFullScreenWindow(*this);
-    m_fullScreen->logic().showForNewWindow();
-    return m_fullScreen->browser()->page();
+    if (!m_windows.fullScreen)
+        m_windows.fullScreen = loadFullScreenWindow(*this);
+    m_windows.fullScreen->logic().showForNewWindow();
+    return m_windows.fullScreen->browser()->page();
 }
 
 } // namespace sg::ui

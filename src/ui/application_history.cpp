@@ -8,18 +8,16 @@ namespace sg::ui {
 
 void Application::showHistoryWindow()
 {
-    if (!m_historyWindow) {
+    if (!m_windows.history) {
         auto* window = new HistoryWindow(*this);
-        m_historyWindow = window;
-        auto forget = [this, window] {
-            if (m_historyWindow == window)
-                m_historyWindow = nullptr;
-        };
-        connect(window, &HistoryWindow::closed, this, forget);
-        connect(window, &QObject::destroyed, this, forget);
+        m_windows.history = window;
+        connect(window, &HistoryWindow::closed, this, [this, window] {
+            if (m_windows.history == window)
+                m_windows.history = nullptr;
+        });
         window->open();
     }
-    HistoryWindow* window = m_historyWindow;
+    HistoryWindow* window = m_windows.history;
     if (window->isMinimized())
         window->showNormal();
     else
@@ -30,8 +28,8 @@ void Application::showHistoryWindow()
 
 TodayListListener* Application::todayList()
 {
-    if (m_historyWindow && m_historyWindow->isOpen())
-        return m_historyWindow;
+    if (m_windows.history && m_windows.history->isOpen())
+        return m_windows.history;
     return nullptr;
 }
 

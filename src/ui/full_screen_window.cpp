@@ -267,7 +267,7 @@ void FullScreenWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_logic)
-        m_logic->Resize();
+        m_logic->resize();
 }
 
 void FullScreenWindow::changeEvent(QEvent* event)
@@ -276,9 +276,9 @@ void FullScreenWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !m_logic)
         return;
     if (isActiveWindow())
-        m_logic->Activate();
+        m_logic->activate();
     else
-        m_logic->Deactivate();
+        m_logic->deactivate();
 }
 
 void FullScreenWindow::closeEvent(QCloseEvent* event)

@@ -60,10 +60,10 @@ constexpr std::array<CheckSpec, kHistoryCheckCount> kChecks { {
 
 // The frame a main window carries round its client area: the History window gets the same
 // decoration, so its stored outer size is turned into a client size with it.
-QSize frameExtras()
+QSize frameExtras(const WindowRegistry& windows)
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<MainWindow*>(w) && w->isVisible())
+    for (const MainWindow* w : windows.mainWindows()) {
+        if (w->isVisible())
             return w->frameGeometry().size() - w->geometry().size();
     }
     return { 0, 0 };
@@ -230,7 +230,7 @@ void HistoryWindow::open()
 void HistoryWindow::placeWindow()
 {
     const Settings& s = m_app.shared().settings;
-    const QSize extras = frameExtras();
+    const QSize extras = frameExtras(m_app.windows());
     setMinimumSize(std::max(1, px(kMinWidthTwips) - extras.width()),
         std::max(1, px(kMinHeightTwips) - extras.height()));
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -520,20 +520,8 @@ void HistoryWindow::onRowDoubleClick(QTreeView* view, const QModelIndex& index)
 
 void HistoryWindow::navigateTo(const HistoryRow& row)
 {
-    if (row.url.empty())
-        return;
-    const std::string& active = m_app.shared().ActiveWindowId;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<MainWindow*>(w);
-        if (!window || !window->isVisible() || window->logic().state().WindowId != active)
-            continue;
-        window->browser()->navigate(row.url);
-        if (window->isMinimized())
-            window->showNormal();
-        window->raise();
-        window->activateWindow();
-        return;
-    }
+    if (!row.url.empty())
+        m_app.navigateActiveMainWindow(row.url);
 }
 
 void HistoryWindow::showPopUpMenu(QTreeView* view, const QPoint& pos)

@@ -103,12 +103,14 @@ MainWindow::MainWindow(Application& app)
         return m_app.hostNewWindow(target, type);
     });
     connectControls();
+    m_app.windows().addMainWindow(this);
     qApp->installEventFilter(this);
     m_statusTimer->start(2000);
 }
 
 MainWindow::~MainWindow()
 {
+    m_app.windows().removeMainWindow(this);
     qApp->removeEventFilter(this);
     m_browser->setEvents(nullptr);
     // The logic leaves the list of open windows before the controls go.
@@ -651,14 +653,16 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     layoutStatusBar();
     if (m_logic && m_logic->state().loaded)
-        m_logic->Resize();
+        m_logic->resize();
 }
 
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_logic)
-        m_logic->Activate();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_logic) {
+        m_app.windows().setActiveMainWindow(this);
+        m_logic->activate();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -210,6 +210,30 @@ public:
         add("SetOnline");
         return true;
     }
+
+    // The open windows, in the order they were made.
+    std::vector<MainWindowLogic*> windows;
+    std::size_t mainWindowCount() const override { return windows.size(); }
+    void refillSiteSelectors() override
+    {
+        for (MainWindowLogic* w : windows)
+            w->loadSiteSelectors();
+    }
+    void toolTipsChanged() override
+    {
+        for (MainWindowLogic* w : windows)
+            w->applyToolTips();
+    }
+    void popUpModesChanged() override
+    {
+        for (MainWindowLogic* w : windows)
+            w->applyPopUpIndicators();
+    }
+    void offlineStateChanged() override
+    {
+        for (MainWindowLogic* w : windows)
+            w->showOfflineState();
+    }
 };
 
 // Returns the numbers it was given, over and over.
@@ -279,9 +303,10 @@ protected:
     {
         m_windows.push_back(std::make_unique<TestWindow>(services()));
         TestWindow& w = *m_windows.back();
-        w.logic.Load();
-        w.logic.Activate();
-        w.logic.Resize();
+        m_app.windows.push_back(&w.logic);
+        w.logic.load();
+        w.logic.activate();
+        w.logic.resize();
         return w;
     }
 

@@ -25,23 +25,23 @@ TEST_F(Layout, ResizePlacesTheControlsAndKeepsOnlyANormalBigEnoughPlacement)
 
     w.view.window = { 3000, 1500, 9000, 7000 };
     w.view.client = { 8880, 6550 };
-    w.logic.Resize();
+    w.logic.resize();
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
     EXPECT_EQ(m_shared.settings.WindowWidth, 9000);
 
     w.view.window = { 2000, 1500, 5000, 3000 };
-    w.logic.Resize(); // snaps back to the smallest size, too narrow to keep
+    w.logic.resize(); // snaps back to the smallest size, too narrow to keep
     EXPECT_EQ(w.view.windowMoves.back(), (Rect { 2000, 1500, 6600, 3600 }));
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
 
     w.view.window = { 0, 0, 19200, 10800 };
     w.view.state = WindowState::Maximized;
-    w.logic.Resize();
+    w.logic.resize();
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
 
     w.view.state = WindowState::Minimized;
     w.view.browserMoves.clear();
-    w.logic.Resize();
+    w.logic.resize();
     EXPECT_TRUE(w.view.browserMoves.empty());
 }
 

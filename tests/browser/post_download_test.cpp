@@ -110,7 +110,7 @@ TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
     EXPECT_TRUE(history().empty());
     EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
 
-    w.logic.Resize();
+    w.logic.resize();
     const std::size_t moves = w.view.windowMoves.size();
     finishPage(w, "http://popup.example/2", "Pop 2");
     EXPECT_GT(w.view.windowMoves.size(), moves);

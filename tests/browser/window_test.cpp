@@ -44,14 +44,10 @@ TEST_F(Window, FirstStartPlacesTheWindowFromTheWorkArea)
     EXPECT_TRUE(m_shared.placementSaved);
 }
 
-TEST_F(Window, ActivationMarksTheActiveWindowAndAppliesToolTipsOnce)
+TEST_F(Window, ActivationAppliesToolTipsAndTheConnectionCaption)
 {
     TestWindow& a = open();
     TestWindow& b = open();
-    EXPECT_EQ(m_shared.ActiveWindowId, b.logic.state().WindowId);
-    a.logic.Activate();
-    EXPECT_EQ(m_shared.ActiveWindowId, a.logic.state().WindowId);
-    EXPECT_EQ(m_shared.windows.find(a.logic.state().WindowId), &a.logic);
     EXPECT_EQ(a.view[Control::MenuButton].toolTip, "Show Menu");
     EXPECT_EQ(a.view[Control::ConnectionButton].text, "iNet");
 
@@ -260,17 +256,6 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
     other.view.window = { 100, 100, 9000, 9000 };
     EXPECT_FALSE(other.logic.finishClose().placement);
     EXPECT_EQ(m_shared.settings.WindowWidth, 12000);
-}
-
-TEST_F(Window, RegistryFollowsTheWindowsLifetimes)
-{
-    open();
-    TestWindow& second = open();
-    EXPECT_EQ(m_shared.windows.count(), 2u);
-    EXPECT_EQ(m_shared.windows.first(), &m_windows.front()->logic);
-    m_windows.erase(m_windows.begin());
-    EXPECT_EQ(m_shared.windows.first(), &second.logic);
-    EXPECT_EQ(m_shared.windows.find("no such id"), nullptr);
 }
 
 } // namespace

@@ -67,7 +67,7 @@ protected:
     FullScreen()
     {
         m_view.modalFlag = &m_shared.ModalWindowOpen;
-        m_logic.Load();
+        m_logic.load();
     }
     std::filesystem::path lists() const { return m_dir / "SiteLists"; }
     void showPage(const std::string& url, const std::string& title)

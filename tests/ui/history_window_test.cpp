@@ -117,7 +117,7 @@ void HistoryWindowTest::init()
     m_app = std::make_unique<ui::Application>(outcome.state);
     m_app->start();
     QTRY_COMPARE(mainWindows().size(), 1);
-    m_app->shared().ActiveWindowId = mainWindows().front()->logic().state().WindowId;
+    m_app->windows().setActiveMainWindow(mainWindows().front());
 }
 
 void HistoryWindowTest::cleanup()
@@ -226,7 +226,7 @@ void HistoryWindowTest::doubleClickNavigatesTheActiveMainWindow()
     QVERIFY(history);
     QVERIFY(!history->checkBox(ui::HistoryCheck::OneClick)->isChecked());
     // The second window was the main window activated last.
-    m_app->shared().ActiveWindowId = second->logic().state().WindowId;
+    m_app->windows().setActiveMainWindow(second);
 
     clickRow(history->todayView(), 0, false); // one click does nothing without "1-click"
     QTest::qWait(300);
