@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include "common/utf8.h"
+
 #include <cstdint>
 
 namespace sg {
@@ -27,29 +29,6 @@ std::string_view trimSpaces(std::string_view s)
     while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
-}
-
-// Appends a code point as UTF-8; QSettings writes a control or code above 0x7F of a value it
-// escapes as "\x" and hex digits.
-void appendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        cp = 0xFFFD;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 struct Unescaped {
@@ -120,7 +99,7 @@ Unescaped unescapeValue(std::string_view raw)
                 while (i < raw.size() && isHexDigit(raw[i]) && cp <= 0x10FFFF)
                     cp = cp * 16 + static_cast<std::uint32_t>(hexValue(raw[i++]));
                 std::string utf8;
-                appendUtf8(utf8, cp);
+                appendUtf8(utf8, static_cast<char32_t>(cp));
                 for (const char u : utf8)
                     add(u, true);
                 break;
@@ -131,7 +110,7 @@ Unescaped unescapeValue(std::string_view raw)
                     while (i < raw.size() && raw[i] >= '0' && raw[i] <= '7' && cp <= 0x10FFFF)
                         cp = cp * 8 + static_cast<std::uint32_t>(raw[i++] - '0');
                     std::string utf8;
-                    appendUtf8(utf8, cp);
+                    appendUtf8(utf8, static_cast<char32_t>(cp));
                     for (const char u : utf8)
                         add(u, true);
                 }

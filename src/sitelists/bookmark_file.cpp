@@ -1,5 +1,6 @@
 #include "sitelists/bookmark_file.h"
 
+#include "common/utf8.h"
 #include "sitelists/field_text.h"
 
 #include <array>
@@ -35,27 +36,6 @@ bool isSpace(char c)
 bool isNameChar(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-void appendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        cp = 0xFFFD;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // The code point of a character reference's body ("amp", "#233", "#xE9"), if known.
@@ -100,7 +80,7 @@ std::string decodeReferences(std::string_view text)
             const std::size_t semi = text.find(';', i + 1);
             if (semi != std::string_view::npos && semi - i <= 10) {
                 if (const auto cp = referenceValue(text.substr(i + 1, semi - i - 1))) {
-                    appendUtf8(out, *cp);
+                    appendUtf8(out, *cp == 0 ? char32_t { 0xFFFD } : static_cast<char32_t>(*cp));
                     i = semi + 1;
                     continue;
                 }
