@@ -147,7 +147,11 @@ IniText IniText::parse(std::string_view text)
             const std::size_t close = line.find(']');
             const std::string_view name = line.substr(
                 1, close == std::string_view::npos ? std::string_view::npos : close - 1);
-            section = (name == kGeneralHeader.substr(1, 7)) ? std::string() : std::string(name);
+            // [General] in any case holds the keys outside every section.
+            std::string lower(name);
+            for (char& c : lower)
+                c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+            section = lower == "general" ? std::string() : std::string(name);
             continue;
         }
         const std::size_t eq = line.find('=');

@@ -68,7 +68,7 @@ TEST(ExtraSettings, ReadingChecksRangesAndReadsSwitchesAsQSettings)
           "kept\n[Other]\nSlideshowDwellSeconds=9\n",
             { " Radar ", 30, true, false } },
         // An unquoted comma makes a list, which reads as empty text.
-        { "[General]\nSlideshowCategory=a,b\nSlideshowDwellSeconds=60\n", { "", 60, true, false } },
+        { "[general]\nSlideshowCategory=a,b\nSlideshowDwellSeconds=60\n", { "", 60, true, false } },
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(parseExtraSettings(text), expected) << text;
