@@ -14,6 +14,7 @@ constexpr const char* kUsage
       "commands: settings show | settings set FIELD VALUE | lists show |\n"
       "  lists add-category NAME | lists delete-category NAME |\n"
       "  lists add-site CATEGORY NAME URL | lists import-url CATEGORY FILE... |\n"
+      "  lists import-bookmarks FILE | lists export-bookmarks FILE |\n"
       "  lists backup | history add TITLE URL | history show [--day YYYY-MM-DD] |\n"
       "  history purge | history periods |\n"
       "  history search --period ITEM --sort ITEM [--text T] [--dupes] [--show-time] [--host H]\n";

@@ -6,6 +6,7 @@
 #include "history/history_window_logic.h"
 #include "history/history_writer.h"
 #include "json_writer.h"
+#include "settings/extra_settings.h"
 #include "tool_command.h"
 
 #include <algorithm>
@@ -29,10 +30,13 @@ std::string add(const CommandContext& ctx)
     if (ctx.args.size() != 2)
         throw UsageError("history add TITLE URL");
     const Settings s = ctx.loadSettings();
+    const bool logSecurePages = readExtraSettingsFile(extraSettingsPath(ctx.dataDir))
+                                    .value_or(ExtraSettings {})
+                                    .LogSecurePages;
     const FixedClock clock(ctx.now);
     HistoryWriter writer(ctx.subDir(kHistoryFolder), clock);
-    writer.AddHistoryEntry(
-        { s.HistoryDaysToKeep, s.StoreDuplicateUrls == 1 }, nullptr, ctx.args[0], ctx.args[1]);
+    writer.AddHistoryEntry({ s.HistoryDaysToKeep, s.StoreDuplicateUrls == 1, logSecurePages },
+        nullptr, ctx.args[0], ctx.args[1]);
     return "{}";
 }
 

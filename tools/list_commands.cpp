@@ -1,5 +1,6 @@
 #include "json_writer.h"
 #include "settings/settings.h"
+#include "sitelists/bookmark_transfer.h"
 #include "sitelists/list_backup.h"
 #include "sitelists/list_files.h"
 #include "sitelists/list_operations.h"
@@ -106,6 +107,24 @@ std::string listsCommand(const std::string& verb, const CommandContext& ctx)
         for (const auto& site : added)
             writeSite(json, site);
         return json.endArray().text();
+    }
+    if (verb == "import-bookmarks") {
+        needArgs(ctx, 1, false, "lists import-bookmarks FILE");
+        const auto counts = valueOf(importBookmarks(ctx.dataDir, ctx.args[0]), "");
+        JsonWriter json;
+        json.beginObject().key("categoriesAdded").value(std::int64_t(counts.categoriesAdded));
+        json.key("categoriesExisting").value(std::int64_t(counts.categoriesExisting));
+        json.key("pagesAdded").value(std::int64_t(counts.pagesAdded));
+        json.key("linksSkipped").value(std::int64_t(counts.linksSkipped));
+        return json.endObject().text();
+    }
+    if (verb == "export-bookmarks") {
+        needArgs(ctx, 1, false, "lists export-bookmarks FILE");
+        const auto counts = valueOf(exportBookmarks(ctx.dataDir, ctx.args[0]), "");
+        JsonWriter json;
+        json.beginObject().key("categories").value(std::int64_t(counts.categories));
+        json.key("pages").value(std::int64_t(counts.pages));
+        return json.endObject().text();
     }
     if (verb == "backup") {
         needArgs(ctx, 0, false, "lists backup");

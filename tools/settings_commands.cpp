@@ -1,4 +1,5 @@
 #include "json_writer.h"
+#include "settings/extra_settings.h"
 #include "settings/settings_fields.h"
 #include "tool_command.h"
 
@@ -26,16 +27,29 @@ void writeValue(JsonWriter& json, const SettingsFieldValue& value)
         value);
 }
 
-std::string showJson(const Settings& s)
+// The record's fields, then those of Skyglass2.conf.
+std::string showJson(const Settings& s, const ExtraSettings& extra)
 {
     JsonWriter json;
     json.beginObject();
-    for (const auto& field : settingsFields(s)) {
+    auto fields = settingsFields(s);
+    const auto extraFields = extraSettingsFields(extra);
+    fields.insert(fields.end(), extraFields.begin(), extraFields.end());
+    for (const auto& field : fields) {
         json.key(field.name);
         writeValue(json, field.value);
     }
     json.endObject();
     return json.text();
+}
+
+ExtraSettings loadExtraSettings(const CommandContext& ctx)
+{
+    const auto path = extraSettingsPath(ctx.dataDir);
+    const auto extra = readExtraSettingsFile(path);
+    if (!extra)
+        throw CommandFailure("cannot read the settings file " + path.string());
+    return *extra;
 }
 
 } // namespace
@@ -45,16 +59,26 @@ std::string settingsCommand(const std::string& verb, const CommandContext& ctx)
     if (verb == "show") {
         if (!ctx.args.empty())
             throw UsageError("settings show takes no arguments");
-        return showJson(ctx.loadSettings());
+        return showJson(ctx.loadSettings(), loadExtraSettings(ctx));
     }
     if (verb == "set") {
         if (ctx.args.size() != 2)
             throw UsageError("settings set FIELD VALUE");
         Settings s = ctx.loadSettings();
+        ExtraSettings extra = loadExtraSettings(ctx);
+        if (isExtraSettingName(ctx.args[0])) {
+            // Kept in their own file; the settings record is not written.
+            if (const auto error = setExtraSetting(extra, ctx.args[0], ctx.args[1]))
+                throw CommandFailure(*error);
+            const auto path = extraSettingsPath(ctx.dataDir);
+            if (!saveExtraSettingsFile(path, extra))
+                throw CommandFailure("cannot write the settings file " + path.string());
+            return showJson(s, extra);
+        }
         if (const auto error = setSettingsField(s, ctx.args[0], ctx.args[1]))
             throw CommandFailure(*error);
         ctx.saveSettings(s);
-        return showJson(s);
+        return showJson(s, extra);
     }
     throw UsageError("unknown command settings " + verb);
 }

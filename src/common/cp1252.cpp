@@ -1,5 +1,7 @@
 #include "common/cp1252.h"
 
+#include "common/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -30,20 +32,6 @@ char byteOf(char32_t cp)
             return static_cast<char>(0x80 + i);
     }
     return '?';
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // Decodes one UTF-8 sequence at s[i]; returns its length, 0 when it is not valid.

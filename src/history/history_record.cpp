@@ -128,7 +128,7 @@ std::optional<LocalDateTime> parseDayFileName(std::string_view name)
     return parseIso(iso);
 }
 
-std::string historyHost(std::string_view url)
+std::string historyHost(std::string_view url, bool logSecurePages)
 {
     std::string lower = toCp1252(url);
     for (char& c : lower)
@@ -138,6 +138,10 @@ std::string historyHost(std::string_view url)
         host = hostAfter(lower, 11);
     else if (lower.starts_with("http://"))
         host = hostAfter(lower, 7);
+    else if (logSecurePages && lower.starts_with("https://www."))
+        host = hostAfter(lower, 12);
+    else if (logSecurePages && lower.starts_with("https://"))
+        host = hostAfter(lower, 8);
     else if (lower.starts_with("ftp://"))
         host = hostAfter(lower, 6);
     else if (lower.starts_with("file:///"))

@@ -65,8 +65,9 @@ std::optional<LocalDateTime> parseDayFileName(std::string_view name);
 
 // The Host field of an address: lower case; after "http://www.", "http://" or "ftp://" the
 // text up to the first "/"; "my computer" for "file:///"; empty for any other scheme (an
-// address with an empty host is not recorded).
-std::string historyHost(std::string_view url);
+// address with an empty host is not recorded). With secure pages logged, "https://www." and
+// "https://" addresses get their host by the same rule as "http://" ones.
+std::string historyHost(std::string_view url, bool logSecurePages = false);
 
 // "Sat Dec 05 26", with the time "Sat Dec 05 26 14:08:35" (English names, 24-hour clock).
 std::string FormatHistoryDate(const LocalDateTime& t, bool showTime);

@@ -127,7 +127,7 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
     const std::size_t count = recordCount(size, kHistoryRecordLength);
 
     // Addresses without a host are never stored, so no stored record can match them.
-    const std::string host = historyHost(url);
+    const std::string host = historyHost(url, settings.LogSecurePages);
     if (count == 0) {
         if (todayList)
             todayList->clearTodayList();

@@ -38,6 +38,7 @@ public:
 struct HistoryWriterSettings {
     std::int32_t HistoryDaysToKeep = 7; // 0: history is off
     bool StoreDuplicateUrls = false;
+    bool LogSecurePages = false; // "https://" addresses are logged too
 };
 
 // Appends visits to the day files of one History directory, or raises the visit count of

@@ -96,6 +96,18 @@ TEST(HistoryHost, FollowsTheSchemeRules)
     };
     for (const auto& [url, host] : cases)
         EXPECT_EQ(historyHost(url), host) << url;
+
+    // With secure pages logged, https addresses follow the http rule; the others do not move.
+    const std::pair<const char*, const char*> secure[] = {
+        { "https://www.Example.com:8443/path", "example.com:8443" },
+        { "HTTPS://Bank.Example.com?x=1/y", "bank.example.com?x=1" },
+        { "https://www.", "" },
+        { "https://wwwx.example.com/", "wwwx.example.com" },
+        { "http://www.example.com/", "example.com" },
+        { "about:blank", "" },
+    };
+    for (const auto& [url, host] : secure)
+        EXPECT_EQ(historyHost(url, true), host) << url;
 }
 
 TEST(FormatHistoryDate, ShowsEnglishNamesWithOrWithoutTheTime)

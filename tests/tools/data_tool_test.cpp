@@ -15,7 +15,7 @@ TEST_F(DataToolTest, SettingsShowNamesEveryFieldWithItsType)
         { "{\"WindowLeft\":0,", "\"FontBold\":false", "\"LastBackupTime\":\"1899-12-30 00:00:00\"",
             "\"ColumnWidths\":[6000,6000,6000,6000]", "\"EditorColumnWidths\":[0,0,0,0]",
             "\"HistoryColumnWidths\":[0,0,0,0,0,0,0,0]", "\"MailAppCaption\":\"Thunderbird\"",
-            "\"RefreshInterval\":5,", "\"HistoryShowTime\":0}" })
+            "\"RefreshInterval\":5,", "\"HistoryShowTime\":0," })
         EXPECT_NE(r.out.find(member), std::string::npos) << member << " in " << r.out;
 }
 
