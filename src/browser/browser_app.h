@@ -27,6 +27,11 @@ public:
     virtual void showHistoryWindow() = 0;
     // Opens the list editor with this page's title and address.
     virtual void openListEditor(const std::string& pageTitle, const std::string& pageUrl) = 0;
+    // Starts the program at this path in a window of its own; an empty or wrong path does
+    // nothing.
+    virtual void startProgram(const std::string& path) = 0;
+    // The desktop's mail program opens a new message.
+    virtual void openNewMail() = 0;
     // The open History window's Today list; null while it is closed.
     virtual TodayListListener* todayList() = 0;
 

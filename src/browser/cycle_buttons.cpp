@@ -25,9 +25,10 @@ std::string_view cycleButton1Caption(std::int16_t state)
     return kButton1Captions[static_cast<std::size_t>(normalCycleState(state))];
 }
 
-std::size_t cycleButton1ToolTip(std::int16_t state)
+ToolTip cycleButton1ToolTip(std::int16_t state)
 {
-    return 43 + static_cast<std::size_t>(normalCycleState(state));
+    return static_cast<ToolTip>(static_cast<std::size_t>(ToolTip::StopCycle)
+        + static_cast<std::size_t>(normalCycleState(state)));
 }
 
 std::string_view cycleButton2Caption(std::int16_t state)
@@ -35,9 +36,10 @@ std::string_view cycleButton2Caption(std::int16_t state)
     return kButton2Captions[static_cast<std::size_t>(normalCycleState(state))];
 }
 
-std::size_t cycleButton2ToolTip(std::int16_t state)
+ToolTip cycleButton2ToolTip(std::int16_t state)
 {
-    return 46 + static_cast<std::size_t>(normalCycleState(state));
+    return static_cast<ToolTip>(static_cast<std::size_t>(ToolTip::HistoryCycle)
+        + static_cast<std::size_t>(normalCycleState(state)));
 }
 
 } // namespace sg

@@ -1,6 +1,8 @@
 #pragma once
 // The two cycle buttons of the toolbar: their captions, tool-tip entries and state order.
 
+#include "settings/tool_tips.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -12,12 +14,12 @@ std::int16_t normalCycleState(std::int16_t state);
 // 0 -> 1 -> 2 -> 0.
 std::int16_t nextCycleState(std::int16_t state);
 
-// The first button: "Stop", "Find", "Full", with tool-tip entries 43, 44, 45.
+// The first button: "Stop", "Find", "Full", with their tool-tip entries.
 std::string_view cycleButton1Caption(std::int16_t state);
-std::size_t cycleButton1ToolTip(std::int16_t state);
-// The second button: "History", "Mail", "Offline", with tool-tip entries 46, 47, 48.
+ToolTip cycleButton1ToolTip(std::int16_t state);
+// The second button: "History", "Mail", "Offline", with their tool-tip entries.
 std::string_view cycleButton2Caption(std::int16_t state);
-std::size_t cycleButton2ToolTip(std::int16_t state);
+ToolTip cycleButton2ToolTip(std::int16_t state);
 
 inline constexpr std::int16_t kCycleStop = 0;
 inline constexpr std::int16_t kCycleFind = 1;

@@ -1,11 +1,15 @@
 #pragma once
-// What the main window logic paints and asks of its window. The window owns the
-// controls, converts twips to pixels (15 twips a pixel) and forwards every event to
-// MainWindowLogic in one call.
+// What the main window paints, as its logic keeps it (MainWindowViewState), and what the
+// logic asks of the window that is not a picture: timers, the window's own placement, menus,
+// message boxes and what the window system knows (MainWindowHost). Sizes are in twips
+// (15 twips a pixel); the window converts them.
 
 #include "browser/geometry.h"
 #include "browser/site_selector.h"
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,61 +47,106 @@ enum class Control {
     Browser,
     ClockPanel, // the status bar's second panel
 };
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::ClockPanel) + 1;
 
-// Menu items with a check mark.
+// The menu entries that carry a check mark.
 enum class MenuItem { StatusBar, KillPopUps, KillPopUpsWithBoom, SilenceScriptErrors, WorkOffline };
+inline constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem::WorkOffline) + 1;
+
+// One control as painted. A control the logic never placed keeps the window's own design
+// position.
+struct ControlView {
+    std::string text; // a box's text, a button's caption or a label's text
+    std::string toolTip; // "" for none
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false; // the two check boxes
+    std::optional<Rect> geometry; // toolbar controls in the toolbar's coordinates
+
+    bool operator==(const ControlView&) const = default;
+};
+
+// A site selector list: its rows and headers, and the column widths the logic set (the user
+// may drag them afterwards; each setting raises the revision so the window applies it once).
+struct SelectorListView {
+    std::vector<SelectorRow> rows;
+    SelectorHeaders headers;
+    std::array<int, 2> columnWidthsPx {};
+    unsigned columnWidthsRevision = 0;
+};
+
+// A status-bar panel: text, and an image of the window's image list (0 none, 1 on, 2 off).
+struct StatusPanelView {
+    std::string text;
+    int image = 0;
+
+    bool operator==(const StatusPanelView&) const = default;
+};
+
+struct MainWindowViewState {
+    std::string caption;
+    std::array<ControlView, kControlCount> controls {};
+    std::array<StatusPanelView, 3> panels {}; // status text, clock, pop-up state
+    double statusPanel1Width = 0;
+    int progressMaximum = 1;
+    int progressValue = 0;
+    // True: the interval and countdown boxes take the window background colour (countdown
+    // running); false: the button-face colour.
+    bool timerBoxesActive = false;
+    std::array<bool, kMenuItemCount> menuChecked {};
+    SelectorListView pageSelector;
+    SelectorListView categorySelector;
+    // Raised when the page is to lay itself out again at the browser's size (the window
+    // nudges the browser's width first).
+    unsigned browserRelayouts = 0;
+    // The control to give the keyboard focus, once it is painted; the request counts up.
+    Control focus = Control::Browser;
+    unsigned focusRequests = 0;
+
+    ControlView& operator[](Control c) { return controls[static_cast<std::size_t>(c)]; }
+    const ControlView& operator[](Control c) const { return controls[static_cast<std::size_t>(c)]; }
+    bool& menuCheck(MenuItem item) { return menuChecked[static_cast<std::size_t>(item)]; }
+    bool menuCheck(MenuItem item) const { return menuChecked[static_cast<std::size_t>(item)]; }
+    SelectorListView& selector(Control list)
+    {
+        return list == Control::PageSelector ? pageSelector : categorySelector;
+    }
+    const SelectorListView& selector(Control list) const
+    {
+        return list == Control::PageSelector ? pageSelector : categorySelector;
+    }
+    void requestFocus(Control c)
+    {
+        focus = c;
+        ++focusRequests;
+    }
+};
 
 enum class WindowState { Normal, Minimized, Maximized };
 
 // The window's timers. startTimer starts (or restarts) a repeating timer with that
-// interval; it runs until stopTimer. The status timer (2000 ms) runs from load on its own
-// and calls MainWindowLogic::onStatusTick.
+// interval; it runs until stopTimer. The status timer (2000 ms) runs from load on its own.
 enum class MainWindowTimer {
-    RefreshTick, // a minute of the refresh countdown: onRefreshTick
-    ToolbarJustHidden, // 1000 ms after the toolbar hid: onToolbarTimer
-    PostDownload, // 250 ms after a download: onPostDownloadTick
-    DeferredAction, // onDeferredActionTimer
-    AutoRepeat, // interval button held: onAutoRepeatTick
+    RefreshTick, // a minute of the refresh countdown
+    ToolbarJustHidden, // 1000 ms after the toolbar hid
+    PostDownload, // 250 ms after a load
+    DeferredAction,
+    AutoRepeat, // an interval button held
 };
 
 enum class MouseButton { Left, Right, Middle };
 
-class MainWindowView {
+// What the logic asks of its window besides the picture.
+class MainWindowHost {
 public:
-    virtual ~MainWindowView() = default;
-
-    virtual void setCaption(const std::string& caption) = 0;
-    // A box's text, a button's caption or a label's text.
-    virtual void setText(Control control, const std::string& text) = 0;
-    // "" removes the tool tip. ClockPanel is the status bar's second panel.
-    virtual void setToolTip(Control control, const std::string& text) = 0;
-    virtual void setVisible(Control control, bool visible) = 0;
-    virtual void setEnabled(Control control, bool enabled) = 0;
-    // Check1 and Check2.
-    virtual void setChecked(Control control, bool checked) = 0;
-    // Twips; toolbar controls in the toolbar's coordinates, the rest in the client's.
-    virtual void setGeometry(Control control, const Rect& twips) = 0;
-    virtual void setFocus(Control control) = 0;
-    // Panel 1 or 3 of the status bar; image 0 = none, else an index of the window's image
-    // list (1 = on, 2 = off).
-    virtual void setStatusPanel(int panel, const std::string& text, int image) = 0;
-    virtual void setStatusPanel1Width(double twips) = 0;
-    virtual void setProgress(int maximum, int value) = 0;
-    // True: the interval and countdown boxes take the window background colour (countdown
-    // running); false: the button-face colour.
-    virtual void setTimerBoxesActive(bool active) = 0;
-    virtual void setMenuChecked(MenuItem item, bool checked) = 0;
-
-    // PageSelector or CategorySelector.
-    virtual void setSelectorRows(Control list, const std::vector<SelectorRow>& rows) = 0;
-    virtual void setSelectorHeaders(Control list, const SelectorHeaders& headers) = 0;
-    virtual void setSelectorColumnWidths(Control list, int firstPx, int secondPx) = 0;
-    virtual int selectorColumnWidthPx(Control list, int column) const = 0;
+    virtual ~MainWindowHost() = default;
 
     // The list font of the site selector lists and the address box.
     virtual void applyListFont(const std::string& name, bool bold, double size) = 0;
     // The height of the text in the list font.
     virtual double textHeightTwips(const std::string& text) const = 0;
+    // The widths the user left the selector's columns at, in pixels.
+    virtual std::array<int, 2> selectorColumnWidthsPx(Control list) const = 0;
 
     // The window's outer placement (frame included), twips.
     virtual void setWindowGeometry(const Rect& twips) = 0;
@@ -117,15 +166,11 @@ public:
     virtual void popUpMainMenu() = 0;
     // The mail menu, below the second cycle button.
     virtual void popUpMailMenu() = 0;
-
     // A message box with an OK button, the program title as caption.
-    virtual void showMessage(const std::string& text) { (void)text; }
-    // A Yes/No message box; true only for Yes. A view without message boxes answers No.
-    virtual bool askYesNo(const std::string& text)
-    {
-        (void)text;
-        return false;
-    }
+    virtual void showMessage(const std::string& text) = 0;
+    // A Yes/No message box; true only for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+
     virtual void startTimer(MainWindowTimer timer, int intervalMs) = 0;
     virtual void stopTimer(MainWindowTimer timer) = 0;
 };

@@ -21,7 +21,7 @@ public:
     explicit RefreshCountdown(int interval = kMinRefreshInterval);
 
     std::int16_t interval() const { return m_interval; }
-    std::int16_t ElapsedMinutes() const { return m_elapsed; }
+    std::int16_t elapsedMinutes() const { return m_elapsed; }
     bool running() const { return m_running; }
 
     void setRunning(bool running) { m_running = running; }

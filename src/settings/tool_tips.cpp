@@ -2,6 +2,8 @@
 
 #include "common/program.h"
 
+#include <algorithm>
+
 namespace sg {
 
 std::string_view refreshModeName(std::int16_t refreshMode)
@@ -29,10 +31,17 @@ std::string mailToolTip(std::string_view mailAppCaption)
     return "Open " + std::string(mailAppCaption) + " (Right-Click To Cycle)";
 }
 
+std::string offlineToolTip(bool offline)
+{
+    return std::string("Working Offline - Now = ") + (offline ? "True" : "False")
+        + " (Right-Click To Cycle)";
+}
+
 ToolTipTexts makeToolTipTexts(const Settings& s)
 {
     const std::string title(kProgramTitle);
-    return ToolTipTexts {
+    ToolTipTexts tips;
+    std::array<std::string, kToolTipCount> texts {
         "Show Menu",
         "Internet Connection State & Force Dialer",
         " min. = Refresh Interval (Dbl Click - Timer On-Off)",
@@ -92,6 +101,8 @@ ToolTipTexts makeToolTipTexts(const Settings& s)
         "",
         "",
     };
+    std::move(texts.begin(), texts.end(), tips.begin());
+    return tips;
 }
 
 } // namespace sg

@@ -243,7 +243,7 @@ void ListEditor::selectCategory(std::optional<std::size_t> row)
     m_view.destination = row;
 }
 
-std::string ListEditor::toolTip(std::size_t entry) const
+std::string ListEditor::toolTip(ToolTip entry) const
 {
     return toolTipsOn() ? m_env.toolTips[entry] : std::string();
 }
@@ -260,19 +260,19 @@ void ListEditor::UpdateListToolTips()
 
 void ListEditor::ApplyEditorToolTips()
 {
-    static constexpr std::pair<EditorControl, std::size_t> entries[] = {
-        { EditorControl::AddCategoryButton, 13 },
-        { EditorControl::CategoryNameBox, 14 },
-        { EditorControl::DeleteCategoryButton, 15 },
-        { EditorControl::AddPageButton, 16 },
-        { EditorControl::DestinationChooser, 17 },
-        { EditorControl::DeleteSitesButton, 18 },
-        { EditorControl::AddAddressButton, 19 },
-        { EditorControl::AddressBox, 20 },
-        { EditorControl::SplitUpButton, 21 },
-        { EditorControl::SplitDownButton, 22 },
-        { EditorControl::ImportFavoritesButton, 23 },
-        { EditorControl::AddHistoryItemsButton, 32 },
+    static constexpr std::pair<EditorControl, ToolTip> entries[] = {
+        { EditorControl::AddCategoryButton, ToolTip::EditorAddCategory },
+        { EditorControl::CategoryNameBox, ToolTip::EditorCategoryName },
+        { EditorControl::DeleteCategoryButton, ToolTip::EditorDeleteCategory },
+        { EditorControl::AddPageButton, ToolTip::EditorAddPage },
+        { EditorControl::DestinationChooser, ToolTip::EditorDestination },
+        { EditorControl::DeleteSitesButton, ToolTip::EditorDeleteSites },
+        { EditorControl::AddAddressButton, ToolTip::EditorAddAddress },
+        { EditorControl::AddressBox, ToolTip::EditorAddress },
+        { EditorControl::SplitUpButton, ToolTip::EditorSplitUp },
+        { EditorControl::SplitDownButton, ToolTip::EditorSplitDown },
+        { EditorControl::ImportFavoritesButton, ToolTip::EditorImportFavorites },
+        { EditorControl::AddHistoryItemsButton, ToolTip::HistoryAddToCategory },
     };
     for (const auto& [control, entry] : entries)
         m_view.control(control).toolTip = toolTip(entry);

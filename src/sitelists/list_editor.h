@@ -144,7 +144,7 @@ private:
     bool ask(const std::string& text) { return m_env.prompter.ask(text); }
     bool toolTipsOn() const { return m_env.settings.ToolTipsOff == 0; }
     bool warningsOn() const { return m_env.settings.DeleteWarningsOff == 0; }
-    std::string toolTip(std::size_t entry) const;
+    std::string toolTip(ToolTip entry) const;
     std::string lastBackupSuffix() const;
     void setBackupToolTips();
     void setRestoreCaption(bool undo);

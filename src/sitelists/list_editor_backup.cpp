@@ -57,7 +57,7 @@ std::string ListEditor::lastBackupSuffix() const
 void ListEditor::setBackupToolTips()
 {
     const std::string suffix = toolTipsOn() ? lastBackupSuffix() : std::string();
-    m_view.control(EditorControl::BackupButton).toolTip = toolTip(24) + suffix;
+    m_view.control(EditorControl::BackupButton).toolTip = toolTip(ToolTip::EditorBackup) + suffix;
     setRestoreCaption(m_view.undoPending);
 }
 
@@ -68,7 +68,8 @@ void ListEditor::setRestoreCaption(bool undo)
     if (!toolTipsOn())
         button.toolTip.clear();
     else
-        button.toolTip = undo ? std::string(emsg::kUndoToolTip) : toolTip(25) + lastBackupSuffix();
+        button.toolTip = undo ? std::string(emsg::kUndoToolTip)
+                              : toolTip(ToolTip::EditorRestore) + lastBackupSuffix();
 }
 
 void ListEditor::backUp()

@@ -8,8 +8,12 @@
 #include "ui/history_window.h"
 #include "ui/list_editor_window.h"
 #include "ui/main_window.h"
+#include "ui/twips.h"
 
+#include <QDesktopServices>
+#include <QProcess>
 #include <QTimer>
+#include <QUrl>
 #include <QWebEngineProfile>
 
 namespace sg::ui {
@@ -67,7 +71,7 @@ MainWindow* Application::start()
 MainWindow* Application::createMainWindow()
 {
     auto* window = new MainWindow(*this);
-    window->logic().load();
+    window->forward([](auto& logic) { logic.load(); });
     window->show();
     window->raise();
     window->activateWindow();
@@ -85,7 +89,7 @@ QWebEnginePage* Application::hostNewWindow(
     MainWindow* window = createMainWindow();
     // A script pop-up opened with window features asks for a window without toolbar.
     if (type == QWebEnginePage::WebDialog)
-        window->logic().onToolbarRequested(false);
+        window->forward([](auto& logic) { logic.onToolbarRequested(false); });
     // A window opened for a page may be closed by it again (window.close()).
     connect(
         window->browser()->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
@@ -105,6 +109,17 @@ void Application::mainWindowClosed(const CloseOutcome& outcome)
         m_windows.listEditor->close();
     if (m_windows.fullScreen)
         m_windows.fullScreen->hide();
+}
+
+void Application::startProgram(const std::string& path)
+{
+    if (!path.empty())
+        QProcess::startDetached(q(path), {});
+}
+
+void Application::openNewMail()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
 }
 
 void Application::playClickSound()
@@ -165,25 +180,25 @@ std::size_t Application::mainWindowCount() const
 void Application::refillSiteSelectors()
 {
     for (MainWindow* window : m_windows.mainWindows())
-        window->logic().loadSiteSelectors();
+        window->forward([](auto& logic) { logic.loadSiteSelectors(); });
 }
 
 void Application::toolTipsChanged()
 {
     for (MainWindow* window : m_windows.mainWindows())
-        window->logic().applyToolTips();
+        window->forward([](auto& logic) { logic.applyToolTips(); });
 }
 
 void Application::popUpModesChanged()
 {
     for (MainWindow* window : m_windows.mainWindows())
-        window->logic().applyPopUpIndicators();
+        window->forward([](auto& logic) { logic.showPopUpModes(); });
 }
 
 void Application::offlineStateChanged()
 {
     for (MainWindow* window : m_windows.mainWindows())
-        window->logic().showOfflineState();
+        window->forward([](auto& logic) { logic.showOfflineState(); });
 }
 
 void Application::navigateActiveMainWindow(const std::string& address)

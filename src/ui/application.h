@@ -73,6 +73,8 @@ public:
     void startBoomSound() override;
     void showHistoryWindow() override;
     void openListEditor(const std::string& pageTitle, const std::string& pageUrl) override;
+    void startProgram(const std::string& path) override;
+    void openNewMail() override;
     TodayListListener* todayList() override;
     ConnectionState connectionState() override;
     void autodial() override;

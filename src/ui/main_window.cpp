@@ -1,10 +1,10 @@
 #include "ui/main_window.h"
-#include "ui/twips.h"
 
 #include "platform/precise_ticker.h"
 #include "platform/web_browser.h"
 #include "ui/application.h"
 #include "ui/program_message_box.h"
+#include "ui/twips.h"
 #include "ui/window_events.h"
 
 #include <QAction>
@@ -12,22 +12,57 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDesktopServices>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QWindow>
-#include <cmath>
 
 namespace sg::ui {
+
+// The status bar's third panel: the picture and the text of the pop-up state side by side.
+// Screen readers read the text it shows.
+class PopUpStatePanel final : public QFrame {
+public:
+    explicit PopUpStatePanel(QWidget* parent)
+        : QFrame(parent)
+        , m_picture(new QLabel(this))
+        , m_text(new QLabel(this))
+    {
+        setFrameShape(QFrame::Panel);
+        setFrameShadow(QFrame::Sunken);
+        setToolTip(QStringLiteral("Pop-Up Killing And Script Error Messages"));
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(3, 0, 3, 0);
+        layout->setSpacing(3);
+        layout->addWidget(m_picture);
+        layout->addWidget(m_text, 1);
+    }
+
+    void show(const StatusPanelView& panel)
+    {
+        // Image 1: something is being suppressed; image 2: nothing is.
+        const auto icon
+            = panel.image == 1 ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton;
+        m_picture->setPixmap(
+            panel.image > 0 ? style()->standardIcon(icon).pixmap(12, 12) : QPixmap());
+        m_text->setText(q(panel.text));
+        setAccessibleName(q(panel.text));
+    }
+
+    QString text() const { return m_text->text(); }
+    const QLabel* picture() const { return m_picture; }
+
+private:
+    QLabel* m_picture;
+    QLabel* m_text;
+};
+
 namespace {
 
 // The fixed toolbar buttons: (control, caption, accessible name, left, width) in pixels.
@@ -88,6 +123,11 @@ MouseButton mouseOf(Qt::MouseButton button)
     return MouseButton::Left;
 }
 
+QRect pixels(const Rect& r)
+{
+    return { px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)) };
+}
+
 } // namespace
 
 MainWindow::MainWindow(Application& app)
@@ -96,9 +136,13 @@ MainWindow::MainWindow(Application& app)
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     buildStatusBar();
-    buildMenu();
-    m_logic = std::make_unique<MainWindowLogic>(app.services(), *this, *m_browser);
-    m_browser->setEvents(m_logic.get());
+    MainWindowHost& host = *this;
+    m_logic = std::make_unique<MainWindowLogic>(app.services(), host, *m_browser);
+    m_menu = buildMenu(sg::mainMenu(), this);
+    m_mailMenu = buildMenu(sg::mailMenu(), this);
+    buildShortcuts();
+    BrowserEvents& events = *this;
+    m_browser->setEvents(&events);
     m_browser->setNewWindowHost([this](NewWindowTarget target, QWebEnginePage::WebWindowType type) {
         return m_app.hostNewWindow(target, type);
     });
@@ -113,83 +157,82 @@ MainWindow::~MainWindow()
     m_app.windows().removeMainWindow(this);
     qApp->removeEventFilter(this);
     m_browser->setEvents(nullptr);
-    // The logic leaves the list of open windows before the controls go.
-    m_logic.reset();
 }
 
 void MainWindow::buildControls()
 {
-    m_toolbar = new QWidget(this);
-    m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
-    m_toolbar->setAutoFillBackground(true);
-    m_controls[Control::Toolbar] = m_toolbar;
+    auto* toolbar = new QWidget(this);
+    toolbar->setAccessibleName(QStringLiteral("Toolbar"));
+    toolbar->setAutoFillBackground(true);
+    m_controls[std::size_t(Control::Toolbar)] = toolbar;
+    const auto add = [this](Control c, QWidget* w) { m_controls[std::size_t(c)] = w; };
 
     for (const ButtonSpec& spec : kToolbarButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), m_toolbar);
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), toolbar);
         button->setAccessibleName(QString::fromUtf8(spec.name));
         button->setGeometry(spec.left, kButtonTop, spec.width, kButtonHeight);
         button->setFocusPolicy(Qt::TabFocus);
-        m_controls[spec.control] = button;
+        add(spec.control, button);
     }
-    auto* text2 = new QLineEdit(m_toolbar);
-    text2->setAccessibleName(QStringLiteral("Refresh Interval"));
-    text2->setGeometry(175, kButtonTop + 2, 22, kButtonHeight - 4);
-    auto* text3 = new QLineEdit(m_toolbar);
-    text3->setAccessibleName(QStringLiteral("Minutes Until Refresh"));
-    text3->setGeometry(226, kButtonTop + 2, 24, kButtonHeight - 4);
-    for (QLineEdit* box : { text2, text3 }) {
+    auto* interval = new QLineEdit(toolbar);
+    interval->setAccessibleName(QStringLiteral("Refresh Interval"));
+    interval->setGeometry(175, kButtonTop + 2, 22, kButtonHeight - 4);
+    auto* countdown = new QLineEdit(toolbar);
+    countdown->setAccessibleName(QStringLiteral("Minutes Until Refresh"));
+    countdown->setGeometry(226, kButtonTop + 2, 24, kButtonHeight - 4);
+    for (QLineEdit* box : { interval, countdown }) {
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
-    m_controls[Control::IntervalBox] = text2;
-    m_controls[Control::CountdownBox] = text3;
+    add(Control::IntervalBox, interval);
+    add(Control::CountdownBox, countdown);
 
-    auto* check1 = new QCheckBox(m_toolbar);
-    check1->setAccessibleName(QStringLiteral("New Window (Open Next Page In)"));
-    check1->setGeometry(287, 1, 16, 14);
-    auto* check2 = new QCheckBox(m_toolbar);
-    check2->setAccessibleName(QStringLiteral("Full Screen (Open Next Page In)"));
-    check2->setGeometry(287, 15, 16, 14);
-    m_controls[Control::NewWindowBox] = check1;
-    m_controls[Control::FullScreenBox] = check2;
+    auto* newWindow = new QCheckBox(toolbar);
+    newWindow->setAccessibleName(QStringLiteral("New Window (Open Next Page In)"));
+    newWindow->setGeometry(287, 1, 16, 14);
+    auto* fullScreen = new QCheckBox(toolbar);
+    fullScreen->setAccessibleName(QStringLiteral("Full Screen (Open Next Page In)"));
+    fullScreen->setGeometry(287, 15, 16, 14);
+    add(Control::NewWindowBox, newWindow);
+    add(Control::FullScreenBox, fullScreen);
 
-    auto* label3 = new QLabel(QStringLiteral("\u2039"), m_toolbar);
-    label3->setAccessibleName(QStringLiteral("Show/Hide Check-Boxes"));
-    label3->setGeometry(px(4605), px(60), px(120), px(285));
-    label3->setCursor(Qt::PointingHandCursor);
-    m_controls[Control::CheckBoxesToggle] = label3;
+    auto* toggle = new QLabel(QStringLiteral("\u2039"), toolbar);
+    toggle->setAccessibleName(QStringLiteral("Show/Hide Check-Boxes"));
+    toggle->setGeometry(px(4605), px(60), px(120), px(285));
+    toggle->setCursor(Qt::PointingHandCursor);
+    add(Control::CheckBoxesToggle, toggle);
 
-    m_address = new QLineEdit(m_toolbar);
+    m_address = new QLineEdit(toolbar);
     m_address->setAccessibleName(QStringLiteral("Address Box"));
-    m_controls[Control::AddressBox] = m_address;
-    auto* go = new QPushButton(QStringLiteral("Go"), m_toolbar);
+    add(Control::AddressBox, m_address);
+    auto* go = new QPushButton(QStringLiteral("Go"), toolbar);
     go->setAccessibleName(QStringLiteral("Go"));
-    m_controls[Control::GoButton] = go;
-    auto* show1 = new QPushButton(QStringLiteral("\u25BE"), m_toolbar);
-    show1->setAccessibleName(QStringLiteral("Show/Hide Site Selector"));
-    auto* show2 = new QPushButton(QStringLiteral("\u25BE"), m_toolbar);
-    show2->setAccessibleName(QStringLiteral("Show/Hide Site Selector"));
-    m_controls[Control::LeftSelectorButton] = show1;
-    m_controls[Control::RightSelectorButton] = show2;
+    add(Control::GoButton, go);
+    for (const Control c : { Control::LeftSelectorButton, Control::RightSelectorButton }) {
+        auto* button = new QPushButton(QStringLiteral("\u25BE"), toolbar);
+        button->setAccessibleName(QStringLiteral("Show/Hide Site Selector"));
+        // A click must not take the focus from an open list: it is to close it.
+        button->setFocusPolicy(Qt::TabFocus);
+        add(c, button);
+    }
 
-    auto* label = new QLabel(this);
-    label->hide();
-    label->setAccessibleName(QStringLiteral("Window Id"));
-    m_controls[Control::WindowIdLabel] = label;
+    auto* id = new QLabel(this);
+    id->setAccessibleName(QStringLiteral("Window Id"));
+    add(Control::WindowIdLabel, id);
 
     m_browser = new platform::WebBrowser(m_app.profile(), this);
-    m_controls[Control::Browser] = m_browser;
+    add(Control::Browser, m_browser);
 
     auto* hideShow = new QPushButton(this);
     hideShow->setAccessibleName(QStringLiteral("Hide/Show ToolBar"));
     hideShow->setFocusPolicy(Qt::NoFocus);
-    m_controls[Control::ToolbarToggleButton] = hideShow;
+    add(Control::ToolbarToggleButton, hideShow);
 
-    m_list1 = new QTreeWidget(this);
-    m_list1->setAccessibleName(QStringLiteral("Site Selector Pages"));
-    m_list2 = new QTreeWidget(this);
-    m_list2->setAccessibleName(QStringLiteral("Site Selector"));
-    for (QTreeWidget* list : { m_list1, m_list2 }) {
+    m_pageList = new QTreeWidget(this);
+    m_pageList->setAccessibleName(QStringLiteral("Site Selector Pages"));
+    m_categoryList = new QTreeWidget(this);
+    m_categoryList->setAccessibleName(QStringLiteral("Site Selector"));
+    for (QTreeWidget* list : { m_pageList, m_categoryList }) {
         list->setColumnCount(2);
         list->setRootIsDecorated(false);
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -197,10 +240,9 @@ void MainWindow::buildControls()
         list->setAllColumnsShowFocus(true);
         list->header()->setSectionsClickable(true);
         list->header()->setStretchLastSection(false);
-        list->hide();
     }
-    m_controls[Control::PageSelector] = m_list1;
-    m_controls[Control::CategorySelector] = m_list2;
+    add(Control::PageSelector, m_pageList);
+    add(Control::CategorySelector, m_categoryList);
 
     m_refreshTicker = new platform::PreciseTicker(this);
     m_statusTimer = new QTimer(this);
@@ -214,300 +256,285 @@ void MainWindow::buildControls()
 
 void MainWindow::buildStatusBar()
 {
-    m_statusBar = new QWidget(this);
-    m_statusBar->setAccessibleName(QStringLiteral("Status Bar"));
-    m_controls[Control::StatusBar] = m_statusBar;
-    const char* names[] = { "Status", "Clock", "Pop-Ups And Script Errors" };
-    for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QLabel(m_statusBar);
-        m_panels[i]->setFrameShape(QFrame::Panel);
-        m_panels[i]->setFrameShadow(QFrame::Sunken);
-        m_panels[i]->setAccessibleName(QString::fromUtf8(names[i]));
+    auto* statusBar = new QWidget(this);
+    statusBar->setAccessibleName(QStringLiteral("Status Bar"));
+    m_controls[std::size_t(Control::StatusBar)] = statusBar;
+    // A panel that shows information is named by the text it shows; its role is its tip.
+    m_statusPanel = new QLabel(statusBar);
+    m_statusPanel->setToolTip(QStringLiteral("Status"));
+    m_clockPanel = new QLabel(statusBar);
+    for (QLabel* panel : { m_statusPanel, m_clockPanel }) {
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
     }
-    m_controls[Control::ClockPanel] = m_panels[1];
-    m_progress = new QProgressBar(m_statusBar);
+    m_controls[std::size_t(Control::ClockPanel)] = m_clockPanel;
+    m_popUpPanel = new PopUpStatePanel(statusBar);
+    m_progress = new QProgressBar(statusBar);
     m_progress->setAccessibleName(QStringLiteral("Download Progress"));
     m_progress->setTextVisible(false);
-    m_progress->hide();
-    m_controls[Control::ProgressBar] = m_progress;
+    m_controls[std::size_t(Control::ProgressBar)] = m_progress;
 }
 
-void MainWindow::addCheckItem(
-    QMenu* menu, MenuItem item, const char* caption, const std::function<void()>& handler)
+QMenu* MainWindow::buildMenu(std::span<const MenuEntry> entries, QWidget* parent)
 {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setCheckable(true);
-    // The check mark follows the logic, not the click: the click's own toggle is undone
-    // first, then the logic sets the mark through setMenuChecked.
-    connect(action, &QAction::triggered, this, [action, handler](bool checked) {
-        action->setChecked(!checked);
-        handler();
-    });
-    m_menuItems[item] = action;
+    auto* menu = new QMenu(parent);
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+        case MenuEntry::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuEntry::Kind::Submenu: {
+            QMenu* sub = buildMenu(entry.submenu, menu);
+            sub->setTitle(q(entry.caption));
+            menu->addMenu(sub);
+            break;
+        }
+        case MenuEntry::Kind::Command: {
+            QAction* action = menu->addAction(q(entry.caption));
+            const MenuCommand command = entry.command;
+            connect(action, &QAction::triggered, this, [this, command] {
+                forward([command](auto& logic) { logic.onMenuCommand(command); });
+            });
+            if (entry.check) {
+                // The mark follows the logic: the paint after the command sets it.
+                action->setCheckable(true);
+                m_checkActions[*entry.check] = action;
+            }
+            break;
+        }
+        }
+    }
+    // A menu that closes gives the page the focus back and lets the toolbar hide again.
+    connect(menu, &QMenu::aboutToHide, this,
+        [this] { forward([](auto& logic) { logic.onToolbarBackgroundClick(); }); });
+    return menu;
 }
 
-void MainWindow::buildMenu()
+void MainWindow::buildShortcuts()
 {
-    m_menu = new QMenu(this);
-    QMenu* view = m_menu->addMenu(QStringLiteral("&View >>"));
-    addCheckItem(view, MenuItem::StatusBar, "Status&Bar", [this] { m_logic->onViewStatusBar(); });
-    view->addAction(
-        QStringLiteral("&Refresh          F5"), this, [this] { m_logic->onViewRefresh(); });
-    view->addAction(
-        QStringLiteral("&Stop               Esc"), this, [this] { m_logic->onViewStop(); });
-    m_menu->addSeparator();
-    m_menu->addAction(
-        QStringLiteral("&New Browser Window"), this, [this] { m_logic->onNewWindowMenu(); });
-    m_menu->addAction(QStringLiteral("Full &Screen Window        F11"), this,
-        [this] { m_logic->onViewFullScreen(); });
-    m_menu->addAction(
-        QStringLiteral("&History Window"), this, [this] { m_app.showHistoryWindow(); });
-    m_menu->addAction(QStringLiteral("&List Window  (Edit Selectors)"), this,
-        [this] { m_logic->onListButtonClick(); });
-    m_menu->addSeparator();
-    addCheckItem(m_menu, MenuItem::KillPopUps, "&Kill Pop-Up Ad Windows",
-        [this] { m_logic->onKillPopsMenu(); });
-    addCheckItem(m_menu, MenuItem::KillPopUpsWithBoom, "&Kill Pop-Up Ads w/Boom",
-        [this] { m_logic->onKillPopsBoomMenu(); });
-    addCheckItem(m_menu, MenuItem::SilenceScriptErrors, "&Disable Script Error Msg",
-        [this] { m_logic->onScriptErrMenu(); });
-    m_menu->addSeparator();
-    QMenu* help = m_menu->addMenu(QStringLiteral("&Help >>"));
-    help->addAction(QStringLiteral("&Close"), this, [this] { close(); });
-    // The mail menu of the second cycle button: the mail program and a new message.
-    m_mailMenu = new QMenu(this);
-    m_mailMenu->addAction(QStringLiteral("&Open Mail App"), this,
-        [this] { QProcess::startDetached(q(m_app.shared().settings.MailAppPath), {}); });
-    m_mailMenu->addAction(QStringLiteral("&Create New Mail"), this,
-        [] { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:"))); });
-    connect(m_mailMenu, &QMenu::aboutToHide, this, [this] { m_logic->onToolbarBackgroundClick(); });
-    connect(m_menu, &QMenu::aboutToHide, this, [this] { m_logic->onToolbarBackgroundClick(); });
+    // The window's keys, wherever the focus is in it (the page included).
+    const std::pair<QKeySequence, KeyEvent> keys[] = {
+        { QKeySequence(Qt::Key_Escape), { Key::Escape } },
+        { QKeySequence(Qt::Key_F5), { Key::F5 } },
+        { QKeySequence(Qt::Key_F11), { Key::F11 } },
+        { QKeySequence(Qt::CTRL | Qt::Key_F), { Key::F, false, true, false } },
+        { QKeySequence(Qt::CTRL | Qt::Key_A), { Key::A, false, true, false } },
+        { QKeySequence(Qt::CTRL | Qt::Key_P), { Key::P, false, true, false } },
+    };
+    for (const auto& [sequence, key] : keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(sequence);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+            [this, key] { forward([&key](auto& logic) { logic.onKeyDown(key); }); });
+        addAction(action);
+    }
 }
 
 void MainWindow::connectControls()
 {
-    auto button = [this](Control c) { return static_cast<QPushButton*>(m_controls.at(c)); };
-    connect(
-        button(Control::GoButton), &QPushButton::clicked, this, [this] { m_logic->onGoClick(); });
-    connect(m_address, &QLineEdit::textEdited, this,
-        [this](const QString& text) { m_logic->onAddressTextEdited(text.toStdString()); });
-    connect(button(Control::BackButton), &QPushButton::clicked, this,
-        [this] { m_logic->onBackClick(); });
-    connect(button(Control::ForwardButton), &QPushButton::clicked, this,
-        [this] { m_logic->onForwardClick(); });
-    connect(button(Control::RefreshButton), &QPushButton::clicked, this,
-        [this] { m_logic->onRefreshClick(); });
-    connect(button(Control::ListButton), &QPushButton::clicked, this,
-        [this] { m_logic->onListButtonClick(); });
-    connect(button(Control::ToolbarToggleButton), &QPushButton::clicked, this,
-        [this] { m_logic->onHideShowToolbarClick(); });
-    connect(button(Control::ConnectionButton), &QPushButton::clicked, this,
-        [this] { m_logic->onConnectionButtonClick(); });
-    connect(button(Control::MenuButton), &QPushButton::clicked, this,
-        [this] { m_logic->onMenuButtonClick(); });
-    connect(button(Control::StopFindFullButton), &QPushButton::clicked, this,
-        [this] { m_logic->onCycleButton1Click(); });
-    connect(button(Control::HistoryMailOfflineButton), &QPushButton::clicked, this,
-        [this] { m_logic->onCycleButton2Click(); });
-    connect(button(Control::SwapButton), &QPushButton::clicked, this,
-        [this] { m_logic->onSwapButton(); });
-    for (Control c : { Control::LeftSelectorButton, Control::RightSelectorButton }) {
-        connect(
-            button(c), &QPushButton::clicked, this, [this] { m_logic->onSelectorButtonClick(); });
-        connect(
-            button(c), &QPushButton::pressed, this, [this] { m_logic->onSelectorButtonDown(); });
-        connect(button(c), &QPushButton::released, this, [this] { m_logic->onSelectorButtonUp(); });
+    const auto onClick = [this](Control c, auto step) {
+        connect(static_cast<QPushButton*>(control(c)), &QPushButton::clicked, this,
+            [this, step] { forward(step); });
+    };
+    onClick(Control::GoButton, [](auto& logic) { logic.onGoClick(); });
+    onClick(Control::BackButton, [](auto& logic) { logic.onBackClick(); });
+    onClick(Control::ForwardButton, [](auto& logic) { logic.onForwardClick(); });
+    onClick(Control::RefreshButton, [](auto& logic) { logic.onRefreshClick(); });
+    onClick(Control::ListButton, [](auto& logic) { logic.onListButtonClick(); });
+    onClick(Control::ToolbarToggleButton, [](auto& logic) { logic.onToolbarToggleClick(); });
+    onClick(Control::ConnectionButton, [](auto& logic) { logic.onConnectionButtonClick(); });
+    onClick(Control::MenuButton, [](auto& logic) { logic.onMenuButtonClick(); });
+    onClick(Control::StopFindFullButton, [](auto& logic) { logic.onFirstCycleButtonClick(); });
+    onClick(
+        Control::HistoryMailOfflineButton, [](auto& logic) { logic.onSecondCycleButtonClick(); });
+    onClick(Control::SwapButton, [](auto& logic) { logic.onSwapButton(); });
+    for (const Control c : { Control::LeftSelectorButton, Control::RightSelectorButton }) {
+        auto* button = static_cast<QPushButton*>(control(c));
+        onClick(c, [](auto& logic) { logic.onSelectorButtonClick(); });
+        connect(button, &QPushButton::pressed, this,
+            [this] { forward([](auto& logic) { logic.onSelectorButtonDown(); }); });
+        connect(button, &QPushButton::released, this,
+            [this] { forward([](auto& logic) { logic.onSelectorButtonUp(); }); });
     }
-    for (Control c : { Control::NewWindowBox, Control::FullScreenBox }) {
-        connect(static_cast<QCheckBox*>(m_controls.at(c)), &QCheckBox::clicked, this,
-            [this, c](bool checked) { m_logic->onCheckBoxClick(c, checked); });
+    connect(m_address, &QLineEdit::textEdited, this, [this](const QString& text) {
+        forward([&text](auto& logic) { logic.onAddressTextEdited(text.toStdString()); });
+    });
+    for (const Control c : { Control::NewWindowBox, Control::FullScreenBox }) {
+        connect(static_cast<QCheckBox*>(control(c)), &QCheckBox::clicked, this, [this, c](bool on) {
+            forward([c, on](auto& logic) { logic.onCheckBoxClick(c, on); });
+        });
     }
-    for (QTreeWidget* list : { m_list1, m_list2 }) {
-        const Control c = list == m_list1 ? Control::PageSelector : Control::CategorySelector;
+    for (QTreeWidget* list : { m_pageList, m_categoryList }) {
+        const Control c = list == m_pageList ? Control::PageSelector : Control::CategorySelector;
         connect(list, &QTreeWidget::itemClicked, this, [this, list, c](QTreeWidgetItem* item) {
             const int row = list->indexOfTopLevelItem(item);
-            m_logic->onSelectorClick(c, row < 0 ? std::nullopt : std::optional<std::size_t>(row));
+            const auto selected = row < 0 ? std::nullopt : std::optional<std::size_t>(row);
+            forward([c, selected](auto& logic) { logic.onSelectorClick(c, selected); });
         });
         connect(list->header(), &QHeaderView::sectionClicked, this,
-            [this, c] { m_logic->onSelectorColumnClick(c); });
+            [this, c] { forward([c](auto& logic) { logic.onSelectorColumnClick(c); }); });
     }
     connect(m_refreshTicker, &platform::PreciseTicker::ticked, this,
-        [this] { m_logic->onRefreshTick(); });
-    connect(m_timers[MainWindowTimer::ToolbarJustHidden], &QTimer::timeout, this,
-        [this] { m_logic->onToolbarTimer(); });
-    connect(m_timers[MainWindowTimer::PostDownload], &QTimer::timeout, this,
-        [this] { m_logic->onPostDownloadTick(); });
-    connect(m_timers[MainWindowTimer::DeferredAction], &QTimer::timeout, this,
-        [this] { m_logic->onDeferredActionTimer(); });
-    connect(m_timers[MainWindowTimer::AutoRepeat], &QTimer::timeout, this,
-        [this] { m_logic->onAutoRepeatTick(); });
-    connect(m_statusTimer, &QTimer::timeout, this, [this] { m_logic->onStatusTick(); });
+        [this] { forward([](auto& logic) { logic.onRefreshTick(); }); });
+    connect(timerOf(MainWindowTimer::ToolbarJustHidden), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onToolbarTimer(); }); });
+    connect(timerOf(MainWindowTimer::PostDownload), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onPostDownloadTick(); }); });
+    connect(timerOf(MainWindowTimer::DeferredAction), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onDeferredActionTimer(); }); });
+    connect(timerOf(MainWindowTimer::AutoRepeat), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onAutoRepeatTick(); }); });
+    connect(m_statusTimer, &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onStatusTick(); }); });
 }
 
-QWidget* MainWindow::widgetOf(Control control) const
+QWidget* MainWindow::control(Control c) const
 {
-    const auto it = m_controls.find(control);
-    return it == m_controls.end() ? nullptr : it->second;
+    return m_controls[std::size_t(c)];
 }
 
 QTreeWidget* MainWindow::selectorList(Control list) const
 {
-    return list == Control::PageSelector ? m_list1 : m_list2;
+    return list == Control::PageSelector ? m_pageList : m_categoryList;
 }
 
-// --- painting -------------------------------------------------------------------------
-
-void MainWindow::setCaption(const std::string& caption)
+QTimer* MainWindow::timerOf(MainWindowTimer timer) const
 {
-    setWindowTitle(q(caption));
+    const auto it = m_timers.find(timer);
+    return it == m_timers.end() ? nullptr : it->second;
 }
 
-void MainWindow::setText(Control control, const std::string& text)
+// --- painting ------------------------------------------------------------------------------
+
+void MainWindow::paint()
 {
-    QWidget* w = widgetOf(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (edit->text() != q(text))
-            edit->setText(q(text));
-    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        button->setText(q(text));
-        if (control == Control::ConnectionButton || control == Control::StopFindFullButton
-            || control == Control::HistoryMailOfflineButton)
-            button->setAccessibleName(q(text));
-    } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(q(text));
+    const MainWindowViewState& now = m_logic->view();
+    if (now.caption != m_painted.caption)
+        setWindowTitle(q(now.caption));
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        paintControl(Control(i), now.controls[i], m_painted.controls[i]);
+    if (now.browserRelayouts != m_painted.browserRelayouts && now[Control::Browser].geometry) {
+        // One pixel narrower first: the page lays itself out again at the final size.
+        const QRect area = pixels(*now[Control::Browser].geometry);
+        m_browser->setGeometry(area.adjusted(0, 0, -1, 0));
+        m_browser->setGeometry(area);
+    }
+    if (now.panels[0] != m_painted.panels[0])
+        m_statusPanel->setText(q(now.panels[0].text));
+    if (now.panels[2] != m_painted.panels[2])
+        m_popUpPanel->show(now.panels[2]);
+    if (now.statusPanel1Width != m_painted.statusPanel1Width)
+        layoutStatusBar();
+    m_progress->setMaximum(now.progressMaximum);
+    m_progress->setValue(now.progressValue);
+    if (now.timerBoxesActive != m_painted.timerBoxesActive) {
+        const auto role = now.timerBoxesActive ? QPalette::Base : QPalette::Button;
+        for (const Control c : { Control::IntervalBox, Control::CountdownBox }) {
+            QPalette palette = control(c)->palette();
+            palette.setColor(QPalette::Base, QApplication::palette().color(role));
+            control(c)->setPalette(palette);
+        }
+    }
+    for (const auto& [item, action] : m_checkActions)
+        action->setChecked(now.menuCheck(item));
+    paintSelector(Control::PageSelector, now.pageSelector, m_painted.pageSelector);
+    paintSelector(Control::CategorySelector, now.categorySelector, m_painted.categorySelector);
+    const bool focusRequested = now.focusRequests != m_painted.focusRequests;
+    m_painted = now;
+    if (focusRequested) {
+        if (now.focus == Control::Browser)
+            m_browser->focusPage();
+        else
+            control(now.focus)->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void MainWindow::setToolTip(Control control, const std::string& text)
+void MainWindow::paintControl(Control c, const ControlView& now, const ControlView& was)
 {
-    if (QWidget* w = widgetOf(control))
-        w->setToolTip(q(text));
-}
-
-void MainWindow::setVisible(Control control, bool visible)
-{
-    if (QWidget* w = widgetOf(control)) {
-        w->setVisible(visible);
-        if (visible && (control == Control::PageSelector || control == Control::CategorySelector))
+    QWidget* w = control(c);
+    if (!w || now == was)
+        return;
+    if (now.text != was.text) {
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text() != q(now.text))
+                edit->setText(q(now.text));
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            button->setText(q(now.text));
+            // A button named by its changing caption reads as it looks.
+            if (c == Control::ConnectionButton || c == Control::StopFindFullButton
+                || c == Control::HistoryMailOfflineButton)
+                button->setAccessibleName(q(now.text));
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setText(q(now.text));
+        }
+    }
+    if (now.toolTip != was.toolTip)
+        w->setToolTip(q(now.toolTip));
+    if (now.enabled != was.enabled)
+        w->setEnabled(now.enabled);
+    if (now.checked != was.checked) {
+        if (auto* box = qobject_cast<QCheckBox*>(w))
+            box->setChecked(now.checked);
+    }
+    if (now.geometry && now.geometry != was.geometry)
+        w->setGeometry(pixels(*now.geometry));
+    if (now.visible != was.visible || now.geometry != was.geometry) {
+        w->setVisible(now.visible);
+        // The lists drop down over the page; the toolbar button stays above it.
+        if (c == Control::ToolbarToggleButton || c == Control::PageSelector
+            || c == Control::CategorySelector)
             w->raise();
     }
-    if (control == Control::StatusBar)
+    if (c == Control::StatusBar)
         layoutStatusBar();
 }
 
-void MainWindow::setEnabled(Control control, bool enabled)
-{
-    if (QWidget* w = widgetOf(control))
-        w->setEnabled(enabled);
-}
-
-void MainWindow::setChecked(Control control, bool checked)
-{
-    if (auto* box = qobject_cast<QCheckBox*>(widgetOf(control)))
-        box->setChecked(checked);
-}
-
-void MainWindow::setGeometry(Control control, const Rect& r)
-{
-    if (QWidget* w = widgetOf(control)) {
-        w->setGeometry(px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)));
-        if (control == Control::ToolbarToggleButton || control == Control::PageSelector
-            || control == Control::CategorySelector)
-            w->raise();
-    }
-}
-
-void MainWindow::setFocus(Control control)
-{
-    if (control == Control::Browser) {
-        m_browser->focusPage();
-        return;
-    }
-    if (QWidget* w = widgetOf(control))
-        w->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::setStatusPanel(int panel, const std::string& text, int image)
-{
-    if (panel < 1 || panel > 3)
-        return;
-    QLabel* label = m_panels[panel - 1];
-    label->setText(q(text));
-    if (panel == 3) {
-        // Image 1: something is being suppressed; image 2: nothing is.
-        const auto icon = image == 1 ? QStyle::SP_DialogApplyButton : QStyle::SP_DialogCancelButton;
-        label->setToolTip(q(text));
-        label->setPixmap(QPixmap());
-        if (image > 0 && text.empty())
-            label->setPixmap(style()->standardIcon(icon).pixmap(12, 12));
-    }
-}
-
-void MainWindow::setStatusPanel1Width(double w)
-{
-    m_panel1WidthTwips = w;
-    layoutStatusBar();
-}
-
-void MainWindow::setProgress(int maximum, int value)
-{
-    m_progress->setMaximum(maximum);
-    m_progress->setValue(value);
-}
-
-void MainWindow::setTimerBoxesActive(bool active)
-{
-    const QPalette::ColorRole role = active ? QPalette::Base : QPalette::Button;
-    for (Control c : { Control::IntervalBox, Control::CountdownBox }) {
-        QWidget* w = widgetOf(c);
-        QPalette p = w->palette();
-        p.setColor(QPalette::Base, QApplication::palette().color(role));
-        w->setPalette(p);
-    }
-}
-
-void MainWindow::setMenuChecked(MenuItem item, bool checked)
-{
-    if (const auto it = m_menuItems.find(item); it != m_menuItems.end())
-        it->second->setChecked(checked);
-}
-
-void MainWindow::setSelectorRows(Control list, const std::vector<SelectorRow>& rows)
+void MainWindow::paintSelector(
+    Control list, const SelectorListView& now, const SelectorListView& was)
 {
     QTreeWidget* tree = selectorList(list);
-    tree->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
-    for (const SelectorRow& row : rows) {
-        auto* item = new QTreeWidgetItem({ q(row.text), q(row.url) });
-        if (row.categoryRow) {
-            item->setIcon(0, folder);
-            QFont bold = tree->font();
-            bold.setBold(true);
-            item->setFont(0, bold);
+    if (now.headers != was.headers)
+        tree->setHeaderLabels({ q(now.headers.first), q(now.headers.second) });
+    if (now.rows != was.rows) {
+        tree->clear();
+        QList<QTreeWidgetItem*> items;
+        items.reserve(static_cast<qsizetype>(now.rows.size()));
+        const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
+        for (const SelectorRow& row : now.rows) {
+            auto* item = new QTreeWidgetItem({ q(row.text), q(row.url) });
+            if (row.categoryRow) {
+                item->setIcon(0, folder);
+                QFont bold = tree->font();
+                bold.setBold(true);
+                item->setFont(0, bold);
+            }
+            items.append(item);
         }
-        items.append(item);
+        tree->addTopLevelItems(items);
     }
-    tree->addTopLevelItems(items);
+    if (now.columnWidthsRevision != was.columnWidthsRevision) {
+        tree->setColumnWidth(0, now.columnWidthsPx[0]);
+        tree->setColumnWidth(1, now.columnWidthsPx[1]);
+    }
 }
 
-void MainWindow::setSelectorHeaders(Control list, const SelectorHeaders& headers)
+void MainWindow::layoutStatusBar()
 {
-    selectorList(list)->setHeaderLabels({ q(headers.first), q(headers.second) });
+    QWidget* bar = control(Control::StatusBar);
+    const int h = kStatusBarHeight;
+    bar->setGeometry(0, height() - h, width(), h);
+    const int first = std::clamp(px(m_logic ? m_logic->view().statusPanel1Width : 0), 0, width());
+    m_statusPanel->setGeometry(0, 0, first, h);
+    m_clockPanel->setGeometry(first, 0, kClockPanelWidth, h);
+    m_popUpPanel->setGeometry(
+        first + kClockPanelWidth, 0, std::max(0, width() - first - kClockPanelWidth), h);
+    const int barWidth = std::min(120, first / 3);
+    m_progress->setGeometry(first - barWidth - 2, 3, barWidth, h - 6);
+    bar->raise();
 }
 
-void MainWindow::setSelectorColumnWidths(Control list, int firstPx, int secondPx)
-{
-    QTreeWidget* tree = selectorList(list);
-    tree->setColumnWidth(0, firstPx);
-    tree->setColumnWidth(1, secondPx);
-}
-
-int MainWindow::selectorColumnWidthPx(Control list, int column) const
-{
-    return selectorList(list)->columnWidth(column);
-}
+// --- MainWindowHost --------------------------------------------------------------------------
 
 void MainWindow::applyListFont(const std::string& name, bool bold, double size)
 {
@@ -515,7 +542,7 @@ void MainWindow::applyListFont(const std::string& name, bool bold, double size)
     font.setBold(bold);
     if (size > 0)
         font.setPointSizeF(size);
-    for (QWidget* w : { static_cast<QWidget*>(m_list1), static_cast<QWidget*>(m_list2),
+    for (QWidget* w : { static_cast<QWidget*>(m_pageList), static_cast<QWidget*>(m_categoryList),
              static_cast<QWidget*>(m_address) })
         w->setFont(font);
 }
@@ -523,6 +550,12 @@ void MainWindow::applyListFont(const std::string& name, bool bold, double size)
 double MainWindow::textHeightTwips(const std::string& text) const
 {
     return twips(m_address->fontMetrics().boundingRect(q(text)).height());
+}
+
+std::array<int, 2> MainWindow::selectorColumnWidthsPx(Control list) const
+{
+    const QTreeWidget* tree = selectorList(list);
+    return { tree->columnWidth(0), tree->columnWidth(1) };
 }
 
 void MainWindow::setWindowGeometry(const Rect& r)
@@ -583,14 +616,13 @@ void MainWindow::closeWindow()
 
 void MainWindow::popUpMainMenu()
 {
-    QWidget* menuButton = widgetOf(Control::MenuButton);
-    const QPoint below = menuButton->mapToGlobal(QPoint(0, px(270)));
-    m_menu->popup(below);
+    QWidget* menuButton = control(Control::MenuButton);
+    m_menu->popup(menuButton->mapToGlobal(QPoint(0, px(270))));
 }
 
 void MainWindow::popUpMailMenu()
 {
-    QWidget* button = widgetOf(Control::HistoryMailOfflineButton);
+    QWidget* button = control(Control::HistoryMailOfflineButton);
     m_mailMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
@@ -602,12 +634,6 @@ void MainWindow::showMessage(const std::string& text)
 bool MainWindow::askYesNo(const std::string& text)
 {
     return askProgramQuestion(this, text);
-}
-
-QTimer* MainWindow::timerOf(MainWindowTimer timer)
-{
-    const auto it = m_timers.find(timer);
-    return it == m_timers.end() ? nullptr : it->second;
 }
 
 void MainWindow::startTimer(MainWindowTimer timer, int intervalMs)
@@ -632,28 +658,76 @@ void MainWindow::stopTimer(MainWindowTimer timer)
         t->stop();
 }
 
-// --- events ---------------------------------------------------------------------------
+// --- BrowserEvents -------------------------------------------------------------------------
 
-void MainWindow::layoutStatusBar()
+bool MainWindow::onNavigationRequested(const std::string& address)
 {
-    const int h = kStatusBarHeight;
-    m_statusBar->setGeometry(0, height() - h, width(), h);
-    const int panel1 = std::clamp(px(m_panel1WidthTwips), 0, width());
-    m_panels[0]->setGeometry(0, 0, panel1, h);
-    m_panels[1]->setGeometry(panel1, 0, kClockPanelWidth, h);
-    m_panels[2]->setGeometry(
-        panel1 + kClockPanelWidth, 0, std::max(0, width() - panel1 - kClockPanelWidth), h);
-    const int barWidth = std::min(120, panel1 / 3);
-    m_progress->setGeometry(panel1 - barWidth - 2, 3, barWidth, h - 6);
-    m_statusBar->raise();
+    return forward([&](auto& logic) { return logic.onNavigationRequested(address); });
 }
+
+void MainWindow::onUrlChanged()
+{
+    forward([](auto& logic) { logic.onUrlChanged(); });
+}
+
+void MainWindow::onLoadStarted()
+{
+    forward([](auto& logic) { logic.onLoadStarted(); });
+}
+
+void MainWindow::onLoadFinished()
+{
+    forward([](auto& logic) { logic.onLoadFinished(); });
+}
+
+void MainWindow::onTitleChanged(const std::string& title)
+{
+    forward([&](auto& logic) { logic.onTitleChanged(title); });
+}
+
+void MainWindow::onStatusTextChanged(const std::string& text)
+{
+    forward([&](auto& logic) { logic.onStatusTextChanged(text); });
+}
+
+void MainWindow::onLoadProgress(int progress, int maximum)
+{
+    forward([&](auto& logic) { logic.onLoadProgress(progress, maximum); });
+}
+
+void MainWindow::onHistoryStateChanged(bool canGoBack, bool canGoForward)
+{
+    forward([&](auto& logic) { logic.onHistoryStateChanged(canGoBack, canGoForward); });
+}
+
+void MainWindow::onNavigationFailed(NavigationFailure failure)
+{
+    forward([&](auto& logic) { logic.onNavigationFailed(failure); });
+}
+
+NewWindowTarget MainWindow::onNewWindowRequested()
+{
+    return forward([](auto& logic) { return logic.onNewWindowRequested(); });
+}
+
+void MainWindow::onGeometryRequested(const RectPx& pixels)
+{
+    forward([&](auto& logic) { logic.onGeometryRequested(pixels); });
+}
+
+void MainWindow::onToolbarRequested(bool shown)
+{
+    forward([&](auto& logic) { logic.onToolbarRequested(shown); });
+}
+
+// --- the window's events -------------------------------------------------------------------
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutStatusBar();
-    if (m_logic && m_logic->state().loaded)
-        m_logic->resize();
+    if (m_logic && m_logic->loaded())
+        forward([](auto& logic) { logic.resize(); });
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -661,7 +735,7 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_logic) {
         m_app.windows().setActiveMainWindow(this);
-        m_logic->activate();
+        forward([](auto& logic) { logic.activate(); });
     }
 }
 
@@ -675,9 +749,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_closeStarted)
         return;
     m_closeStarted = true;
-    const int waitMs = m_logic->beginClose();
+    const int waitMs = forward([](auto& logic) { return logic.beginClose(); });
     QTimer::singleShot(waitMs, this, [this] {
-        const CloseOutcome outcome = m_logic->finishClose();
+        const CloseOutcome outcome = forward([](auto& logic) { return logic.finishClose(); });
         m_app.mainWindowClosed(outcome);
         m_closing = true;
         close();
@@ -686,82 +760,65 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::handleKey(QKeyEvent* key)
 {
+    if (key->key() == Qt::Key_Control || key->key() == Qt::Key_Shift)
+        return false; // a modifier alone is no key yet
     const auto mods = key->modifiers();
     KeyEvent k;
     k.key = keyOf(key->key());
     k.shift = mods.testFlag(Qt::ShiftModifier);
     k.ctrl = mods.testFlag(Qt::ControlModifier);
     k.alt = mods.testFlag(Qt::AltModifier);
-    if (key->key() == Qt::Key_Control || key->key() == Qt::Key_Shift)
-        return false; // a modifier alone is no key yet
-    return m_logic->onKeyDown(k) == KeyOutcome::Consumed;
+    return forward([&k](auto& logic) { return logic.onKeyDown(k); }) == KeyOutcome::Consumed;
 }
 
-bool MainWindow::handleMouse(QObject* watched, QEvent* event)
+bool MainWindow::handleMouse(QWidget* w, QEvent* event)
 {
     const auto type = event->type();
     auto* mouse = static_cast<QMouseEvent*>(event);
     const bool press = type == QEvent::MouseButtonPress;
     const bool right
         = (press || type == QEvent::MouseButtonDblClick) && mouse->button() == Qt::RightButton;
-    QWidget* w = qobject_cast<QWidget*>(watched);
-    if (!w)
-        return false;
-    if (w == widgetOf(Control::RefreshButton) && right) {
-        m_logic->onRefreshRightButtonDown();
+    const auto is = [&](Control c) { return w == control(c); };
+    const auto run = [this](auto step) {
+        forward(step);
         return true;
-    }
-    if (w == widgetOf(Control::StopFindFullButton) && right) {
-        m_logic->onCycleButton1RightButtonDown();
-        return true;
-    }
-    if (w == widgetOf(Control::HistoryMailOfflineButton) && right) {
-        m_logic->onCycleButton2RightButtonDown();
-        return true;
-    }
-    if (w == widgetOf(Control::SwapButton) && right) {
-        m_logic->onSwapButton();
-        return true;
-    }
-    for (Control c : { Control::IntervalDownButton, Control::IntervalUpButton }) {
-        if (w != widgetOf(c))
+    };
+    if (right && is(Control::RefreshButton))
+        return run([](auto& logic) { logic.onRefreshRightButtonDown(); });
+    if (right && is(Control::StopFindFullButton))
+        return run([](auto& logic) { logic.onFirstCycleButtonRightDown(); });
+    if (right && is(Control::HistoryMailOfflineButton))
+        return run([](auto& logic) { logic.onSecondCycleButtonRightDown(); });
+    if (right && is(Control::SwapButton))
+        return run([](auto& logic) { logic.onSwapButton(); });
+    for (const Control c : { Control::IntervalDownButton, Control::IntervalUpButton }) {
+        if (!is(c))
             continue;
         if (press || type == QEvent::MouseButtonDblClick) {
-            m_logic->onIntervalButtonDown(c, mouseOf(mouse->button()));
-            return true;
+            const MouseButton button = mouseOf(mouse->button());
+            return run([c, button](auto& logic) { logic.onIntervalButtonDown(c, button); });
         }
-        if (type == QEvent::MouseButtonRelease) {
-            m_logic->onIntervalButtonUp(c);
-            return true;
-        }
+        if (type == QEvent::MouseButtonRelease)
+            return run([c](auto& logic) { logic.onIntervalButtonUp(c); });
     }
-    for (Control c : { Control::IntervalBox, Control::CountdownBox }) {
-        if (w != widgetOf(c))
+    for (const Control c : { Control::IntervalBox, Control::CountdownBox }) {
+        if (!is(c))
             continue;
         if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
             if (c == Control::IntervalBox)
-                m_logic->onIntervalBoxDoubleClick();
-            else
-                m_logic->onCountdownBoxDoubleClick();
-            return true;
+                return run([](auto& logic) { logic.onIntervalBoxDoubleClick(); });
+            return run([](auto& logic) { logic.onCountdownBoxDoubleClick(); });
         }
-        if (right) {
-            m_logic->onTimerBoxRightButtonDown(c);
-            return true;
-        }
+        if (right)
+            return run([c](auto& logic) { logic.onTimerBoxRightButtonDown(c); });
     }
-    if (w == widgetOf(Control::CheckBoxesToggle) && press) {
-        m_logic->onCheckBoxLabelClick();
-        return true;
-    }
-    if ((w == m_statusBar || w->parentWidget() == m_statusBar) && press) {
-        m_logic->onStatusBarClick();
-        return false;
-    }
-    if (w == m_toolbar && press) {
-        m_logic->onToolbarBackgroundClick();
-        return false;
-    }
+    if (press && is(Control::CheckBoxesToggle))
+        return run([](auto& logic) { logic.onCheckBoxesToggleClick(); });
+    QWidget* statusBar = control(Control::StatusBar);
+    if (press && (w == statusBar || statusBar->isAncestorOf(w)))
+        forward([](auto& logic) { logic.onStatusBarClick(); });
+    else if (press && is(Control::Toolbar))
+        forward([](auto& logic) { logic.onToolbarBackgroundClick(); });
     return false;
 }
 
@@ -774,39 +831,42 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
-        // Once per key: at the widget that has the focus.
+        // Keys the window's shortcuts cannot express (any key with Alt, with Ctrl and
+        // Shift, with Ctrl), and Enter in the address box; once per key, at the focus.
         if (w == QApplication::focusWidget() && handleKey(static_cast<QKeyEvent*>(event)))
             return true;
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        if (handleMouse(watched, event))
+        if (handleMouse(w, event))
             return true;
         break;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         const bool in = event->type() == QEvent::FocusIn;
         if (w == m_address) {
-            m_logic->onAddressFocusChanged(in);
-        } else if (w == m_list1 || w == m_list2) {
+            forward([in](auto& logic) { logic.onAddressFocusChanged(in); });
+        } else if (w == m_pageList || w == m_categoryList) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            const Control list
+                = w == m_pageList ? Control::PageSelector : Control::CategorySelector;
             // Focus lost to another window (a new main window) does not close the list.
             if (in || reason != Qt::ActiveWindowFocusReason)
-                m_logic->onSelectorFocusChanged(
-                    w == m_list1 ? Control::PageSelector : Control::CategorySelector, in);
+                forward([list, in](auto& logic) { logic.onSelectorFocusChanged(list, in); });
         } else if (in
-            && (w == widgetOf(Control::IntervalBox) || w == widgetOf(Control::CountdownBox))) {
-            m_logic->onTimerBoxFocus(
-                w == widgetOf(Control::IntervalBox) ? Control::IntervalBox : Control::CountdownBox);
-        } else if (in && w->isAncestorOf(m_browser) == false && m_browser->isAncestorOf(w)) {
-            m_logic->onBrowserGotFocus();
+            && (w == control(Control::IntervalBox) || w == control(Control::CountdownBox))) {
+            const Control box
+                = w == control(Control::IntervalBox) ? Control::IntervalBox : Control::CountdownBox;
+            forward([box](auto& logic) { logic.onTimerBoxFocus(box); });
+        } else if (in && m_browser->isAncestorOf(w)) {
+            forward([](auto& logic) { logic.onBrowserGotFocus(); });
         }
         break;
     }
     case QEvent::Enter:
-        if (w == widgetOf(Control::ToolbarToggleButton))
-            m_logic->onHideShowToolbarMouseMove();
+        if (w == control(Control::ToolbarToggleButton))
+            forward([](auto& logic) { logic.onToolbarToggleMouseOver(); });
         break;
     default:
         break;

@@ -1,22 +1,20 @@
 #pragma once
 // MainWindow, the main browser window: owns its controls, forwards every event to
-// MainWindowLogic in one call and paints what the logic tells it.
+// MainWindowLogic in one call and then paints the logic's view state.
 
 #include "browser/main_window_logic.h"
 #include "browser/main_window_view.h"
 
 #include <QWidget>
-#include <functional>
+#include <array>
 #include <map>
 #include <memory>
 
 class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
-class QPushButton;
 class QTimer;
 class QTreeWidget;
 
@@ -28,8 +26,9 @@ class WebBrowser;
 namespace sg::ui {
 
 class Application;
+class PopUpStatePanel;
 
-class MainWindow final : public QWidget, public MainWindowView {
+class MainWindow final : public QWidget, private MainWindowHost, private BrowserEvents {
     Q_OBJECT
 public:
     explicit MainWindow(Application& app);
@@ -39,35 +38,43 @@ public:
     platform::WebBrowser* browser() const { return m_browser; }
     // The main menu (for tests and the Menu button).
     QMenu* mainMenu() const { return m_menu; }
+    QWidget* control(Control control) const;
     QTreeWidget* selectorList(Control list) const;
 
-    // The widget's own functions of these names stay reachable.
-    using QWidget::setEnabled;
-    using QWidget::setFocus;
-    using QWidget::setGeometry;
-    using QWidget::setToolTip;
-    using QWidget::setVisible;
+    // Runs one step of the logic, then paints what it left.
+    template <typename Step> auto forward(Step&& step)
+    {
+        struct PaintAfter {
+            MainWindow* window;
+            ~PaintAfter() { window->paint(); }
+        } paintAfter { this };
+        return step(*m_logic);
+    }
 
-    // MainWindowView.
-    void setCaption(const std::string& caption) override;
-    void setText(Control control, const std::string& text) override;
-    void setToolTip(Control control, const std::string& text) override;
-    void setVisible(Control control, bool visible) override;
-    void setEnabled(Control control, bool enabled) override;
-    void setChecked(Control control, bool checked) override;
-    void setGeometry(Control control, const Rect& twips) override;
-    void setFocus(Control control) override;
-    void setStatusPanel(int panel, const std::string& text, int image) override;
-    void setStatusPanel1Width(double twips) override;
-    void setProgress(int maximum, int value) override;
-    void setTimerBoxesActive(bool active) override;
-    void setMenuChecked(MenuItem item, bool checked) override;
-    void setSelectorRows(Control list, const std::vector<SelectorRow>& rows) override;
-    void setSelectorHeaders(Control list, const SelectorHeaders& headers) override;
-    void setSelectorColumnWidths(Control list, int firstPx, int secondPx) override;
-    int selectorColumnWidthPx(Control list, int column) const override;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildStatusBar();
+    QMenu* buildMenu(std::span<const MenuEntry> entries, QWidget* parent);
+    void buildShortcuts();
+    void connectControls();
+    void layoutStatusBar();
+    bool handleKey(QKeyEvent* key);
+    bool handleMouse(QWidget* widget, QEvent* event);
+    void paint();
+    void paintControl(Control control, const ControlView& now, const ControlView& was);
+    void paintSelector(Control list, const SelectorListView& now, const SelectorListView& was);
+    QTimer* timerOf(MainWindowTimer timer) const;
+
+    // MainWindowHost.
     void applyListFont(const std::string& name, bool bold, double size) override;
     double textHeightTwips(const std::string& text) const override;
+    std::array<int, 2> selectorColumnWidthsPx(Control list) const override;
     void setWindowGeometry(const Rect& twips) override;
     Rect windowGeometry() const override;
     WindowState windowState() const override;
@@ -84,43 +91,38 @@ public:
     void startTimer(MainWindowTimer timer, int intervalMs) override;
     void stopTimer(MainWindowTimer timer) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildControls();
-    void buildMenu();
-    void addCheckItem(
-        QMenu* menu, MenuItem item, const char* caption, const std::function<void()>& handler);
-    void buildStatusBar();
-    void connectControls();
-    QWidget* widgetOf(Control control) const;
-    void layoutStatusBar();
-    bool handleKey(QKeyEvent* key);
-    bool handleMouse(QObject* watched, QEvent* event);
-    QTimer* timerOf(MainWindowTimer timer);
+    // BrowserEvents: each one forwarded to the logic, then painted.
+    bool onNavigationRequested(const std::string& address) override;
+    void onUrlChanged() override;
+    void onLoadStarted() override;
+    void onLoadFinished() override;
+    void onTitleChanged(const std::string& title) override;
+    void onStatusTextChanged(const std::string& text) override;
+    void onLoadProgress(int progress, int maximum) override;
+    void onHistoryStateChanged(bool canGoBack, bool canGoForward) override;
+    void onNavigationFailed(NavigationFailure failure) override;
+    NewWindowTarget onNewWindowRequested() override;
+    void onGeometryRequested(const RectPx& pixels) override;
+    void onToolbarRequested(bool shown) override;
 
     Application& m_app;
     platform::WebBrowser* m_browser = nullptr;
     std::unique_ptr<MainWindowLogic> m_logic;
-    std::map<Control, QWidget*> m_controls;
-    QWidget* m_toolbar = nullptr;
-    QWidget* m_statusBar = nullptr;
-    QLabel* m_panels[3] = {};
+    MainWindowViewState m_painted; // what the controls show now
+    std::array<QWidget*, kControlCount> m_controls {};
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_clockPanel = nullptr;
+    PopUpStatePanel* m_popUpPanel = nullptr;
     QProgressBar* m_progress = nullptr;
     QLineEdit* m_address = nullptr;
-    QTreeWidget* m_list1 = nullptr;
-    QTreeWidget* m_list2 = nullptr;
+    QTreeWidget* m_pageList = nullptr;
+    QTreeWidget* m_categoryList = nullptr;
     QMenu* m_menu = nullptr;
     QMenu* m_mailMenu = nullptr;
-    std::map<MenuItem, QAction*> m_menuItems;
+    std::map<MenuItem, QAction*> m_checkActions;
     std::map<MainWindowTimer, QTimer*> m_timers;
     platform::PreciseTicker* m_refreshTicker = nullptr;
     QTimer* m_statusTimer = nullptr;
-    double m_panel1WidthTwips = 0;
     bool m_closing = false; // the close has run its wait and saved
     bool m_closeStarted = false;
 };

@@ -59,35 +59,12 @@ public:
     void print() override { add("print"); }
 };
 
-struct ControlState {
-    std::string text;
-    std::string toolTip;
-    bool visible = true;
-    bool enabled = true;
-    bool checked = false;
-    Rect geometry;
-};
-
-class FakeView final : public MainWindowView, public CallLog {
+// The window's side: what the window system knows, the timers, the menus and message boxes.
+class FakeHost final : public MainWindowHost, public CallLog {
 public:
     // The frame round the client area in this fake: 120 wide, 450 high.
     static constexpr double kFrameWidth = 120;
     static constexpr double kFrameHeight = 450;
-
-    std::map<Control, ControlState> controls;
-    std::string caption;
-    std::map<int, std::pair<std::string, int>> panels;
-    double panel1Width = 0;
-    int progressMaximum = 0;
-    int progressValue = 0;
-    bool timerBoxesActive = false;
-    std::map<MenuItem, bool> menuChecks;
-    std::map<Control, std::vector<SelectorRow>> rows;
-    std::map<Control, SelectorHeaders> headers;
-    std::map<Control, std::pair<int, int>> columnWidths;
-    std::vector<Rect> browserMoves;
-    std::vector<Rect> windowMoves;
-    std::map<MainWindowTimer, int> timers; // the running timers and their intervals
 
     Rect window { 1500, 900, 12000, 9000 };
     Size client { 12000 - kFrameWidth, 9000 - kFrameHeight };
@@ -96,70 +73,27 @@ public:
     Rect work { 0, 0, 19200, 10800 };
     PointPx mouse { 0, 0 };
     double rowUnit = 240;
-
-    ControlState& operator[](Control c) { return controls[c]; }
+    std::vector<Rect> windowMoves;
+    std::map<MainWindowTimer, int> timers; // the running timers and their intervals
+    // The selector's column widths as the user left them; unset: as the logic set them.
+    std::map<Control, std::array<int, 2>> draggedColumns;
+    const MainWindowViewState* painted = nullptr;
 
     // Message boxes: their texts, and the answer to the next Yes/No question.
     std::vector<std::string> messages;
     bool answerYes = false;
     bool modalWhileAsked = false;
     bool* modalFlag = nullptr;
-    void showMessage(const std::string& text) override
-    {
-        messages.push_back(text);
-        modalWhileAsked = modalFlag && *modalFlag;
-    }
-    bool askYesNo(const std::string& text) override
-    {
-        messages.push_back(text);
-        modalWhileAsked = modalFlag && *modalFlag;
-        return answerYes;
-    }
+
     bool running(MainWindowTimer t) const { return timers.count(t) != 0; }
 
-    void setCaption(const std::string& text) override { caption = text; }
-    void setText(Control c, const std::string& text) override { controls[c].text = text; }
-    void setToolTip(Control c, const std::string& text) override { controls[c].toolTip = text; }
-    void setVisible(Control c, bool v) override { controls[c].visible = v; }
-    void setEnabled(Control c, bool e) override { controls[c].enabled = e; }
-    void setChecked(Control c, bool on) override { controls[c].checked = on; }
-    void setGeometry(Control c, const Rect& r) override
-    {
-        controls[c].geometry = r;
-        if (c == Control::Browser)
-            browserMoves.push_back(r);
-    }
-    void setFocus(Control c) override { add("focus " + std::to_string(int(c))); }
-    void setStatusPanel(int panel, const std::string& text, int image) override
-    {
-        panels[panel] = { text, image };
-    }
-    void setStatusPanel1Width(double twips) override { panel1Width = twips; }
-    void setProgress(int maximum, int value) override
-    {
-        progressMaximum = maximum;
-        progressValue = value;
-    }
-    void setTimerBoxesActive(bool active) override { timerBoxesActive = active; }
-    void setMenuChecked(MenuItem item, bool on) override { menuChecks[item] = on; }
-    void setSelectorRows(Control list, const std::vector<SelectorRow>& r) override
-    {
-        rows[list] = r;
-    }
-    void setSelectorHeaders(Control list, const SelectorHeaders& h) override { headers[list] = h; }
-    void setSelectorColumnWidths(Control list, int first, int second) override
-    {
-        columnWidths[list] = { first, second };
-    }
-    int selectorColumnWidthPx(Control list, int column) const override
-    {
-        const auto it = columnWidths.find(list);
-        if (it == columnWidths.end())
-            return 0;
-        return column == 0 ? it->second.first : it->second.second;
-    }
     void applyListFont(const std::string&, bool, double) override { add("font"); }
     double textHeightTwips(const std::string&) const override { return rowUnit; }
+    std::array<int, 2> selectorColumnWidthsPx(Control list) const override
+    {
+        const auto it = draggedColumns.find(list);
+        return it != draggedColumns.end() ? it->second : painted->selector(list).columnWidthsPx;
+    }
     void setWindowGeometry(const Rect& r) override
     {
         window = r;
@@ -176,14 +110,20 @@ public:
     void closeWindow() override { add("close"); }
     void popUpMainMenu() override { add("main menu"); }
     void popUpMailMenu() override { add("mail menu"); }
+    void showMessage(const std::string& text) override
+    {
+        messages.push_back(text);
+        modalWhileAsked = modalFlag && *modalFlag;
+    }
+    bool askYesNo(const std::string& text) override
+    {
+        messages.push_back(text);
+        modalWhileAsked = modalFlag && *modalFlag;
+        return answerYes;
+    }
     void startTimer(MainWindowTimer t, int ms) override { timers[t] = ms; }
     void stopTimer(MainWindowTimer t) override { timers.erase(t); }
 };
-
-inline std::string focusCall(Control c)
-{
-    return "focus " + std::to_string(int(c));
-}
 
 class FakeApp final : public BrowserApp, public CallLog {
 public:
@@ -197,6 +137,8 @@ public:
     {
         add("list editor " + title + " " + url);
     }
+    void startProgram(const std::string& path) override { add("start " + path); }
+    void openNewMail() override { add("new mail"); }
     TodayListListener* todayList() override { return nullptr; }
     ConnectionState connectionState() override { return connection; }
     void autodial() override { add("autodial"); }
@@ -227,7 +169,7 @@ public:
     void popUpModesChanged() override
     {
         for (MainWindowLogic* w : windows)
-            w->applyPopUpIndicators();
+            w->showPopUpModes();
     }
     void offlineStateChanged() override
     {
@@ -244,16 +186,18 @@ public:
     double next() override { return values[next_++ % values.size()]; }
 };
 
-// One main window: its fake view and browser and its logic.
+// One main window: its fake host and browser, its logic and the picture the logic keeps.
 struct TestWindow {
-    FakeView view;
+    FakeHost host;
     FakeBrowser browser;
     MainWindowLogic logic;
 
     explicit TestWindow(const MainWindowServices& services)
-        : logic(services, view, browser)
+        : logic(services, host, browser)
     {
+        host.painted = &logic.view();
     }
+    const MainWindowViewState& view() const { return logic.view(); }
 };
 
 inline const LocalDateTime kNow { 2026, 12, 5, 14, 8, 35 };

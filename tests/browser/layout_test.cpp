@@ -13,107 +13,112 @@ class Layout : public MainWindowFixture { };
 TEST_F(Layout, ResizePlacesTheControlsAndKeepsOnlyANormalBigEnoughPlacement)
 {
     TestWindow& w = open();
-    const Size c = w.view.client; // 11880 x 8550
-    EXPECT_EQ(w.view[Control::AddressBox].geometry, (Rect { 5100, 45, c.width - 5805, 345 }));
-    EXPECT_EQ(w.view[Control::LeftSelectorButton].geometry.left, 4770);
-    EXPECT_EQ(w.view[Control::RightSelectorButton].geometry.left, c.width - 705 + 15);
-    EXPECT_EQ(w.view[Control::GoButton].geometry.left, c.width - 360);
-    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.left, 5070);
-    EXPECT_EQ(w.view[Control::Toolbar].geometry, (Rect { 0, 0, c.width, 435 }));
-    EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 435, c.width + 60, c.height - 705 }));
-    EXPECT_EQ(w.view.panel1Width, c.width - 2820);
+    const Size c = w.host.client; // 11880 x 8550
+    EXPECT_EQ(w.view()[Control::AddressBox].geometry,
+        std::optional<Rect>(Rect { 5100, 45, c.width - 5805, 345 }));
+    EXPECT_EQ(w.view()[Control::LeftSelectorButton].geometry->left, 4770);
+    EXPECT_EQ(w.view()[Control::RightSelectorButton].geometry->left, c.width - 705 + 15);
+    EXPECT_EQ(w.view()[Control::GoButton].geometry->left, c.width - 360);
+    EXPECT_EQ(w.view()[Control::ToolbarToggleButton].geometry->left, 5070);
+    EXPECT_EQ(
+        w.view()[Control::Toolbar].geometry, std::optional<Rect>(Rect { 0, 0, c.width, 435 }));
+    EXPECT_EQ(
+        w.logic.toolbar().state().browserArea, (Rect { -30, 435, c.width + 60, c.height - 705 }));
+    EXPECT_EQ(w.view().statusPanel1Width, c.width - 2820);
 
-    w.view.window = { 3000, 1500, 9000, 7000 };
-    w.view.client = { 8880, 6550 };
+    w.host.window = { 3000, 1500, 9000, 7000 };
+    w.host.client = { 8880, 6550 };
     w.logic.resize();
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
     EXPECT_EQ(m_shared.settings.WindowWidth, 9000);
 
-    w.view.window = { 2000, 1500, 5000, 3000 };
+    w.host.window = { 2000, 1500, 5000, 3000 };
     w.logic.resize(); // snaps back to the smallest size, too narrow to keep
-    EXPECT_EQ(w.view.windowMoves.back(), (Rect { 2000, 1500, 6600, 3600 }));
+    EXPECT_EQ(w.host.windowMoves.back(), (Rect { 2000, 1500, 6600, 3600 }));
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
 
-    w.view.window = { 0, 0, 19200, 10800 };
-    w.view.state = WindowState::Maximized;
+    w.host.window = { 0, 0, 19200, 10800 };
+    w.host.state = WindowState::Maximized;
     w.logic.resize();
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
 
-    w.view.state = WindowState::Minimized;
-    w.view.browserMoves.clear();
+    w.host.state = WindowState::Minimized;
+    const auto area = w.view()[Control::Browser].geometry;
+    w.host.client = { 500, 500 };
     w.logic.resize();
-    EXPECT_TRUE(w.view.browserMoves.empty());
+    EXPECT_EQ(w.view()[Control::Browser].geometry, area);
 }
 
 TEST_F(Layout, ToolbarButtonDoesNothingInModeZero)
 {
     m_shared.settings.HideControlsMode = 0;
     TestWindow& w = open();
-    const Rect area = w.logic.state().browserArea;
-    w.logic.onHideShowToolbarClick();
+    const Rect area = w.logic.toolbar().state().browserArea;
+    w.logic.onToolbarToggleClick();
     w.logic.onKeyDown({ Key::Other, true, true, false });
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
-    EXPECT_EQ(w.logic.state().browserArea, area);
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 0);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 }
 
 TEST_F(Layout, HidingTheToolbarHidesTheStatusBarAndShowingBringsItBack)
 {
     TestWindow& w = open();
-    const Rect area = w.logic.state().browserArea;
-    w.logic.onHideShowToolbarClick();
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
-    EXPECT_EQ(w.view[Control::Toolbar].geometry.top, -375);
-    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.top, 0);
-    EXPECT_FALSE(w.view[Control::StatusBar].visible);
-    EXPECT_EQ(w.logic.state().browserArea,
+    const Rect area = w.logic.toolbar().state().browserArea;
+    w.logic.onToolbarToggleClick();
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
+    EXPECT_EQ(w.view()[Control::Toolbar].geometry->top, -375);
+    EXPECT_FALSE(w.view()[Control::Toolbar].visible); // no strip of its buttons stays
+    EXPECT_EQ(w.view()[Control::ToolbarToggleButton].geometry->top, 0);
+    EXPECT_FALSE(w.view()[Control::StatusBar].visible);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea,
         (Rect { -30, area.top - 360, area.width, area.height + 360 + 270 }));
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::ToolbarJustHidden), 1000);
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ConnectionButton));
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::ToolbarJustHidden), 1000);
+    EXPECT_EQ(w.view().focus, Control::ConnectionButton);
 
-    w.logic.onHideShowToolbarMouseMove(); // just hidden: stays hidden
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    w.logic.onToolbarToggleMouseOver(); // just hidden: stays hidden
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
     w.logic.onToolbarTimer();
-    w.logic.onHideShowToolbarMouseMove();
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
-    EXPECT_TRUE(w.view[Control::StatusBar].visible);
-    EXPECT_FALSE(w.view[Control::ProgressBar].visible); // no download under way
-    EXPECT_EQ(w.logic.state().browserArea, area);
+    w.logic.onToolbarToggleMouseOver();
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 0);
+    EXPECT_TRUE(w.view()[Control::StatusBar].visible);
+    EXPECT_FALSE(w.view()[Control::ProgressBar].visible); // no download under way
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 }
 
 TEST_F(Layout, StatusBarStaysHiddenWhenItsSettingIsOff)
 {
     m_shared.settings.StatusBarHidden = 1;
     TestWindow& w = open();
-    EXPECT_FALSE(w.view[Control::StatusBar].visible);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::StatusBar));
-    const Rect area = w.logic.state().browserArea;
-    EXPECT_EQ(area.height, w.view.client.height - 705 + 270);
-    w.logic.onHideShowToolbarClick();
-    w.logic.onHideShowToolbarClick();
-    EXPECT_FALSE(w.view[Control::StatusBar].visible);
-    EXPECT_EQ(w.logic.state().browserArea, area);
+    EXPECT_FALSE(w.view()[Control::StatusBar].visible);
+    EXPECT_FALSE(w.view().menuCheck(MenuItem::StatusBar));
+    const Rect area = w.logic.toolbar().state().browserArea;
+    EXPECT_EQ(area.height, w.host.client.height - 705 + 270);
+    w.logic.onToolbarToggleClick();
+    w.logic.onToolbarToggleClick();
+    EXPECT_FALSE(w.view()[Control::StatusBar].visible);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 }
 
 TEST_F(Layout, StatusBarMenuWhileTheToolbarIsHiddenMovesTheBrowserOnce)
 {
     TestWindow& w = open();
-    const Rect area = w.logic.state().browserArea;
+    const Rect area = w.logic.toolbar().state().browserArea;
     w.logic.onViewStatusBar();
-    EXPECT_EQ(w.logic.state().browserArea.height, area.height + 270);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::StatusBar));
+    EXPECT_EQ(w.logic.toolbar().state().browserArea.height, area.height + 270);
+    EXPECT_FALSE(w.view().menuCheck(MenuItem::StatusBar));
     w.logic.onViewStatusBar();
-    EXPECT_EQ(w.logic.state().browserArea, area);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 
-    w.logic.onHideShowToolbarClick(); // hides the status bar with it
-    const Rect hidden = w.logic.state().browserArea;
+    w.logic.onToolbarToggleClick(); // hides the status bar with it
+    const Rect hidden = w.logic.toolbar().state().browserArea;
     w.logic.onViewStatusBar(); // setting off: already hidden
-    EXPECT_EQ(w.logic.state().browserArea, hidden);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, hidden);
     w.logic.onViewStatusBar(); // setting on: shown
-    EXPECT_TRUE(w.view[Control::StatusBar].visible);
-    EXPECT_EQ(w.logic.state().browserArea.height, hidden.height - 270);
+    EXPECT_TRUE(w.view()[Control::StatusBar].visible);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea.height, hidden.height - 270);
     w.logic.onToolbarTimer();
-    w.logic.onHideShowToolbarClick();
-    EXPECT_EQ(w.logic.state().browserArea, area);
+    w.logic.onToolbarToggleClick();
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 }
 
 TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
@@ -121,40 +126,41 @@ TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
     m_shared.settings.HideControlsMode = 2;
     TestWindow& w = open();
     // Window at 100, 60 px, caption 22 px: the band is 80 < y < 121.
-    w.view.mouse = { 400, 100 };
+    w.host.mouse = { 400, 100 };
     w.logic.onStatusTick();
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
-    w.view.mouse = { 400, 300 };
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 0);
+    w.host.mouse = { 400, 300 };
     w.logic.onSelectorButtonClick();
     w.logic.onStatusTick();
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 0);
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 0);
     w.logic.onSelectorButtonClick();
     w.logic.onStatusTick();
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
 }
 
 TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
 {
     TestWindow& w = open();
-    const double width = w.view[Control::AddressBox].geometry.width;
-    w.logic.onCheckBoxLabelClick();
+    const double width = w.view()[Control::AddressBox].geometry->width;
+    w.logic.onCheckBoxesToggleClick();
     EXPECT_EQ(m_shared.settings.CheckBoxesShown, 0);
-    EXPECT_FALSE(w.view[Control::NewWindowBox].visible);
-    EXPECT_FALSE(w.view[Control::FullScreenBox].visible);
-    EXPECT_EQ(w.view[Control::CheckBoxesToggle].geometry, (Rect { 4290, 60, 120, 285 }));
-    EXPECT_EQ(w.view[Control::AddressBox].geometry.left, 4785);
-    EXPECT_EQ(w.view[Control::AddressBox].geometry.width, width + 315);
-    EXPECT_EQ(w.view[Control::LeftSelectorButton].geometry.left, 4455);
-    EXPECT_EQ(w.view[Control::ToolbarToggleButton].geometry.left, 4755);
-    EXPECT_EQ(w.view[Control::CategorySelector].geometry.left, 4455);
-    w.logic.onCheckBoxLabelClick();
-    EXPECT_TRUE(w.view[Control::NewWindowBox].visible);
-    EXPECT_EQ(w.view[Control::AddressBox].geometry.left, 5100);
+    EXPECT_FALSE(w.view()[Control::NewWindowBox].visible);
+    EXPECT_FALSE(w.view()[Control::FullScreenBox].visible);
+    EXPECT_EQ(w.view()[Control::CheckBoxesToggle].geometry,
+        std::optional<Rect>(Rect { 4290, 60, 120, 285 }));
+    EXPECT_EQ(w.view()[Control::AddressBox].geometry->left, 4785);
+    EXPECT_EQ(w.view()[Control::AddressBox].geometry->width, width + 315);
+    EXPECT_EQ(w.view()[Control::LeftSelectorButton].geometry->left, 4455);
+    EXPECT_EQ(w.view()[Control::ToolbarToggleButton].geometry->left, 4755);
+    EXPECT_EQ(w.view()[Control::CategorySelector].geometry->left, 4455);
+    w.logic.onCheckBoxesToggleClick();
+    EXPECT_TRUE(w.view()[Control::NewWindowBox].visible);
+    EXPECT_EQ(w.view()[Control::AddressBox].geometry->left, 5100);
 
     m_shared.settings.CheckBoxesShown = 0; // a new window follows the setting
     TestWindow& hidden = open();
-    EXPECT_FALSE(hidden.view[Control::NewWindowBox].visible);
-    EXPECT_EQ(hidden.view[Control::AddressBox].geometry.left, 4785);
+    EXPECT_FALSE(hidden.view()[Control::NewWindowBox].visible);
+    EXPECT_EQ(hidden.view()[Control::AddressBox].geometry->left, 4785);
 }
 
 TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
@@ -163,73 +169,81 @@ TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
     const std::pair<const char*, std::size_t> first[]
         = { { "Find", 44 }, { "Full", 45 }, { "Stop", 43 } };
     for (const auto& [caption, tip] : first) {
-        w.logic.onCycleButton1RightButtonDown();
-        EXPECT_EQ(w.view[Control::StopFindFullButton].text, caption);
-        EXPECT_EQ(w.view[Control::StopFindFullButton].toolTip, m_shared.toolTips[tip]);
+        w.logic.onFirstCycleButtonRightDown();
+        EXPECT_EQ(w.view()[Control::StopFindFullButton].text, caption);
+        EXPECT_EQ(w.view()[Control::StopFindFullButton].toolTip, m_shared.toolTips[tip]);
     }
     const std::pair<const char*, std::size_t> second[]
         = { { "Mail", 47 }, { "Offline", 48 }, { "History", 46 } };
     for (const auto& [caption, tip] : second) {
-        w.logic.onCycleButton2RightButtonDown();
-        EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].text, caption);
-        EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip, m_shared.toolTips[tip]);
+        w.logic.onSecondCycleButtonRightDown();
+        EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].text, caption);
+        EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].toolTip, m_shared.toolTips[tip]);
     }
     m_shared.settings.ToolTipsOff = 1;
-    w.logic.onCycleButton1RightButtonDown();
-    w.logic.onCycleButton2RightButtonDown();
-    EXPECT_EQ(w.view[Control::StopFindFullButton].text, "Find");
-    EXPECT_EQ(w.view[Control::StopFindFullButton].toolTip, "");
-    EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip, "");
+    w.logic.onFirstCycleButtonRightDown();
+    w.logic.onSecondCycleButtonRightDown();
+    EXPECT_EQ(w.view()[Control::StopFindFullButton].text, "Find");
+    EXPECT_EQ(w.view()[Control::StopFindFullButton].toolTip, "");
+    EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].toolTip, "");
     EXPECT_EQ(m_shared.settings.CycleButton1State, 1);
     EXPECT_EQ(m_shared.settings.CycleButton2State, 1);
 
     TestWindow& next = open(); // a new window takes the shared states
-    EXPECT_EQ(next.view[Control::StopFindFullButton].text, "Find");
-    EXPECT_EQ(next.view[Control::HistoryMailOfflineButton].text, "Mail");
+    EXPECT_EQ(next.view()[Control::StopFindFullButton].text, "Find");
+    EXPECT_EQ(next.view()[Control::HistoryMailOfflineButton].text, "Mail");
 }
 
 TEST_F(Layout, CycleButtonActions)
 {
     TestWindow& w = open();
     w.logic.onAddressTextEdited("http://typed.example/");
-    w.logic.onCycleButton1Click();
+    w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "stop");
-    w.logic.onCycleButton1RightButtonDown();
-    w.logic.onCycleButton1Click();
+    w.logic.onFirstCycleButtonRightDown();
+    w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "findInPage");
-    w.logic.onCycleButton1RightButtonDown();
-    w.logic.onCycleButton1Click();
+    w.logic.onFirstCycleButtonRightDown();
+    w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "full screen http://typed.example/");
 
-    w.logic.onCycleButton2Click();
+    w.logic.onSecondCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "history");
-    w.logic.onCycleButton2RightButtonDown();
-    w.logic.onCycleButton2Click();
-    EXPECT_EQ(w.view.calls.back(), "mail menu");
-    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
-    w.logic.onCycleButton2RightButtonDown();
-    w.logic.onCycleButton2Click();
+    w.logic.onSecondCycleButtonRightDown();
+    w.logic.onSecondCycleButtonClick();
+    EXPECT_EQ(w.host.calls.back(), "mail menu");
+    EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
+    w.logic.onSecondCycleButtonRightDown();
+    w.logic.onSecondCycleButtonClick();
     EXPECT_TRUE(m_shared.OfflineMode);
-    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::WorkOffline));
-    EXPECT_EQ(w.view[Control::HistoryMailOfflineButton].toolTip,
+    EXPECT_TRUE(w.view().menuCheck(MenuItem::WorkOffline));
+    EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].toolTip,
         "Working Offline - Now = True (Right-Click To Cycle)");
 }
 
 TEST_F(Layout, SwapButtonShowsOneGroupOrTheOther)
 {
     TestWindow& w = open();
-    EXPECT_TRUE(w.view[Control::IntervalBox].visible);
-    EXPECT_FALSE(w.view[Control::StopFindFullButton].visible);
+    EXPECT_TRUE(w.view()[Control::IntervalBox].visible);
+    EXPECT_FALSE(w.view()[Control::StopFindFullButton].visible);
     w.logic.onSwapButton();
     EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 1);
-    EXPECT_TRUE(w.view[Control::StopFindFullButton].visible);
-    EXPECT_TRUE(w.view[Control::HistoryMailOfflineButton].visible);
+    EXPECT_TRUE(w.view()[Control::StopFindFullButton].visible);
+    EXPECT_TRUE(w.view()[Control::HistoryMailOfflineButton].visible);
     for (Control c : { Control::IntervalBox, Control::CountdownBox, Control::IntervalDownButton,
              Control::IntervalUpButton })
-        EXPECT_FALSE(w.view[c].visible);
+        EXPECT_FALSE(w.view()[c].visible);
     w.logic.onSwapButton();
     EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 0);
-    EXPECT_FALSE(w.view[Control::HistoryMailOfflineButton].visible);
+    EXPECT_FALSE(w.view()[Control::HistoryMailOfflineButton].visible);
+
+    // A window never activated (opened behind another) shows one group and its tool tips.
+    m_shared.settings.TimerControlsSwapped = 1;
+    TestWindow& behind = *m_windows.emplace_back(std::make_unique<TestWindow>(services()));
+    behind.logic.load();
+    EXPECT_TRUE(behind.view()[Control::StopFindFullButton].visible);
+    EXPECT_FALSE(behind.view()[Control::IntervalBox].visible);
+    EXPECT_EQ(behind.view()[Control::SwapButton].toolTip, m_shared.toolTips[ToolTip::SwapButton]);
 }
 
 TEST_F(Layout, KeysInTheirOrder)
@@ -238,11 +252,11 @@ TEST_F(Layout, KeysInTheirOrder)
     w.logic.onKeyDown({ Key::Escape, false, true, true });
     EXPECT_EQ(w.browser.calls.back(), "stop");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
-    EXPECT_EQ(w.view.calls.back(), "main menu");
-    EXPECT_EQ(w.view.count(focusCall(Control::MenuButton)), 1);
-    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
+    EXPECT_EQ(w.host.calls.back(), "main menu");
+    EXPECT_EQ(w.view().focus, Control::MenuButton);
+    EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
     w.logic.onKeyDown({ Key::F, true, true, false });
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
     EXPECT_EQ(w.logic.onKeyDown({ Key::P, false, true, false }), KeyOutcome::Consumed);
     EXPECT_EQ(w.browser.calls.back(), "print");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, true, false }), KeyOutcome::PassOn);

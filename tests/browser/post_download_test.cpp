@@ -24,16 +24,16 @@ using Urls = std::vector<std::string>;
 TEST_F(PostDownload, NormalPageFillsTheBrowserAreaAndIsLogged)
 {
     TestWindow& w = open();
-    w.view.browserMoves.clear();
+    const unsigned relayouts = w.view().browserRelayouts;
     finishPage(w, "http://radar.example/loop", "Radar Loop");
     EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/loop" });
     EXPECT_EQ(history().at(0).Title, "Radar Loop");
-    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
-    const Size c = w.view.client;
-    ASSERT_EQ(w.view.browserMoves.size(), 2u);
-    EXPECT_EQ(w.view.browserMoves[0], (Rect { -30, 435, c.width + 45, c.height - 705 }));
-    EXPECT_EQ(w.view.browserMoves[1], (Rect { -30, 435, c.width + 60, c.height - 705 }));
-    EXPECT_EQ(w.logic.state().RequestedWidth, kNoRequest);
+    EXPECT_FALSE(w.host.running(MainWindowTimer::PostDownload));
+    const Size c = w.host.client;
+    EXPECT_EQ(w.view().browserRelayouts, relayouts + 1);
+    EXPECT_EQ(w.view()[Control::Browser].geometry,
+        std::optional<Rect>(Rect { -30, 435, c.width + 60, c.height - 705 }));
+    EXPECT_EQ(w.logic.navigation().state().requestedWidth, kNoRequest);
 }
 
 struct Exclusion {
@@ -72,7 +72,7 @@ TEST_F(PostDownload, FailedNavigationIsSkippedOnceThenPagesAreLoggedAgain)
     w.logic.onNavigationFailed(NavigationFailure::Other);
     finishPage(w, "http://down.example/", "Error");
     EXPECT_TRUE(history().empty());
-    EXPECT_FALSE(w.logic.state().SkipNextHistoryEntry);
+    EXPECT_FALSE(w.logic.navigation().state().skipNextHistoryEntry);
     finishPage(w, "http://radar.example/", "Radar");
     EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/" });
 }
@@ -82,7 +82,7 @@ TEST_F(PostDownload, ExcludedPageLeavesTheSkipForTheNextPage)
     TestWindow& w = open();
     w.logic.onNavigationFailed(NavigationFailure::Other);
     finishPage(w, "http://start.example/", "Start");
-    EXPECT_TRUE(w.logic.state().SkipNextHistoryEntry);
+    EXPECT_TRUE(w.logic.navigation().state().skipNextHistoryEntry);
     finishPage(w, "http://radar.example/", "Radar");
     EXPECT_TRUE(history().empty());
 }
@@ -99,36 +99,35 @@ TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
 {
     TestWindow& w = open();
     w.logic.onGeometryRequested({ 0, 0, 500, 300 }); // 7500 x 4500 twips
-    EXPECT_EQ(w.view.window.width, 7620);
-    EXPECT_EQ(w.view.window.height, 5700);
-    const Rect before = w.view.window;
+    EXPECT_EQ(w.host.window.width, 7620);
+    EXPECT_EQ(w.host.window.height, 5700);
+    const Rect before = w.host.window;
     finishPage(w, "http://popup.example/", "Pop");
     // Caption 22 px: 465; the page asked for no toolbar, so it hid (top 435 - 360).
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360);
-    EXPECT_EQ(w.logic.state().browserArea, (Rect { -30, 75, 7560, 4500 }));
-    EXPECT_EQ(w.view.window, (Rect { before.left, before.top, 7620, 4500 + 465 + 75 }));
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
+    EXPECT_EQ(w.logic.toolbar().state().browserArea, (Rect { -30, 75, 7560, 4500 }));
+    EXPECT_EQ(w.host.window, (Rect { before.left, before.top, 7620, 4500 + 465 + 75 }));
     EXPECT_TRUE(history().empty());
-    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
+    EXPECT_FALSE(w.host.running(MainWindowTimer::PostDownload));
 
     w.logic.resize();
-    const std::size_t moves = w.view.windowMoves.size();
+    const std::size_t moves = w.host.windowMoves.size();
     finishPage(w, "http://popup.example/2", "Pop 2");
-    EXPECT_GT(w.view.windowMoves.size(), moves);
+    EXPECT_GT(w.host.windowMoves.size(), moves);
     EXPECT_TRUE(history().empty());
-    EXPECT_EQ(w.logic.state().ToolbarOffset, 360); // hidden once, not shown again
+    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360); // hidden once, not shown again
 }
 
 TEST_F(PostDownload, MaximizedWindowFillsUnlessMarkedAndMinimizedOnlyLogs)
 {
     TestWindow& w = open();
-    w.view.state = WindowState::Maximized;
-    w.view.browserMoves.clear();
+    w.host.state = WindowState::Maximized;
+    const unsigned relayouts = w.view().browserRelayouts;
     finishPage(w, "http://a.example/", "A");
-    EXPECT_EQ(w.view.browserMoves.size(), 2u);
-    w.view.state = WindowState::Minimized;
-    w.view.browserMoves.clear();
+    EXPECT_EQ(w.view().browserRelayouts, relayouts + 1);
+    w.host.state = WindowState::Minimized;
     finishPage(w, "http://b.example/", "B");
-    EXPECT_TRUE(w.view.browserMoves.empty());
+    EXPECT_EQ(w.view().browserRelayouts, relayouts + 1);
     EXPECT_EQ(loggedUrls(), (Urls { "http://a.example/", "http://b.example/" }));
 }
 
@@ -136,11 +135,11 @@ TEST_F(PostDownload, PageRequestsAreClampedToTheWorkArea)
 {
     TestWindow& w = open();
     w.logic.onGeometryRequested({ -40, 5000, 2000, 100 });
-    EXPECT_EQ(w.logic.state().RequestedLeft, 0);
-    EXPECT_EQ(w.logic.state().RequestedTop, 10800 - 1800);
-    EXPECT_EQ(w.view.window.width, 19200);
-    EXPECT_TRUE(w.logic.state().PageChangedWindow);
-    EXPECT_EQ(w.logic.state().PageResizeState, 0); // killing is off
+    EXPECT_EQ(w.logic.navigation().state().requestedLeft, 0);
+    EXPECT_EQ(w.logic.navigation().state().requestedTop, 10800 - 1800);
+    EXPECT_EQ(w.host.window.width, 19200);
+    EXPECT_TRUE(w.logic.navigation().state().pageChangedWindow);
+    EXPECT_EQ(w.logic.popUps().stage(), 0); // killing is off
 }
 
 class PopUpKilling : public MainWindowFixture {
@@ -156,19 +155,19 @@ TEST_F(PopUpKilling, SizedPopUpGoesToTheKillPageOnTheSecondPassAndClosesOnce)
 {
     TestWindow& w = open();
     w.logic.onGeometryRequested({ 0, 0, 0, 200 });
-    EXPECT_EQ(w.logic.state().PageResizeState, 1);
+    EXPECT_EQ(w.logic.popUps().stage(), 1);
     finishPage(w, "http://ads.example/", "Ad");
-    EXPECT_EQ(w.logic.state().PageResizeState, 2);
-    EXPECT_TRUE(w.view.running(MainWindowTimer::PostDownload));
+    EXPECT_EQ(w.logic.popUps().stage(), 2);
+    EXPECT_TRUE(w.host.running(MainWindowTimer::PostDownload));
     EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 0);
     w.logic.onPostDownloadTick();
     EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 1);
-    EXPECT_FALSE(w.view.running(MainWindowTimer::PostDownload));
+    EXPECT_FALSE(w.host.running(MainWindowTimer::PostDownload));
 
     w.browser.name = "killpopups.HTM";
     w.logic.onLoadFinished();
     w.logic.onLoadFinished();
-    EXPECT_EQ(w.view.count("close"), 1);
+    EXPECT_EQ(w.host.count("close"), 1);
     EXPECT_EQ(m_app.count("boom"), 0);
     EXPECT_TRUE(history().empty());
 }
@@ -181,7 +180,7 @@ TEST_F(PopUpKilling, BoomModePlaysTheSoundOnce)
     w.logic.onLoadFinished();
     w.logic.onLoadFinished();
     EXPECT_EQ(m_app.count("boom"), 1);
-    EXPECT_EQ(w.view.count("close"), 1);
+    EXPECT_EQ(w.host.count("close"), 1);
 }
 
 TEST_F(PopUpKilling, KillPageThatFailsToLoadIsNotRequestedAgain)
@@ -193,7 +192,7 @@ TEST_F(PopUpKilling, KillPageThatFailsToLoadIsNotRequestedAgain)
     finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
     finishPage(w, "/opt/sg/KillPopUps.htm", "Error");
     EXPECT_EQ(w.browser.count("navigate /opt/sg/KillPopUps.htm"), 1);
-    EXPECT_EQ(w.view.count("close"), 0);
+    EXPECT_EQ(w.host.count("close"), 0);
 }
 
 TEST_F(PopUpKilling, PlainNewWindowIsNeverKilled)
@@ -205,7 +204,7 @@ TEST_F(PopUpKilling, PlainNewWindowIsNeverKilled)
     m_shared.settings.PopUpKilling = 0;
     w.browser.name = "KillPopUps.htm";
     w.logic.onLoadFinished();
-    EXPECT_EQ(w.view.count("close"), 0);
+    EXPECT_EQ(w.host.count("close"), 0);
 }
 
 } // namespace

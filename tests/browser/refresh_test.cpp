@@ -18,20 +18,20 @@ protected:
             w.logic.onAutoRepeatTick();
         w.logic.onIntervalButtonUp(button);
     }
-    static std::string minutesLeft(TestWindow& w) { return w.view[Control::CountdownBox].text; }
+    static std::string minutesLeft(TestWindow& w) { return w.view()[Control::CountdownBox].text; }
 };
 
 TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
 {
     TestWindow& w = open();
     w.browser.location = "http://radar.example/";
-    EXPECT_FALSE(w.logic.countdown().running());
+    EXPECT_FALSE(w.logic.refresh().countdown().running());
     w.logic.onRefreshTick(); // a stray tick while off counts nothing
-    EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
+    EXPECT_EQ(w.logic.refresh().countdown().elapsedMinutes(), 0);
 
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::RefreshTick), 60000);
-    EXPECT_TRUE(w.view.timerBoxesActive);
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::RefreshTick), 60000);
+    EXPECT_TRUE(w.view().timerBoxesActive);
     EXPECT_EQ(minutesLeft(w), "5");
     for (int i = 0; i < 4; ++i)
         w.logic.onRefreshTick();
@@ -43,10 +43,10 @@ TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
     EXPECT_EQ(minutesLeft(w), "5");
 
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_FALSE(w.view.running(MainWindowTimer::RefreshTick));
-    EXPECT_FALSE(w.view.timerBoxesActive);
+    EXPECT_FALSE(w.host.running(MainWindowTimer::RefreshTick));
+    EXPECT_FALSE(w.view().timerBoxesActive);
     EXPECT_EQ(minutesLeft(w), "");
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::ConnectionButton));
+    EXPECT_EQ(w.view().focus, Control::ConnectionButton);
 }
 
 TEST_F(Refresh, EmptyWindowNeverRefreshesButRestartsTheCountdown)
@@ -66,23 +66,23 @@ TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNine)
 {
     TestWindow& w = open();
     w.logic.onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
-    EXPECT_EQ(w.view[Control::IntervalBox].text, "4"); // the first step at once
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::AutoRepeat), 750);
+    EXPECT_EQ(w.view()[Control::IntervalBox].text, "4"); // the first step at once
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::AutoRepeat), 750);
     w.logic.onAutoRepeatTick();
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::AutoRepeat), 50);
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::AutoRepeat), 50);
     for (int i = 0; i < 10; ++i)
         w.logic.onAutoRepeatTick();
     w.logic.onIntervalButtonUp(Control::IntervalDownButton);
-    EXPECT_EQ(w.logic.countdown().interval(), 1);
-    EXPECT_FALSE(w.view.running(MainWindowTimer::AutoRepeat));
+    EXPECT_EQ(w.logic.refresh().countdown().interval(), 1);
+    EXPECT_FALSE(w.host.running(MainWindowTimer::AutoRepeat));
 
     hold(w, Control::IntervalUpButton, 150);
-    EXPECT_EQ(w.logic.countdown().interval(), 99);
-    EXPECT_EQ(w.view[Control::IntervalBox].text, "99");
-    EXPECT_EQ(w.view[Control::IntervalBox].toolTip,
+    EXPECT_EQ(w.logic.refresh().countdown().interval(), 99);
+    EXPECT_EQ(w.view()[Control::IntervalBox].text, "99");
+    EXPECT_EQ(w.view()[Control::IntervalBox].toolTip,
         "99 min. = Refresh Interval (Dbl Click - Timer On-Off)");
     // Using a button switches the countdown on.
-    EXPECT_TRUE(w.view.running(MainWindowTimer::RefreshTick));
+    EXPECT_TRUE(w.host.running(MainWindowTimer::RefreshTick));
     EXPECT_EQ(minutesLeft(w), "99");
 }
 
@@ -95,9 +95,9 @@ TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
     for (int i = 0; i < 6; ++i)
         w.logic.onRefreshTick();
     hold(w, Control::IntervalDownButton, 5); // 10 -> 4 while held
-    EXPECT_EQ(w.logic.countdown().interval(), 4);
+    EXPECT_EQ(w.logic.refresh().countdown().interval(), 4);
     EXPECT_EQ(w.browser.count("reload 0"), 1);
-    EXPECT_EQ(w.logic.countdown().ElapsedMinutes(), 0);
+    EXPECT_EQ(w.logic.refresh().countdown().elapsedMinutes(), 0);
     EXPECT_EQ(minutesLeft(w), "4");
 }
 
@@ -105,24 +105,24 @@ TEST_F(Refresh, RightButtonOnAnIntervalButtonStepsNothing)
 {
     TestWindow& w = open();
     w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right);
-    EXPECT_EQ(w.logic.countdown().interval(), 5);
-    EXPECT_TRUE(w.logic.countdown().running());
-    EXPECT_FALSE(w.view.running(MainWindowTimer::AutoRepeat));
+    EXPECT_EQ(w.logic.refresh().countdown().interval(), 5);
+    EXPECT_TRUE(w.logic.refresh().countdown().running());
+    EXPECT_FALSE(w.host.running(MainWindowTimer::AutoRepeat));
 }
 
 TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
 {
     TestWindow& w = open();
     w.logic.onCountdownBoxDoubleClick(); // off: only the minutes are reset
-    EXPECT_FALSE(w.logic.countdown().running());
+    EXPECT_FALSE(w.logic.refresh().countdown().running());
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
     w.logic.onRefreshTick();
     EXPECT_EQ(minutesLeft(w), "3");
-    w.view.timers.clear();
+    w.host.timers.clear();
     w.logic.onCountdownBoxDoubleClick();
     EXPECT_EQ(minutesLeft(w), "5");
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute again
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute again
     w.logic.onRefreshTick();
     w.browser.location = "http://b.example/";
     w.logic.onUrlChanged();
@@ -156,12 +156,12 @@ TEST_F(Refresh, ModeCyclesAndEveryWindowShowsItsToolTip)
         EXPECT_EQ(m_shared.settings.RefreshMode, modes[i]);
         const std::string tip
             = std::string("Refresh Page: ") + names[i] + " (Right-Click To Change Mode)";
-        EXPECT_EQ(a.view[Control::RefreshButton].toolTip, tip);
-        EXPECT_EQ(b.view[Control::RefreshButton].toolTip, tip);
+        EXPECT_EQ(a.view()[Control::RefreshButton].toolTip, tip);
+        EXPECT_EQ(b.view()[Control::RefreshButton].toolTip, tip);
     }
     m_shared.settings.ToolTipsOff = 1;
     b.logic.onRefreshRightButtonDown();
-    EXPECT_EQ(a.view[Control::RefreshButton].toolTip, "");
+    EXPECT_EQ(a.view()[Control::RefreshButton].toolTip, "");
 }
 
 TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
@@ -182,14 +182,14 @@ TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)
 {
     TestWindow& w = open();
     w.logic.onTimerBoxRightButtonDown(Control::IntervalBox);
-    EXPECT_FALSE(w.view[Control::IntervalBox].enabled);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::DeferredAction), 600);
+    EXPECT_FALSE(w.view()[Control::IntervalBox].enabled);
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::DeferredAction), 600);
     // A second box before the first came back: neither stays disabled.
     w.logic.onTimerBoxRightButtonDown(Control::CountdownBox);
-    EXPECT_TRUE(w.view[Control::IntervalBox].enabled);
+    EXPECT_TRUE(w.view()[Control::IntervalBox].enabled);
     w.logic.onDeferredActionTimer();
-    EXPECT_TRUE(w.view[Control::CountdownBox].enabled);
-    EXPECT_FALSE(w.view.running(MainWindowTimer::DeferredAction));
+    EXPECT_TRUE(w.view()[Control::CountdownBox].enabled);
+    EXPECT_FALSE(w.host.running(MainWindowTimer::DeferredAction));
 }
 
 } // namespace

@@ -44,16 +44,17 @@ using Texts = std::vector<std::string>;
 TEST_F(Selector, SingleModeListsEachCategoryWithItsPages)
 {
     TestWindow& w = open();
-    const auto& rows = w.view.rows.at(Control::CategorySelector);
+    const auto& rows = w.view().selector(Control::CategorySelector).rows;
     EXPECT_EQ(texts(rows),
         (Texts { "C1:Weather", "Radar", "Local File", "No Address", "C2:News", "News 1", "News 2",
             "News 3", "News 4", "News 5", "News 6", "News 7", "News 8", "News 9", "C3:Empty" }));
     EXPECT_EQ(rows[1].url, "http://radar.example/");
     EXPECT_TRUE(rows[4].categoryRow);
-    EXPECT_EQ(
-        w.view.headers.at(Control::CategorySelector).first, "   Categories And Web Page Names");
+    EXPECT_EQ(w.view().selector(Control::CategorySelector).headers.first,
+        "   Categories And Web Page Names");
     // 15 rows x 240 x 1.4 under the address box (45 + 240 + 105).
-    EXPECT_EQ(w.view[Control::CategorySelector].geometry, (Rect { 4770, 390, 7200, 5040 }));
+    EXPECT_EQ(w.view()[Control::CategorySelector].geometry,
+        std::optional<Rect>(Rect { 4770, 390, 7200, 5040 }));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/Sites00003.dab"));
 }
 
@@ -67,18 +68,18 @@ TEST_F(Selector, SingleModeClickRules)
     click(w, Control::CategorySelector, 99);
     w.logic.onSelectorClick(Control::CategorySelector, std::nullopt);
     EXPECT_EQ(w.browser.calls.size(), navigations);
-    EXPECT_TRUE(w.logic.state().listView2Visible);
+    EXPECT_TRUE(w.view()[Control::CategorySelector].visible);
 
     click(w, Control::CategorySelector, 2);
     EXPECT_EQ(w.browser.calls.back(), "navigate file:///home/me/My%20Loop.htm");
-    EXPECT_EQ(w.view[Control::AddressBox].text, "/home/me/My Loop.htm");
-    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_EQ(w.view()[Control::AddressBox].text, "/home/me/My Loop.htm");
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
 
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     click(w, Control::CategorySelector, 1);
     EXPECT_EQ(m_app.calls.back(), "full screen http://radar.example/");
-    EXPECT_FALSE(w.logic.state().fullScreenChecked);
-    EXPECT_FALSE(w.view[Control::FullScreenBox].checked);
+    EXPECT_FALSE(w.logic.navigation().state().fullScreenChecked);
+    EXPECT_FALSE(w.view()[Control::FullScreenBox].checked);
 }
 
 TEST_F(Selector, OneRowListDoesNothing)
@@ -86,7 +87,7 @@ TEST_F(Selector, OneRowListDoesNothing)
     EXPECT_TRUE(
         SaveCategories(m_dir.path(), std::vector<CategoryEntry> { { "Only", "Sites00003.dab" } }));
     TestWindow& w = open();
-    ASSERT_EQ(w.view.rows.at(Control::CategorySelector).size(), 1u);
+    ASSERT_EQ(w.view().selector(Control::CategorySelector).rows.size(), 1u);
     const std::size_t calls = w.browser.calls.size();
     click(w, Control::CategorySelector, 0);
     EXPECT_EQ(w.browser.calls.size(), calls);
@@ -97,10 +98,10 @@ TEST_F(Selector, MissingCategoryFileLeavesTheSelectorEmpty)
     std::filesystem::remove(m_dir / "SiteLists/CatList.dab");
     m_shared.settings.SeparateCategorySelector = 1;
     TestWindow& w = open();
-    EXPECT_TRUE(w.view.rows.at(Control::CategorySelector).empty());
+    EXPECT_TRUE(w.view().selector(Control::CategorySelector).rows.empty());
     EXPECT_FALSE(std::filesystem::exists(m_dir / "SiteLists/CatList.dab"));
     click(w, Control::CategorySelector, 0);
-    EXPECT_FALSE(w.logic.state().listView1Visible);
+    EXPECT_FALSE(w.view()[Control::PageSelector].visible);
 }
 
 class SeparateSelector : public Selector {
@@ -111,14 +112,14 @@ protected:
 TEST_F(SeparateSelector, FillsCategoriesAndTheFirstCategorysPages)
 {
     TestWindow& w = open();
-    EXPECT_EQ(
-        texts(w.view.rows.at(Control::CategorySelector)), (Texts { "Weather", "News", "Empty" }));
-    EXPECT_EQ(texts(w.view.rows.at(Control::PageSelector)),
+    EXPECT_EQ(texts(w.view().selector(Control::CategorySelector).rows),
+        (Texts { "Weather", "News", "Empty" }));
+    EXPECT_EQ(texts(w.view().selector(Control::PageSelector).rows),
         (Texts { "Radar", "Local File", "No Address" }));
-    EXPECT_EQ(
-        w.view.headers.at(Control::CategorySelector), (SelectorHeaders { "   Categories", "" }));
-    EXPECT_EQ(w.view.headers.at(Control::PageSelector).first, "Web Page Names");
-    EXPECT_EQ(w.view[Control::PageSelector].geometry.height, 1560); // 3 x 240 x 2.0 < 1560
+    EXPECT_EQ(w.view().selector(Control::CategorySelector).headers,
+        (SelectorHeaders { "   Categories", "" }));
+    EXPECT_EQ(w.view().selector(Control::PageSelector).headers.first, "Web Page Names");
+    EXPECT_EQ(w.view()[Control::PageSelector].geometry->height, 1560); // 3 x 240 x 2.0 < 1560
     EXPECT_FALSE(m_shared.SelectorLoading);
 }
 
@@ -127,18 +128,18 @@ TEST_F(SeparateSelector, CategoryClickOpensItsPageList)
     TestWindow& w = open();
     w.logic.onSelectorButtonClick();
     click(w, Control::CategorySelector, 1);
-    EXPECT_EQ(w.view.rows.at(Control::PageSelector).size(), 9u);
-    EXPECT_FALSE(w.logic.state().listView2Visible);
-    EXPECT_TRUE(w.logic.state().listView1Visible);
-    EXPECT_EQ(w.view.calls.back(), focusCall(Control::PageSelector));
+    EXPECT_EQ(w.view().selector(Control::PageSelector).rows.size(), 9u);
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
+    EXPECT_TRUE(w.view()[Control::PageSelector].visible);
+    EXPECT_EQ(w.view().focus, Control::PageSelector);
 
     w.logic.onSelectorButtonClick(); // closes both
     w.logic.onSelectorButtonClick();
     click(w, Control::CategorySelector, 2); // a category without pages
-    EXPECT_TRUE(w.view.rows.at(Control::PageSelector).empty());
-    EXPECT_EQ(w.view[Control::PageSelector].geometry.height, 1560);
-    EXPECT_TRUE(w.logic.state().listView2Visible);
-    EXPECT_FALSE(w.logic.state().listView1Visible);
+    EXPECT_TRUE(w.view().selector(Control::PageSelector).rows.empty());
+    EXPECT_EQ(w.view()[Control::PageSelector].geometry->height, 1560);
+    EXPECT_TRUE(w.view()[Control::CategorySelector].visible);
+    EXPECT_FALSE(w.view()[Control::PageSelector].visible);
 }
 
 TEST_F(SeparateSelector, PageListStaysOpenWhenThePageGoesToANewWindow)
@@ -148,19 +149,20 @@ TEST_F(SeparateSelector, PageListStaysOpenWhenThePageGoesToANewWindow)
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     click(w, Control::PageSelector, 0);
     EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://n1.example/");
-    EXPECT_TRUE(w.logic.state().listView1Visible);
+    EXPECT_TRUE(w.view()[Control::PageSelector].visible);
     w.logic.onCheckBoxClick(Control::NewWindowBox, false);
     click(w, Control::PageSelector, 1);
     EXPECT_EQ(w.browser.calls.back(), "navigate http://n2.example/");
-    EXPECT_FALSE(w.logic.state().listView1Visible);
+    EXPECT_FALSE(w.view()[Control::PageSelector].visible);
 }
 
 TEST_F(SeparateSelector, PageListHeightFollowsTheClientAreaAtTheClick)
 {
     TestWindow& w = open();
-    w.view.client.height = 3000;
+    w.host.client.height = 3000;
     click(w, Control::CategorySelector, 1);
-    EXPECT_EQ(w.logic.state().listView1Height, 3000 - 390 - 600); // not 9 x 240 x 1.4
+    EXPECT_EQ(
+        w.view()[Control::PageSelector].geometry->height, 3000 - 390 - 600); // not 9 x 240 x 1.4
 }
 
 TEST_F(Selector, ShowHideFocusAndColumnClick)
@@ -168,30 +170,30 @@ TEST_F(Selector, ShowHideFocusAndColumnClick)
     m_shared.settings.SeparateCategorySelector = 1;
     TestWindow& w = open();
     w.logic.onSelectorButtonClick();
-    EXPECT_TRUE(w.logic.state().listView2Visible);
-    EXPECT_TRUE(w.logic.state().AutoHideSuspended);
+    EXPECT_TRUE(w.view()[Control::CategorySelector].visible);
+    EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
     w.logic.onSelectorButtonDown();
     w.logic.onSelectorFocusChanged(Control::CategorySelector, false);
-    EXPECT_TRUE(w.logic.state().listView2Visible); // pressing the button keeps it
+    EXPECT_TRUE(w.view()[Control::CategorySelector].visible); // pressing the button keeps it
     w.logic.onSelectorButtonUp();
     w.logic.onSelectorButtonClick();
-    EXPECT_FALSE(w.logic.state().listView2Visible);
-    EXPECT_FALSE(w.logic.state().AutoHideSuspended);
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
+    EXPECT_FALSE(w.logic.toolbar().state().autoHideSuspended);
 
     w.logic.onSelectorButtonClick();
     w.logic.onSelectorFocusChanged(Control::CategorySelector, false);
-    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
 
     w.logic.onSelectorButtonClick();
     w.logic.onSelectorColumnClick(Control::CategorySelector);
-    EXPECT_TRUE(w.logic.state().listView2Visible);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::DeferredAction), 250);
+    EXPECT_TRUE(w.view()[Control::CategorySelector].visible);
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::DeferredAction), 250);
     w.logic.onDeferredActionTimer();
-    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
 
     w.logic.onSelectorButtonClick();
     w.logic.onStatusBarClick();
-    EXPECT_FALSE(w.logic.state().listView2Visible);
+    EXPECT_FALSE(w.view()[Control::CategorySelector].visible);
 }
 
 TEST_F(Selector, ClickWhileLoadingOnlyClearsTheFlag)
@@ -208,8 +210,10 @@ TEST_F(Selector, MissingColumnWidthsGetTheDefaultSplit)
 {
     m_shared.settings.ColumnWidths = { 0, 1500, 0, -3 };
     TestWindow& w = open();
-    EXPECT_EQ(w.view.columnWidths.at(Control::PageSelector), std::make_pair(230, 100));
-    EXPECT_EQ(w.view.columnWidths.at(Control::CategorySelector), std::make_pair(306, 153));
+    EXPECT_EQ(
+        w.view().selector(Control::PageSelector).columnWidthsPx, (std::array<int, 2> { 230, 100 }));
+    EXPECT_EQ(w.view().selector(Control::CategorySelector).columnWidthsPx,
+        (std::array<int, 2> { 306, 153 }));
 }
 
 } // namespace

@@ -14,14 +14,14 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
 {
     m_random.values = { 0.5 };
     TestWindow& first = open();
-    EXPECT_EQ(first.view.caption, "- Skyglass2");
+    EXPECT_EQ(first.view().caption, "- Skyglass2");
     EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "navigate http://start.example/" }));
     // 0.5 x 25 = 12.5 rounds to the even 12: "M".
-    EXPECT_EQ(first.view[Control::WindowIdLabel].text,
+    EXPECT_EQ(first.view()[Control::WindowIdLabel].text,
         "MMMMMMMM-MMMMMMMM-MMMMMMMM-MMMMMMMM 2026-12-05 14:08:35");
-    EXPECT_EQ(first.view.windowMoves.front(), (Rect { 1500, 900, 12000, 9000 }));
-    EXPECT_EQ(first.view[Control::IntervalBox].text, "5");
-    EXPECT_EQ(first.view.panels.at(3), std::make_pair(std::string(), 2));
+    EXPECT_EQ(first.host.windowMoves.front(), (Rect { 1500, 900, 12000, 9000 }));
+    EXPECT_EQ(first.view()[Control::IntervalBox].text, "5");
+    EXPECT_EQ(first.view().panels[2], (StatusPanelView { "", 2 }));
     EXPECT_TRUE(m_shared.StartNavigated);
 
     TestWindow& popUp = open();
@@ -40,7 +40,7 @@ TEST_F(Window, FirstStartPlacesTheWindowFromTheWorkArea)
 {
     m_shared.placementSaved = false;
     TestWindow& w = open();
-    EXPECT_EQ(w.view.windowMoves.front(), (Rect { 2962.5, 900, 13275, 9000 }));
+    EXPECT_EQ(w.host.windowMoves.front(), (Rect { 2962.5, 900, 13275, 9000 }));
     EXPECT_TRUE(m_shared.placementSaved);
 }
 
@@ -48,44 +48,44 @@ TEST_F(Window, ActivationAppliesToolTipsAndTheConnectionCaption)
 {
     TestWindow& a = open();
     TestWindow& b = open();
-    EXPECT_EQ(a.view[Control::MenuButton].toolTip, "Show Menu");
-    EXPECT_EQ(a.view[Control::ConnectionButton].text, "iNet");
+    EXPECT_EQ(a.view()[Control::MenuButton].toolTip, "Show Menu");
+    EXPECT_EQ(a.view()[Control::ConnectionButton].text, "iNet");
 
     m_shared.settings.ToolTipsOff = 1;
     b.logic.applyToolTips();
     for (Control c : { Control::MenuButton, Control::IntervalBox, Control::StopFindFullButton,
              Control::NewWindowBox, Control::ClockPanel })
-        EXPECT_EQ(b.view[c].toolTip, "") << int(c);
+        EXPECT_EQ(b.view()[c].toolTip, "") << int(c);
 }
 
 TEST_F(Window, BrowserEventsReachTheControls)
 {
     TestWindow& w = open();
     w.logic.onTitleChanged("Radar");
-    EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
+    EXPECT_EQ(w.view().caption, "Radar - Skyglass2");
     w.logic.onTitleChanged("KillPopUps.htm");
-    EXPECT_EQ(w.view.caption, "Radar - Skyglass2");
-    EXPECT_EQ(w.logic.state().pageTitle, "KillPopUps.htm");
+    EXPECT_EQ(w.view().caption, "Radar - Skyglass2");
+    EXPECT_EQ(w.logic.navigation().state().pageTitle, "KillPopUps.htm");
 
     w.browser.location = "HTTP:///";
     w.logic.onUrlChanged();
-    EXPECT_EQ(w.view[Control::AddressBox].text, "http://");
+    EXPECT_EQ(w.view()[Control::AddressBox].text, "http://");
 
     w.logic.onLoadProgress(30, 0);
-    EXPECT_TRUE(w.view[Control::ProgressBar].visible);
-    EXPECT_EQ(w.view.progressMaximum, 1);
-    EXPECT_EQ(w.view.progressValue, 1);
+    EXPECT_TRUE(w.view()[Control::ProgressBar].visible);
+    EXPECT_EQ(w.view().progressMaximum, 1);
+    EXPECT_EQ(w.view().progressValue, 1);
     w.logic.onLoadProgress(30, 100);
-    EXPECT_EQ(w.view.progressValue, 30);
+    EXPECT_EQ(w.view().progressValue, 30);
     w.logic.onLoadProgress(0, 100);
-    EXPECT_FALSE(w.view[Control::ProgressBar].visible);
-    EXPECT_EQ(w.view.progressValue, 0);
+    EXPECT_FALSE(w.view()[Control::ProgressBar].visible);
+    EXPECT_EQ(w.view().progressValue, 0);
 
     w.logic.onStatusTextChanged("http://link.example/");
-    EXPECT_EQ(w.view.panels.at(1).first, "http://link.example/");
+    EXPECT_EQ(w.view().panels[0].text, "http://link.example/");
     w.logic.onHistoryStateChanged(true, false);
-    EXPECT_TRUE(w.view[Control::BackButton].enabled);
-    EXPECT_FALSE(w.view[Control::ForwardButton].enabled);
+    EXPECT_TRUE(w.view()[Control::BackButton].enabled);
+    EXPECT_FALSE(w.view()[Control::ForwardButton].enabled);
 }
 
 TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
@@ -96,12 +96,12 @@ TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
     EXPECT_TRUE(w.browser.silentNow);
     w.logic.onLoadFinished();
     EXPECT_FALSE(w.browser.silentNow);
-    EXPECT_EQ(w.view.timers.at(MainWindowTimer::PostDownload), 250);
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::PostDownload), 250);
 
     EXPECT_FALSE(w.logic.onNavigationRequested("MailTo:me@example.com"));
     w.logic.onLoadStarted();
     EXPECT_FALSE(w.browser.silentNow);
-    EXPECT_FALSE(w.logic.state().MailtoPending);
+    EXPECT_FALSE(w.logic.navigation().state().mailtoPending);
 }
 
 TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
@@ -120,7 +120,7 @@ TEST_F(Window, CheckedBoxesSendNavigationsToANewWindow)
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.onGoClick();
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
-    EXPECT_FALSE(w.view[Control::FullScreenBox].checked);
+    EXPECT_FALSE(w.view()[Control::FullScreenBox].checked);
     w.logic.onGoClick();
     EXPECT_EQ(w.browser.calls.back(), "navigate radar.example");
 }
@@ -134,17 +134,17 @@ TEST_F(Window, NewWindowsCascadeAndFollowTheBoxes)
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 900);
     EXPECT_EQ(m_shared.settings.WindowTop, 800);
-    EXPECT_FALSE(w.logic.state().newWindowChecked);
+    EXPECT_FALSE(w.logic.navigation().state().newWindowChecked);
 
     m_shared.settings.NewWindowStaysChecked = 1;
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     w.logic.onNewWindowRequested();
-    EXPECT_TRUE(w.logic.state().newWindowChecked);
+    EXPECT_TRUE(w.logic.navigation().state().newWindowChecked);
 
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::FullScreen);
-    EXPECT_FALSE(w.logic.state().fullScreenChecked);
-    EXPECT_TRUE(w.logic.state().newWindowChecked);
+    EXPECT_FALSE(w.logic.navigation().state().fullScreenChecked);
+    EXPECT_TRUE(w.logic.navigation().state().newWindowChecked);
 
     m_shared.ModalWindowOpen = true;
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::Cancel);
@@ -161,7 +161,7 @@ TEST_F(Window, NewWindowOperationsResetTheStartNavigation)
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.openNewMainWindow();
     EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://handed.example/");
-    EXPECT_FALSE(w.logic.state().fullScreenChecked);
+    EXPECT_FALSE(w.logic.navigation().state().fullScreenChecked);
 }
 
 TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsBack)
@@ -175,7 +175,7 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
     w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
-    EXPECT_TRUE(w.view.menuChecks.at(MenuItem::WorkOffline));
+    EXPECT_TRUE(w.view().menuCheck(MenuItem::WorkOffline));
 
     // The next refresh with the connection back goes online first.
     w.browser.location = "http://x.example/";
@@ -188,7 +188,7 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
         w.logic.onRefreshTick();
     EXPECT_FALSE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOnline"), 1);
-    EXPECT_FALSE(w.view.menuChecks.at(MenuItem::WorkOffline));
+    EXPECT_FALSE(w.view().menuCheck(MenuItem::WorkOffline));
 
     // Offline mode the user chose is never ended by a refresh.
     w.logic.toggleOfflineMode();
@@ -201,14 +201,14 @@ TEST_F(Window, PopUpMenusUpdateEveryWindow)
 {
     TestWindow& a = open();
     TestWindow& b = open();
-    a.logic.onKillPopsBoomMenu();
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::KillPopUpsWithBoom));
-    EXPECT_FALSE(b.view.menuChecks.at(MenuItem::KillPopUps));
-    b.logic.onScriptErrMenu();
-    EXPECT_EQ(a.view.panels.at(3), std::make_pair(std::string("Pops-Script"), 1));
-    a.logic.onKillPopsMenu(); // boom -> plain killing
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::KillPopUps));
-    EXPECT_TRUE(b.view.menuChecks.at(MenuItem::SilenceScriptErrors));
+    a.logic.onKillPopUpsWithBoomMenu();
+    EXPECT_TRUE(b.view().menuCheck(MenuItem::KillPopUpsWithBoom));
+    EXPECT_FALSE(b.view().menuCheck(MenuItem::KillPopUps));
+    b.logic.onSilenceScriptErrorsMenu();
+    EXPECT_EQ(a.view().panels[2], (StatusPanelView { "Pops-Script", 1 }));
+    a.logic.onKillPopUpsMenu(); // boom -> plain killing
+    EXPECT_TRUE(b.view().menuCheck(MenuItem::KillPopUps));
+    EXPECT_TRUE(b.view().menuCheck(MenuItem::SilenceScriptErrors));
 }
 
 TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
@@ -217,14 +217,14 @@ TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right);
     w.logic.onSwapButton();
-    w.logic.onCycleButton1RightButtonDown();
-    w.view.columnWidths[Control::PageSelector] = { 200, 210 };
-    w.view.columnWidths[Control::CategorySelector] = { 300, 100 };
-    w.view.window = { 2000, 1000, 10000, 8000 };
+    w.logic.onFirstCycleButtonRightDown();
+    w.host.draggedColumns[Control::PageSelector] = { 200, 210 };
+    w.host.draggedColumns[Control::CategorySelector] = { 300, 100 };
+    w.host.window = { 2000, 1000, 10000, 8000 };
 
     EXPECT_EQ(w.logic.beginClose(), 750);
-    EXPECT_FALSE(w.view[Control::NewWindowBox].checked);
-    EXPECT_EQ(w.view.count("hide"), 1);
+    EXPECT_FALSE(w.view()[Control::NewWindowBox].checked);
+    EXPECT_EQ(w.host.count("hide"), 1);
     EXPECT_EQ(w.browser.calls.back(), "navigate /opt/sg/DefPage.htm");
     const CloseOutcome out = w.logic.finishClose();
     EXPECT_EQ(out.placement, (Rect { 2000, 1000, 10000, 8000 }));
@@ -238,8 +238,8 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
 {
     TestWindow& w = open();
     TestWindow& other = open();
-    w.view.window = { 0, 0, 19200, 10800 };
-    w.view.state = WindowState::Maximized;
+    w.host.window = { 0, 0, 19200, 10800 };
+    w.host.state = WindowState::Maximized;
     w.logic.beginClose();
     CloseOutcome out = w.logic.finishClose();
     EXPECT_FALSE(out.placement);
@@ -247,13 +247,13 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
     EXPECT_FALSE(out.lastMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 1500);
 
-    w.view.state = WindowState::Minimized;
+    w.host.state = WindowState::Minimized;
     out = w.logic.finishClose();
     EXPECT_FALSE(out.placement);
     EXPECT_FALSE(out.columnWidths);
 
     other.logic.onGeometryRequested({ 10, 10, 800, 600 }); // a page placed it
-    other.view.window = { 100, 100, 9000, 9000 };
+    other.host.window = { 100, 100, 9000, 9000 };
     EXPECT_FALSE(other.logic.finishClose().placement);
     EXPECT_EQ(m_shared.settings.WindowWidth, 12000);
 }
@@ -263,26 +263,26 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
 TEST_F(MainWindowFixture, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
 {
     TestWindow& w = open();
-    w.view.modalFlag = &m_shared.ModalWindowOpen;
+    w.host.modalFlag = &m_shared.ModalWindowOpen;
 
     m_app.connection = { false, false };
     w.logic.onConnectionButtonClick(); // answered No: nothing dials
-    EXPECT_EQ(w.view.messages.back(),
+    EXPECT_EQ(w.host.messages.back(),
         "You Are NOT CONNECTED To The Internet\nDo You Want An iNet Dial-Up Window?");
-    EXPECT_TRUE(w.view.modalWhileAsked);
+    EXPECT_TRUE(w.host.modalWhileAsked);
     EXPECT_FALSE(m_shared.ModalWindowOpen);
     EXPECT_EQ(m_app.count("autodial"), 0);
-    w.view.answerYes = true;
+    w.host.answerYes = true;
     w.logic.onConnectionButtonClick();
     EXPECT_EQ(m_app.count("autodial"), 1);
 
     m_app.connection = { true, true }; // connected through a modem: remembered
     w.logic.onConnectionButtonClick();
-    EXPECT_EQ(w.view.messages.back(), "You Are CONNECTED To The Internet");
+    EXPECT_EQ(w.host.messages.back(), "You Are CONNECTED To The Internet");
     m_app.connection = { false, false };
-    const auto asked = w.view.messages.size();
+    const auto asked = w.host.messages.size();
     w.logic.onConnectionButtonClick(); // dials at once, without asking
-    EXPECT_EQ(w.view.messages.size(), asked);
+    EXPECT_EQ(w.host.messages.size(), asked);
     EXPECT_EQ(m_app.count("autodial"), 2);
 
     // A box over a modal window that is already open leaves that window's flag set.

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -130,8 +131,10 @@ void BrowserEndToEnd::closingTheWindowWritesTheSettingsFile()
     QTRY_COMPARE_WITH_TIMEOUT(
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     // The increase button, pressed and released: the interval goes from 5 to 6.
-    window->logic().onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Left);
-    window->logic().onIntervalButtonUp(Control::IntervalUpButton);
+    window->forward([](auto& logic) {
+        logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Left);
+        logic.onIntervalButtonUp(Control::IntervalUpButton);
+    });
     window->setGeometry(100, 80, 900, 600);
     QTRY_COMPARE(window->width(), 900);
     const float expectedWidth = float(window->frameGeometry().width() * 15);
@@ -191,9 +194,16 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
     const std::vector<SiteRecord> sites
         = { { "Radar Loop", m_server->url("/radar.html").toStdString() } };
     QVERIFY(SaveSites(userData(), "Sites00001.dab", sites));
-    window->logic().loadSingleSelector();
-    window->logic().onSelectorButtonClick();
+    window->forward([](auto& logic) { logic.loadSiteSelectors(); });
     QTreeWidget* list = window->selectorList(Control::CategorySelector);
+    QWidget* button = window->control(Control::RightSelectorButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY(list->isVisible() && list->hasFocus());
+    // A second click on the button folds the open list away (the click does not take the
+    // focus from the list first, which would hide it and let the click show it again).
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY(!list->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
     QTRY_VERIFY(list->isVisible());
     QCOMPARE(list->topLevelItemCount(), 2);
     QTreeWidgetItem* pageRow = list->topLevelItem(1);
@@ -217,10 +227,12 @@ void BrowserEndToEnd::theCountdownReloadsThePage()
     QCOMPARE(m_server->hits("/radar.html"), 1);
     // Interval 1 minute, countdown on: the page reloads once a "minute".
     for (int i = 0; i < 4; ++i) {
-        window->logic().onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
-        window->logic().onIntervalButtonUp(Control::IntervalDownButton);
+        window->forward([](auto& logic) {
+            logic.onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
+            logic.onIntervalButtonUp(Control::IntervalDownButton);
+        });
     }
-    QCOMPARE(int(window->logic().countdown().interval()), 1);
+    QCOMPARE(int(window->logic().refresh().countdown().interval()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_server->hits("/radar.html") >= 3, kLoadTimeoutMs);
     window->close();
 }
@@ -271,15 +283,28 @@ void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
         }
         return nullptr;
     };
-    QAction* statusBar = find(QStringLiteral("Status&Bar"));
+    QAction* statusBarEntry = find(QStringLiteral("Status&Bar"));
     QAction* killPops = find(QStringLiteral("&Kill Pop-Up Ad Windows"));
-    QVERIFY(statusBar && killPops);
+    QVERIFY(statusBarEntry && killPops);
     const Settings& s = app->shared().settings;
+    QWidget* statusBar = window->control(Control::StatusBar);
+    QWidget* popUpPanel = statusBar->childAt(statusBar->width() - 20, 8);
+    while (popUpPanel && popUpPanel->parentWidget() != statusBar)
+        popUpPanel = popUpPanel->parentWidget();
+    QVERIFY(popUpPanel);
     for (int click = 0; click < 2; ++click) {
         killPops->trigger();
         QCOMPARE(killPops->isChecked(), s.PopUpKilling == 1);
-        statusBar->trigger();
-        QCOMPARE(statusBar->isChecked(), s.StatusBarHidden == 0);
+        // The pop-up panel shows its state's text beside its picture, and is read by it.
+        const QString text = s.PopUpKilling == 1 ? QStringLiteral("Pop-Ups") : QString();
+        QCOMPARE(popUpPanel->accessibleName(), text);
+        const QList<QLabel*> labels = popUpPanel->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+            [&](QLabel* l) { return !l->isHidden() && l->text() == text; }));
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+            [](QLabel* l) { return !l->isHidden() && !l->pixmap().isNull(); }));
+        statusBarEntry->trigger();
+        QCOMPARE(statusBarEntry->isChecked(), s.StatusBarHidden == 0);
     }
     window->close();
 }

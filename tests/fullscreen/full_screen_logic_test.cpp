@@ -196,7 +196,7 @@ TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)
         readBytes(lists() / "Sites00002.dab"), siteBytes("Radar Loop", "http://radar/loop.html"));
     EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
     EXPECT_TRUE(m_view.items.empty());
-    const auto& rows = main.logic.state().listView2Rows;
+    const auto& rows = main.view().categorySelector.rows;
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
         [](const SelectorRow& row) { return row.url == "http://radar/loop.html"; }));
 }

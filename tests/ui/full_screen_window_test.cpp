@@ -105,7 +105,7 @@ ui::FullScreenWindow* FullScreenWindowTest::openWithF11(ui::MainWindow* window, 
     if (!QTest::qWaitFor(
             [&] { return window->browser()->address() == url.toStdString(); }, kLoadTimeoutMs))
         return nullptr;
-    window->logic().onKeyDown({ Key::F11 });
+    window->forward([](auto& logic) { logic.onKeyDown({ Key::F11 }); });
     return m_app->fullScreenWindow();
 }
 
@@ -177,7 +177,7 @@ void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
     QCOMPARE(QString::fromStdString(sites->back().SiteName), QStringLiteral("Radar Loop"));
     QCOMPARE(QString::fromStdString(sites->back().SiteUrl), url);
     // The main window's site selector shows the new page at once.
-    const auto& rows = window->logic().state().listView2Rows;
+    const auto& rows = window->logic().view().categorySelector.rows;
     QVERIFY(std::any_of(rows.begin(), rows.end(),
         [&](const SelectorRow& row) { return row.url == url.toStdString(); }));
 }
@@ -219,12 +219,15 @@ void FullScreenWindowTest::escHidesAndTheNextOpeningFillsTheWorkArea()
     QVERIFY(full);
     full->setGeometry(200, 150, 700, 500); // as if moved by the title strip and resized
     QTRY_COMPARE(full->geometry(), QRect(200, 150, 700, 500));
+    // Esc is the key of the window the user is in.
+    full->activateWindow();
+    QTRY_VERIFY(full->isActiveWindow());
     QTest::keyClick(full, Qt::Key_Escape);
     QVERIFY(!full->isVisible());
     QCOMPARE(full->geometry(), workAreaFit(full));
 
     full->move(300, 300);
-    window->logic().onKeyDown({ Key::F11 });
+    window->forward([](auto& logic) { logic.onKeyDown({ Key::F11 }); });
     QVERIFY(full->isVisible());
     QTRY_COMPARE(full->geometry(), workAreaFit(full));
     // The browser fills the window under the title strip.
@@ -249,8 +252,10 @@ void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
     // Go with the box checked.
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(box->isChecked());
-    window->logic().onAddressTextEdited(other.toStdString());
-    window->logic().onGoClick();
+    window->forward([&](auto& logic) {
+        logic.onAddressTextEdited(other.toStdString());
+        logic.onGoClick();
+    });
     QVERIFY(!box->isChecked());
     ui::FullScreenWindow* full = m_app->fullScreenWindow();
     QVERIFY(full);

@@ -1,0 +1,60 @@
+#pragma once
+// The automatic refresh of one main window: the countdown with its two boxes, the interval
+// buttons and their auto-repeat, and the refresh mode shared by every window.
+
+#include "browser/main_window_context.h"
+#include "browser/refresh_countdown.h"
+
+namespace sg {
+
+class RefreshController {
+public:
+    explicit RefreshController(MainWindowContext& context)
+        : m_c(context)
+    {
+    }
+
+    const RefreshCountdown& countdown() const { return m_countdown; }
+
+    // The interval from the settings; the countdown starts off.
+    void load();
+    void applyToolTips();
+    // A navigation restarts the count.
+    void restartAfterNavigation();
+    // The Refresh button: the count restarts with a full minute to its next tick, and the
+    // page reloads with a click.
+    void refreshNow();
+
+    // A minute of the countdown passed.
+    void onTick();
+    // The interval buttons. The left button steps at once and starts the auto-repeat
+    // (onAutoRepeatTick after 750 ms, then every 50 ms) until the button goes up.
+    void onIntervalButtonDown(Control button, MouseButton mouse);
+    void onAutoRepeatTick();
+    void onIntervalButtonUp();
+    void onIntervalBoxDoubleClick();
+    void onCountdownBoxDoubleClick();
+    void onRefreshButtonRightDown();
+
+    // The connection as last found: through a modem (dial again when it is gone).
+    bool viaModem() const { return m_viaModem; }
+    void setViaModem(bool viaModem) { m_viaModem = viaModem; }
+
+private:
+    void runStep();
+    void checkConnection();
+    void restartTimer();
+    void showMinutesLeft();
+    void showInterval();
+    void setRunning(bool running);
+    void step();
+    void finishIntervalButton();
+
+    MainWindowContext& m_c;
+    RefreshCountdown m_countdown;
+    bool m_autoRepeatActive = false;
+    int m_autoRepeatDelta = 0; // -1 or +1 while an interval button is held
+    bool m_viaModem = false;
+};
+
+} // namespace sg
