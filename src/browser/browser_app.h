@@ -25,6 +25,12 @@ public:
     virtual void startBoomSound() = 0;
     // Shows the History window and brings it to the front.
     virtual void showHistoryWindow() = 0;
+    // The options window, modal, with the address the main window's address box holds.
+    virtual void showOptionsWindow(const std::string& currentAddress) = 0;
+    // The About window, brought to the front.
+    virtual void showAboutWindow() = 0;
+    // The suggestions window, unless it is open already.
+    virtual void showSuggestionsWindow() = 0;
     // Opens the list editor with this page's title and address.
     virtual void openListEditor(const std::string& pageTitle, const std::string& pageUrl) = 0;
     // Starts the program at this path in a window of its own; an empty or wrong path does

@@ -111,6 +111,14 @@ void Application::mainWindowClosed(const CloseOutcome& outcome)
         m_windows.fullScreen->hide();
 }
 
+// The options, About and suggestions windows are still to come: their menu entries do
+// nothing until then.
+void Application::showOptionsWindow(const std::string&) { }
+
+void Application::showAboutWindow() { }
+
+void Application::showSuggestionsWindow() { }
+
 void Application::startProgram(const std::string& path)
 {
     if (!path.empty())

@@ -73,6 +73,9 @@ public:
     void startBoomSound() override;
     void showHistoryWindow() override;
     void openListEditor(const std::string& pageTitle, const std::string& pageUrl) override;
+    void showOptionsWindow(const std::string& currentAddress) override;
+    void showAboutWindow() override;
+    void showSuggestionsWindow() override;
     void startProgram(const std::string& path) override;
     void openNewMail() override;
     TodayListListener* todayList() override;

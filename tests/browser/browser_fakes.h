@@ -137,6 +137,9 @@ public:
     {
         add("list editor " + title + " " + url);
     }
+    void showOptionsWindow(const std::string& address) override { add("options " + address); }
+    void showAboutWindow() override { add("about"); }
+    void showSuggestionsWindow() override { add("suggestions"); }
     void startProgram(const std::string& path) override { add("start " + path); }
     void openNewMail() override { add("new mail"); }
     TodayListListener* todayList() override { return nullptr; }
