@@ -28,6 +28,9 @@ Bytes recordWith(const std::string& startPage, std::uint32_t reserved26 = 0)
     return r;
 }
 
+// The folder after a save: the file and the data folder's lock file, no temporary file.
+const std::vector<std::string> kSavedFolder = { ".Skyglass2.lock", "Skyglass.ini" };
+
 class SettingsFile : public testing::Test {
 protected:
     sgtest::TempDir dir;
@@ -111,7 +114,7 @@ TEST_F(SettingsFile, SaveCreatesAMissingFileFromANewRecord)
     place(expected, 30, padded("page", 300));
     place(expected, 508, le16(1));
     EXPECT_EQ(readBytes(ini), expected);
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+    EXPECT_EQ(namesIn(dir.path()), kSavedFolder);
 }
 
 TEST_F(SettingsFile, SaveReplacesTheFileRatherThanWritingIntoIt)
@@ -153,7 +156,7 @@ TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
         EXPECT_FALSE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
     }
     EXPECT_EQ(readBytes(ini), old);
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+    EXPECT_EQ(namesIn(dir.path()), kSavedFolder);
 }
 
 TEST_F(SettingsFile, SavingALinkedFileWritesWhereItLivesAndKeepsItsPermissions)

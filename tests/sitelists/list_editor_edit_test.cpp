@@ -79,11 +79,12 @@ TEST_F(ListEditorEdit, SyncListsRereadsTheListsKeepingAValidSelection)
 TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
 {
     open();
-    editor().deleteSelectedCategory(); // News, number 1
-    writeBytes(siteFile(1), siteBytes("Stale", "http://stale"));
+    editor().deleteSelectedCategory(); // News, number 1, and its file
     editor().addCategory("  Weather ");
     EXPECT_EQ(readBytes(catList()), categoryBytes("Radar", 2) + categoryBytes("Weather", 1));
     EXPECT_EQ(readBytes(siteFile(1)), Bytes {});
+    // A file no category names keeps its pages: its number is not free.
+    writeBytes(siteFile(3), siteBytes("Stale", "http://stale"));
     EXPECT_EQ(view().selectedCategory, 0u); // the selection stays
     EXPECT_EQ(view().control(EditorControl::Text1).caption, "");
 
@@ -97,7 +98,8 @@ TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
             "OK: You Already Have A Category Named:\nRadar" }));
     EXPECT_EQ(view().control(EditorControl::Text1).caption, "   ");
     EXPECT_EQ(readBytes(catList()),
-        categoryBytes("Radar", 2) + categoryBytes("Weather", 1) + categoryBytes("weather", 3));
+        categoryBytes("Radar", 2) + categoryBytes("Weather", 1) + categoryBytes("weather", 4));
+    EXPECT_EQ(readBytes(siteFile(3)), siteBytes("Stale", "http://stale"));
 }
 
 TEST_F(ListEditorEdit, AddAddressAddsANamelessPageOnce)
@@ -204,7 +206,8 @@ TEST_F(ListEditorEdit, ACategoryListThatCannotBeWrittenKeepsTheCategoriesAndPage
     EXPECT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown.back(), "OK: An Error Occurred Opening File And Loading Lists");
     EXPECT_EQ(view().categories.size(), 2u);
-    EXPECT_FALSE(fs::exists(siteFile(3))); // the new category's empty file went too
+    EXPECT_EQ(namesIn(lists()), (Strings { "CatList.dab", "Sites00001.dab", "Sites00002.dab" }))
+        << "the new category's empty file went too";
 }
 
 TEST_F(ListEditorEdit, RenamingRefusesAnyNameTheListHolds)

@@ -136,9 +136,14 @@ TEST(MakeUniqueSiteName, NumbersTakenNamesAsStoredAndKeepsTheNumberWithin140Byte
 
 TEST_F(ListFiles, CreateAndDeleteSiteFiles)
 {
+    // A file with pages is never emptied to make a category; an empty one will do.
     writeBytes(siteFile(2), siteBytes("Old", "http://old"));
+    EXPECT_FALSE(CreateEmptySiteFile(data(), "00002"));
+    EXPECT_EQ(readBytes(siteFile(2)), siteBytes("Old", "http://old"));
+    writeBytes(siteFile(2), {});
     ASSERT_TRUE(CreateEmptySiteFile(data(), "00002"));
-    EXPECT_EQ(fs::file_size(siteFile(2)), 0u);
+    ASSERT_TRUE(CreateEmptySiteFile(data(), "00003"));
+    EXPECT_EQ(fs::file_size(siteFile(3)), 0u);
     ASSERT_TRUE(DeleteSiteFile(data(), "Sites00002.dab"));
     EXPECT_FALSE(fs::exists(siteFile(2)));
     EXPECT_TRUE(DeleteSiteFile(data(), "Sites00002.dab"));
