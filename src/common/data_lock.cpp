@@ -1,6 +1,7 @@
 #include "common/data_lock.h"
 
 #include "common/file_handle.h"
+#include "common/file_io.h"
 
 #include <algorithm>
 #include <mutex>
@@ -73,8 +74,7 @@ DataLock::DataLock(const std::filesystem::path& dataDir, std::chrono::millisecon
         if (file.tryLockExclusive()) {
             // The lock file may have been replaced between the open and the lock: then the
             // lock is on a file nobody else will ever open, and the next turn takes the new one.
-            File current = File::open(path, File::Mode::Read);
-            const auto now = current.isOpen() ? current.status() : std::nullopt;
+            const auto now = pathStatus(path);
             if (now && now->device == st->device && now->inode == st->inode) {
                 const std::lock_guard guard(heldMutex());
                 heldLocks().push_back(

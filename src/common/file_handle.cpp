@@ -1,5 +1,7 @@
 #include "common/file_handle.h"
 
+#include "common/file_io.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,6 +10,31 @@
 #include <utility>
 
 namespace sg {
+namespace {
+
+FileStatus statusOf(const struct stat& st)
+{
+    FileStatus s;
+    s.size = static_cast<std::uint64_t>(st.st_size);
+    s.regular = S_ISREG(st.st_mode);
+    s.directory = S_ISDIR(st.st_mode);
+    s.mode = st.st_mode & 07777;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    s.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return s;
+}
+
+} // namespace
+
+std::optional<FileStatus> pathStatus(const std::filesystem::path& path)
+{
+    struct stat st { };
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return statusOf(st);
+}
 
 File File::open(const std::filesystem::path& path, Mode mode)
 {
@@ -58,16 +85,7 @@ std::optional<FileStatus> File::status() const
     struct stat st { };
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
         return std::nullopt;
-    FileStatus s;
-    s.size = static_cast<std::uint64_t>(st.st_size);
-    s.regular = S_ISREG(st.st_mode);
-    s.directory = S_ISDIR(st.st_mode);
-    s.mode = st.st_mode & 07777;
-    s.device = st.st_dev;
-    s.inode = st.st_ino;
-    s.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    s.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return s;
+    return statusOf(st);
 }
 
 std::optional<std::size_t> File::readAt(std::uint64_t offset, std::span<std::uint8_t> out) const

@@ -2,6 +2,7 @@
 // File helpers shared by every data file: bounded reads, crash-safe rewrites, existence
 // checks and the other calls on paths. The program's file system calls live in common/.
 
+#include "common/file_handle.h"
 #include "common/record_codec.h"
 
 #include <cerrno>
@@ -25,6 +26,9 @@ inline constexpr int kFileTooLarge = EFBIG;
 std::int32_t DirMissing(const std::filesystem::path& path);
 // 0 when the path exists and is not a directory, 9909 when it is one, else the error number.
 std::int32_t FileMissing(const std::filesystem::path& path);
+
+// The status of what the path names (links followed); nullopt when it cannot be read.
+std::optional<FileStatus> pathStatus(const std::filesystem::path& path);
 
 // What a path names. Links are followed only when asked.
 enum class PathKind { Missing, File, Directory, Link, Other, Unknown };

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <utility>
 
 namespace sg {
 
@@ -40,7 +41,15 @@ public:
     RecordWalk walk(
         const File& file, std::size_t count, const std::atomic<bool>* cancel, Visit&& visit)
     {
-        for (std::size_t first = 0; first < count; first += kChunkRecords) {
+        return walkFrom(file, 0, count, cancel, std::forward<Visit>(visit));
+    }
+
+    // The same from record start on, reading nothing before it.
+    template <typename Visit>
+    RecordWalk walkFrom(const File& file, std::size_t start, std::size_t count,
+        const std::atomic<bool>* cancel, Visit&& visit)
+    {
+        for (std::size_t first = start; first < count; first += kChunkRecords) {
             if (cancel && cancel->load(std::memory_order_relaxed))
                 return RecordWalk::Stopped;
             const std::size_t n = std::min(kChunkRecords, count - first);

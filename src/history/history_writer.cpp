@@ -57,31 +57,34 @@ std::uint64_t fieldHash(const std::uint8_t* record)
         { reinterpret_cast<const char*>(record + kUrlOffset + e.begin), e.end - e.begin });
 }
 
-// Whether record index holds target; bytes past the end of the file read as blanks, as
-// every reader of a trailing partial record has them.
-std::optional<bool> recordHoldsUrl(const File& file, std::size_t index, std::string_view target)
+// Record index's visit count when its address is target, read in one go; nullopt when it
+// is another address. Bytes past the end of the file read as blanks, as every reader of a
+// trailing partial record has them. ok is false on a read error or a record too short to
+// hold its count.
+std::optional<std::int32_t> hitsIfAddress(
+    const File& file, std::size_t index, std::string_view target, bool& ok)
 {
-    std::uint8_t field[kUrlWidth];
-    const auto got = file.readAt(index * kHistoryRecordLength + kUrlOffset, field);
+    std::uint8_t head[kUrlOffset + kUrlWidth];
+    const auto got = file.readAt(index * kHistoryRecordLength, head);
+    ok = got.has_value();
     if (!got)
         return std::nullopt;
-    std::fill(field + *got, field + kUrlWidth, ' ');
-    return urlFieldIs(field, target);
+    std::fill(head + *got, head + sizeof head, ' ');
+    if (!urlFieldIs(head + kUrlOffset, target))
+        return std::nullopt;
+    ok = *got >= kHitsOffset + 4;
+    return RecordReader(head).i32(kHitsOffset);
 }
 
-// Adds one visit to record index in place; the new count, nullopt when nothing was written.
-std::optional<std::int32_t> raiseHits(File& file, std::size_t index)
+// Writes one more visit into record index in place; the new count, nullopt when nothing was
+// written.
+std::optional<std::int32_t> raiseHits(File& file, std::size_t index, std::int32_t hits)
 {
-    const std::uint64_t offset = index * kHistoryRecordLength + kHitsOffset;
-    std::uint8_t field[4];
-    const auto got = file.readAt(offset, field);
-    if (!got || *got != sizeof field)
-        return std::nullopt;
-    const std::int32_t hits = RecordReader(field).i32(0);
     if (hits == INT32_MAX) // the count cannot grow; the visit is dropped like a failed write
         return std::nullopt;
+    std::uint8_t field[4];
     RecordWriter(field).i32(0, hits + 1);
-    if (!file.writeAt(offset, field))
+    if (!file.writeAt(index * kHistoryRecordLength + kHitsOffset, field))
         return std::nullopt;
     return hits + 1;
 }
@@ -111,18 +114,17 @@ bool HistoryWriter::updateIndex(
     // index has. Anything else (another file, shorter, rewritten in place) is read again.
     const bool grew = index.path == path && sameFile(seen, now) && now.size > seen.size
         && seen.size % kHistoryRecordLength == 0;
-    std::size_t from = grew ? static_cast<std::size_t>(seen.size / kHistoryRecordLength) : 0;
+    const std::size_t from = grew ? static_cast<std::size_t>(seen.size / kHistoryRecordLength) : 0;
     if (!grew) {
         index.first.clear();
         index.path.clear();
     }
     const std::size_t count = recordCount(now.size, kHistoryRecordLength);
-    const auto walk
-        = m_chunks.walk(file, count, nullptr, [&](const std::uint8_t* record, std::size_t i) {
-              if (i >= from)
-                  index.first.emplace(fieldHash(record), static_cast<std::uint32_t>(i));
-              return true;
-          });
+    const auto walk = m_chunks.walkFrom(
+        file, from, count, nullptr, [&](const std::uint8_t* record, std::size_t i) {
+            index.first.emplace(fieldHash(record), static_cast<std::uint32_t>(i));
+            return true;
+        });
     if (walk != RecordWalk::Finished) {
         index.first.clear();
         index.path.clear();
@@ -133,27 +135,24 @@ bool HistoryWriter::updateIndex(
     return true;
 }
 
-std::optional<std::size_t> HistoryWriter::findAddress(
+std::optional<HistoryWriter::Match> HistoryWriter::findAddress(
     const File& file, std::size_t count, std::string_view stored, bool& ok)
 {
     ok = true;
     const auto candidate = m_index.first.find(addressHash(stored));
     if (candidate == m_index.first.end())
         return std::nullopt;
-    const auto holds = recordHoldsUrl(file, candidate->second, stored);
-    if (!holds) {
-        ok = false;
+    if (const auto hits = hitsIfAddress(file, candidate->second, stored, ok))
+        return Match { candidate->second, *hits };
+    if (!ok)
         return std::nullopt;
-    }
-    if (*holds)
-        return candidate->second;
     // Another address with the same hash came first: look at the records one by one.
-    std::optional<std::size_t> match;
+    std::optional<Match> match;
     const auto walk
         = m_chunks.walk(file, count, nullptr, [&](const std::uint8_t* record, std::size_t i) {
               if (!urlFieldIs(record + kUrlOffset, stored))
                   return true;
-              match = i;
+              match = Match { i, RecordReader({ record, kHistoryRecordLength }).i32(kHitsOffset) };
               return false;
           });
     ok = walk != RecordWalk::Failed;
@@ -195,14 +194,14 @@ HistoryWrite HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& setting
             if (!ok)
                 return HistoryWrite::Failed;
             if (match) {
-                const auto hits = raiseHits(file, *match);
+                const auto hits = raiseHits(file, match->index, match->hits);
                 if (!hits)
                     return HistoryWrite::Failed;
                 // The in-place change is the writer's own: the index still holds.
                 if (const auto after = file.status(); after && after->size == size)
                     m_index.seen = *after;
                 if (todayList)
-                    todayList->setTodayHits(*match + 1, std::to_string(*hits));
+                    todayList->setTodayHits(match->index + 1, std::to_string(*hits));
                 return HistoryWrite::Recorded;
             }
         }

@@ -74,9 +74,13 @@ private:
 
     // Brings the index up to date with the open file; false on a read error.
     bool updateIndex(const std::filesystem::path& path, const File& file, const FileStatus& now);
-    // The record holding exactly this stored address first; nullopt when none. ok is false
-    // on a read error.
-    std::optional<std::size_t> findAddress(
+    // The first record holding exactly this stored address, and its visit count.
+    struct Match {
+        std::size_t index;
+        std::int32_t hits;
+    };
+    // nullopt when no record holds it; ok is false on a read error.
+    std::optional<Match> findAddress(
         const File& file, std::size_t count, std::string_view stored, bool& ok);
 
     std::filesystem::path m_historyDir;
