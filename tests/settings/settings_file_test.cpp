@@ -105,6 +105,26 @@ TEST_F(SettingsFile, SaveWritesRecordOneAndKeepsTheRestOfTheFile)
     EXPECT_EQ(readBytes(ini), expected + tail);
 }
 
+TEST_F(SettingsFile, AHugeFileIsReadForItsRecordOnlyAndNeverCopied)
+{
+    writeBytes(ini, recordWith("big page"));
+    fs::resize_file(ini, std::uintmax_t(1) << 30); // sparse: no disk taken
+    Settings s = *readSettingsFile(ini);
+    EXPECT_EQ(s.StartPage, "big page");
+    s.StartPage = "new page";
+    const SettingsSave saved = saveSettingsFile(ini, s, perWindowSettingsOf(s));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.message,
+        "Can't Save Your Settings: The Settings File Is Larger Than 65536 Bytes:\n" + ini.string());
+    EXPECT_EQ(readSettingsFile(ini)->StartPage, "big page");
+    EXPECT_EQ(fs::file_size(ini), std::uintmax_t(1) << 30);
+
+    fs::resize_file(ini, kSettingsFileMaxLength); // the longest file that is still saved
+    ASSERT_TRUE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
+    EXPECT_EQ(readSettingsFile(ini)->StartPage, "new page");
+    EXPECT_EQ(fs::file_size(ini), kSettingsFileMaxLength);
+}
+
 TEST_F(SettingsFile, SaveCreatesAMissingFileFromANewRecord)
 {
     Settings s;

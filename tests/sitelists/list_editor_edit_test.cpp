@@ -1,5 +1,6 @@
 // Opening, SyncLists, adding, deleting and renaming in the list editor.
 #include "list_editor_fixture.h"
+#include "sitelists/list_operations.h"
 
 #include <sys/stat.h>
 
@@ -256,4 +257,28 @@ TEST_F(ListEditorEdit, AListThatCannotBeReadIsNeverWrittenOver)
             "OK: An Error Occurred Opening File And Loading Lists",
             "OK: An Error Occurred Opening File And Loading Category Selector List",
             "OK: An Error Occurred Opening File Or Adding Category To List" }));
+}
+
+TEST_F(ListEditorEdit, ListsChangedByAnotherProgramAreReadAgainNotWrittenOver)
+{
+    open();
+    editor().clickCategory(1);
+    // The data tool adds a category and a page while the editor shows the old lists.
+    ASSERT_TRUE(addCategory(data(), "Tool").ok());
+    ASSERT_TRUE(addPageToCategory(data(), "Radar", "Loop", "http://loop").ok());
+
+    EXPECT_FALSE(editor().renameInPlace(EditorList::Categories, "Maps"));
+    EXPECT_EQ(readBytes(catList()),
+        categoryBytes("News", 1) + categoryBytes("Radar", 2) + categoryBytes("Tool", 3));
+    EXPECT_EQ(prompter.shown,
+        (Strings { "OK: Your Lists Were Changed By Another Program And Have Been Reloaded.\n"
+                   "Please Make Your Change Again." }));
+    EXPECT_EQ(view().categories.size(), 3u);
+    EXPECT_EQ(siteNames(), (Strings { "Radar", "Sat", "Loop" }));
+
+    editor().addAddress("http://x"); // now over what the files hold
+    EXPECT_EQ(readBytes(siteFile(2)),
+        pagesBytes({ { "Radar", "http://a" }, { "Sat", "http://b" }, { "Loop", "http://loop" },
+            { "", "http://x" } }));
+    EXPECT_EQ(prompter.shown.size(), 1u);
 }
