@@ -20,9 +20,10 @@ constexpr const char* kUsage
       "  history purge | history periods |\n"
       "  history search --period ITEM --sort ITEM [--text T] [--dupes] [--show-time] [--host H]\n";
 
-// The commands that only read; every other one holds the data folder's lock from its first
-// read to its last write, as the program's writers do.
-bool onlyReads(const std::string& noun, const std::string& verb)
+// The commands that change no file by reading it first (the purge only deletes day files);
+// every other one holds the data folder's lock from its first read to its last write, as
+// the program's writers do.
+bool needsNoLock(const std::string& noun, const std::string& verb)
 {
     if (noun == "history")
         return verb == "show" || verb == "periods" || verb == "search" || verb == "purge";
@@ -92,7 +93,7 @@ int runDataTool(const std::vector<std::string>& args, const std::filesystem::pat
         if (noun != "settings" && noun != "lists" && noun != "history")
             throw UsageError("unknown command " + noun);
         std::optional<DataLock> lock;
-        if (!onlyReads(noun, verb)) {
+        if (!needsNoLock(noun, verb)) {
             makeDirectories(ctx.dataDir);
             lock.emplace(ctx.dataDir);
             if (!*lock)
