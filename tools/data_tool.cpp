@@ -1,10 +1,12 @@
 #include "data_tool.h"
 
+#include "common/data_lock.h"
+#include "common/file_io.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "tool_command.h"
 
-#include <system_error>
+#include <optional>
 
 namespace sg::tool {
 namespace {
@@ -19,7 +21,23 @@ constexpr const char* kUsage
       "  history purge | history periods |\n"
       "  history search --period ITEM --sort ITEM [--text T] [--dupes] [--show-time] [--host H]\n";
 
+// The commands that change no file by reading it first (the purge only deletes day files);
+// every other one holds the data folder's lock from its first read to its last write, as
+// the program's writers do.
+bool needsNoLock(const std::string& noun, const std::string& verb)
+{
+    if (noun == "history")
+        return verb == "show" || verb == "periods" || verb == "search" || verb == "purge";
+    return verb == "show";
+}
+
 } // namespace
+
+void CommandContext::emit(std::string text) const
+{
+    if (out)
+        *out << text;
+}
 
 Settings CommandContext::loadSettings() const
 {
@@ -34,15 +52,14 @@ Settings CommandContext::loadSettings() const
 void CommandContext::saveSettings(const Settings& s) const
 {
     const auto path = dataDir / "Skyglass.ini";
-    if (!saveSettingsFile(path, s, perWindowSettingsOf(s)))
-        throw CommandFailure("cannot write the settings file " + path.string());
+    if (const auto saved = saveSettingsFile(path, s, perWindowSettingsOf(s)); !saved)
+        throw CommandFailure(saved.message);
 }
 
 std::filesystem::path CommandContext::subDir(const char* name) const
 {
     const auto dir = dataDir / name;
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
+    makeDirectories(dir);
     return dir;
 }
 
@@ -71,19 +88,30 @@ int runDataTool(const std::vector<std::string>& args, const std::filesystem::pat
             throw UsageError("a command has two words, such as: lists show");
         ctx.now = now ? *now : SystemClock().now();
         ctx.args.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 2, args.end());
+        ctx.out = &out;
         const std::string& noun = args[i];
         const std::string& verb = args[i + 1];
+        if (noun != "settings" && noun != "lists" && noun != "history")
+            throw UsageError("unknown command " + noun);
+        std::optional<DataLock> lock;
+        if (!needsNoLock(noun, verb)) {
+            makeDirectories(ctx.dataDir);
+            lock.emplace(ctx.dataDir);
+            if (!*lock)
+                throw CommandFailure(std::string(lock->message()) + " (" + ctx.dataDir.string()
+                    + (lock->error() != 0 ? ": " + fileErrorText(lock->error()) : "") + ")");
+        }
         std::string json;
         if (noun == "settings")
             json = settingsCommand(verb, ctx);
         else if (noun == "lists")
             json = listsCommand(verb, ctx);
-        else if (noun == "history")
-            json = historyCommand(verb, ctx);
         else
-            throw UsageError("unknown command " + noun);
+            json = historyCommand(verb, ctx);
         out << json << '\n';
-        return 0;
+        for (const std::string& problem : ctx.problems)
+            err << problem << '\n';
+        return ctx.problems.empty() ? 0 : 1;
     } catch (const UsageError& e) {
         err << e.what() << '\n' << kUsage;
         return 2;

@@ -1,4 +1,5 @@
 #include "common/file_io.h"
+#include "history/day_file_reader.h"
 #include "history/history_periods.h"
 #include "history/history_purge.h"
 #include "history/history_record.h"
@@ -35,8 +36,11 @@ std::string add(const CommandContext& ctx)
                                     .LogSecurePages;
     const FixedClock clock(ctx.now);
     HistoryWriter writer(ctx.subDir(kHistoryFolder), clock);
-    writer.AddHistoryEntry({ s.HistoryDaysToKeep, s.StoreDuplicateUrls == 1, logSecurePages },
-        nullptr, ctx.args[0], ctx.args[1]);
+    const HistoryWrite written
+        = writer.AddHistoryEntry({ s.HistoryDaysToKeep, s.StoreDuplicateUrls == 1, logSecurePages },
+            nullptr, ctx.args[0], ctx.args[1]);
+    if (written == HistoryWrite::Failed || written == HistoryWrite::Busy)
+        throw CommandFailure("cannot write " + dayFilePath(historyDir(ctx), ctx.now).string());
     return "{}";
 }
 
@@ -53,19 +57,29 @@ std::string show(const CommandContext& ctx)
     }
     JsonWriter json;
     json.beginArray();
-    // No file is a day without visits; a file that cannot be read is a failure.
+    // No file is a day without visits; a file that cannot be read is a failure. The records
+    // are read and printed a chunk at a time, whatever the file's size.
     const auto path = dayFilePath(historyDir(ctx), day);
-    const auto records = FileMissing(path) == ENOENT ? std::optional(std::vector<HistoryRecord> {})
-                                                     : readDayFile(path);
-    if (!records)
-        throw CommandFailure("cannot read " + path.string());
-    for (const auto& r : *records) {
-        json.beginObject().key("time").value(formatIso(r.visitDateTime()));
-        json.key("hits").value(static_cast<std::int64_t>(r.Hits));
-        json.key("title").value(r.Title).key("url").value(r.Url).key("host").value(r.Host);
-        json.endObject();
-    }
-    return json.endArray().text();
+    if (FileMissing(path) == ENOENT)
+        return json.endArray().take();
+    std::size_t pending = 0;
+    int error = 0;
+    const bool read = readDayRecords(
+        path,
+        [&](const HistoryRecord& r) {
+            json.beginObject().key("time").value(formatIso(r.visitDateTime()));
+            json.key("hits").value(static_cast<std::int64_t>(r.Hits));
+            json.key("title").value(r.Title).key("url").value(r.Url).key("host").value(r.Host);
+            json.endObject();
+            if (++pending == 1024) {
+                ctx.emit(json.take());
+                pending = 0;
+            }
+        },
+        &error);
+    if (!read)
+        throw CommandFailure("cannot read " + path.string() + ": " + fileErrorText(error));
+    return json.endArray().take();
 }
 
 std::string purge(const CommandContext& ctx)

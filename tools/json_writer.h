@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sg::tool {
@@ -27,6 +28,8 @@ public:
     JsonWriter& null();
 
     const std::string& text() const { return m_out; }
+    // The text written since the last take, which a long document hands on piece by piece.
+    std::string take() { return std::exchange(m_out, std::string()); }
 
 private:
     void separate();

@@ -1,3 +1,4 @@
+#include "common/file_io.h"
 #include "json_writer.h"
 #include "settings/settings.h"
 #include "sitelists/bookmark_transfer.h"
@@ -40,24 +41,35 @@ void needArgs(const CommandContext& ctx, std::size_t count, bool orMore, const c
         throw UsageError(usage);
 }
 
+// Every category with its pages, one category at a time. A site list file that cannot be
+// read gives its category an "error" in place of its "sites", and the others still show.
 std::string show(const CommandContext& ctx)
 {
-    const auto categories = LoadCategories(ctx.dataDir);
+    int error = 0;
+    const auto categories = LoadCategories(ctx.dataDir, &error);
     if (!categories)
-        throw CommandFailure("cannot read " + categoryListPath(ctx.dataDir).string());
+        throw CommandFailure(
+            "cannot read " + categoryListPath(ctx.dataDir).string() + ": " + fileErrorText(error));
     JsonWriter json;
     json.beginArray();
     for (const auto& c : *categories) {
         json.beginObject().key("name").value(c.name).key("file").value(c.siteFileName);
-        json.key("sites").beginArray();
-        const auto sites = LoadSites(ctx.dataDir, c.siteFileName);
-        if (!sites)
-            throw CommandFailure("cannot read " + c.siteFileName);
-        for (const auto& site : *sites)
-            writeSite(json, site);
-        json.endArray().endObject();
+        const auto sites = LoadSites(ctx.dataDir, c.siteFileName, &error);
+        if (sites) {
+            json.key("sites").beginArray();
+            for (const auto& site : *sites)
+                writeSite(json, site);
+            json.endArray();
+        } else {
+            const std::string problem
+                = "cannot read " + c.siteFileName + ": " + fileErrorText(error);
+            json.key("error").value(problem);
+            ctx.problems.push_back(problem);
+        }
+        json.endObject();
+        ctx.emit(json.take());
     }
-    return json.endArray().text();
+    return json.endArray().take();
 }
 
 std::string backup(const CommandContext& ctx)

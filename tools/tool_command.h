@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ struct CommandContext {
     std::filesystem::path dataDir; // the UserDataDir worked on
     LocalDateTime now;
     std::vector<std::string> args; // the words after the command's two names
+    // Where a long document goes piece by piece while it is made (see emit).
+    std::ostream* out = nullptr;
+    // Failures of parts of a command that still printed the rest: each on stderr, exit 1.
+    mutable std::vector<std::string> problems;
+
+    // Hands the document's text made so far to out, so that no document is held whole.
+    void emit(std::string text) const;
 
     // The settings file with the loading checks applied; CommandFailure when unreadable.
     Settings loadSettings() const;

@@ -1,7 +1,8 @@
 #include "history/day_file_reader.h"
 
+#include "common/file_io.h"
+
 #include <cerrno>
-#include <unistd.h>
 
 namespace sg {
 namespace {
@@ -9,29 +10,6 @@ namespace {
 constexpr std::size_t kPageSize = 4096;
 
 } // namespace
-
-FileHandle::~FileHandle()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-std::optional<std::size_t> readAt(int fd, std::uint64_t offset, std::span<std::uint8_t> out)
-{
-    std::size_t done = 0;
-    while (done < out.size()) {
-        const ssize_t n
-            = ::pread(fd, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
-}
 
 DayFileChunks::DayFileChunks()
     : m_storage(kChunkRecords * kHistoryRecordLength + kPageSize)
@@ -46,16 +24,49 @@ std::uint8_t* DayFileChunks::buffer()
 }
 
 std::optional<std::span<const std::uint8_t>> DayFileChunks::read(
-    int fd, std::size_t first, std::size_t n)
+    const File& file, std::size_t first, std::size_t n)
 {
     std::uint8_t* const chunk = buffer();
     const std::size_t length = n * kHistoryRecordLength;
-    const auto got = readAt(fd, first * kHistoryRecordLength, { chunk, length });
+    const auto got = file.readAt(first * kHistoryRecordLength, { chunk, length });
     if (!got)
         return std::nullopt;
     for (std::size_t i = *got; i < length; ++i)
         chunk[i] = m_blank[i % kHistoryRecordLength];
     return std::span<const std::uint8_t>(chunk, length);
+}
+
+bool readDayRecords(const std::filesystem::path& path,
+    const std::function<void(const HistoryRecord&)>& visit, int* error)
+{
+    const File file = File::open(path, File::Mode::Read);
+    int failure = file.isOpen() ? 0 : file.error();
+    const auto status = failure == 0 ? file.status() : std::nullopt;
+    if (failure == 0 && !status)
+        failure = errno;
+    else if (status && !status->regular)
+        failure = kNotAFile;
+    if (failure == 0) {
+        DayFileChunks chunks;
+        const auto walk = chunks.walk(file, recordCount(status->size, kHistoryRecordLength),
+            nullptr, [&](const std::uint8_t* record, std::size_t) {
+                visit(decodeHistoryRecord({ record, kHistoryRecordLength }));
+                return true;
+            });
+        if (walk != RecordWalk::Finished)
+            failure = errno != 0 ? errno : EIO;
+    }
+    if (error)
+        *error = failure;
+    return failure == 0;
+}
+
+std::optional<std::vector<HistoryRecord>> readDayFile(const std::filesystem::path& path)
+{
+    std::vector<HistoryRecord> records;
+    if (!readDayRecords(path, [&](const HistoryRecord& r) { records.push_back(r); }))
+        return std::nullopt;
+    return records;
 }
 
 } // namespace sg

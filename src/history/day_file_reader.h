@@ -1,7 +1,8 @@
 #pragma once
-// Reading the records of an open day file a chunk at a time, as the writer's address scan
-// and the History window's search do.
+// Reading the records of an open day file a chunk at a time, as the writer's address index,
+// the History window's search and every whole reading of a day file do.
 
+#include "common/file_handle.h"
 #include "common/record_codec.h"
 #include "history/history_record.h"
 
@@ -9,30 +10,13 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
+#include <utility>
 
 namespace sg {
-
-// Closes the file descriptor it holds.
-class FileHandle {
-public:
-    explicit FileHandle(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileHandle();
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Reads up to out.size() bytes at offset; the number read (short only at the end of the
-// file), nullopt on an error.
-std::optional<std::size_t> readAt(int fd, std::uint64_t offset, std::span<std::uint8_t> out);
 
 enum class RecordWalk { Finished, Stopped, Failed };
 
@@ -48,18 +32,28 @@ public:
 
     // Records first to first + n - 1, n at most kChunkRecords. Bytes missing from a trailing
     // partial record are those of the blank record, as every reader of day files has them.
-    std::optional<std::span<const std::uint8_t>> read(int fd, std::size_t first, std::size_t n);
+    std::optional<std::span<const std::uint8_t>> read(
+        const File& file, std::size_t first, std::size_t n);
 
     // Hands the first count records of the file to visit(record, index) in file order until
     // it returns false (Stopped). A set cancel, looked at before each chunk, stops the walk.
     template <typename Visit>
-    RecordWalk walk(int fd, std::size_t count, const std::atomic<bool>* cancel, Visit&& visit)
+    RecordWalk walk(
+        const File& file, std::size_t count, const std::atomic<bool>* cancel, Visit&& visit)
     {
-        for (std::size_t first = 0; first < count; first += kChunkRecords) {
+        return walkFrom(file, 0, count, cancel, std::forward<Visit>(visit));
+    }
+
+    // The same from record start on, reading nothing before it.
+    template <typename Visit>
+    RecordWalk walkFrom(const File& file, std::size_t start, std::size_t count,
+        const std::atomic<bool>* cancel, Visit&& visit)
+    {
+        for (std::size_t first = start; first < count; first += kChunkRecords) {
             if (cancel && cancel->load(std::memory_order_relaxed))
                 return RecordWalk::Stopped;
             const std::size_t n = std::min(kChunkRecords, count - first);
-            const auto chunk = read(fd, first, n);
+            const auto chunk = read(file, first, n);
             if (!chunk)
                 return RecordWalk::Failed;
             for (std::size_t i = 0; i < n; ++i) {
@@ -76,5 +70,12 @@ private:
     Bytes m_storage;
     Bytes m_blank;
 };
+
+// Hands each record of a day file, decoded, to visit in file order, a chunk at a time, so
+// that a file of any size takes little memory. False when the file cannot be read or is not
+// a regular file (error then holds why, see file_io.h); records visited before a read error
+// stay visited.
+bool readDayRecords(const std::filesystem::path& path,
+    const std::function<void(const HistoryRecord&)>& visit, int* error = nullptr);
 
 } // namespace sg

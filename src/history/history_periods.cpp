@@ -1,10 +1,10 @@
 #include "history/history_periods.h"
 
+#include "common/folder.h"
 #include "history/history_record.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <system_error>
 
 namespace sg {
 namespace {
@@ -100,18 +100,13 @@ std::vector<std::string> periodSelectorItems(const std::filesystem::path& histor
 
 std::vector<std::string> historyFileNames(const std::filesystem::path& historyDir)
 {
-    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(historyDir, ec);
-    if (ec)
-        return names;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec)
-            break;
-        std::error_code kindError;
-        if (fs::is_regular_file(it->status(kindError)))
-            names.push_back(it->path().filename().string());
+    for (const FolderEntry& entry : listFolder(historyDir).entries) {
+        const bool plainFile = entry.kind == PathKind::File
+            || (entry.kind != PathKind::Directory
+                && pathKind(historyDir / entry.name, true) == PathKind::File);
+        if (plainFile)
+            names.push_back(entry.name);
     }
     return names;
 }

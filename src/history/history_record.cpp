@@ -1,7 +1,6 @@
 #include "history/history_record.h"
 
 #include "common/cp1252.h"
-#include "common/file_io.h"
 
 #include <algorithm>
 #include <array>
@@ -91,14 +90,6 @@ std::vector<HistoryRecord> decodeDayFile(std::span<const std::uint8_t> file)
     for (const Bytes& raw : splitRecords(file, blankHistoryRecord()))
         records.push_back(decodeHistoryRecord(raw));
     return records;
-}
-
-std::optional<std::vector<HistoryRecord>> readDayFile(const std::filesystem::path& path)
-{
-    const auto bytes = readWholeFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return decodeDayFile(*bytes);
 }
 
 std::string dayFileName(const LocalDateTime& date)

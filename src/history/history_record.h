@@ -52,7 +52,8 @@ HistoryRecord decodeHistoryRecord(std::span<const std::uint8_t> bytes);
 
 // Every record of a day file's bytes; the count is the length / 512 rounded half to even.
 std::vector<HistoryRecord> decodeDayFile(std::span<const std::uint8_t> file);
-// nullopt when the file cannot be read (missing, a directory, no access).
+// Every record of a day file, read a chunk at a time (day_file_reader.h); nullopt when the
+// file cannot be read (missing, a directory, no access).
 std::optional<std::vector<HistoryRecord>> readDayFile(const std::filesystem::path& path);
 
 // "SG_" + MMDDYYYY + ".hiz", e.g. SG_12052026.hiz for 5 December 2026.

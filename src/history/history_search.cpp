@@ -7,10 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <new>
 #include <string_view>
-#include <sys/stat.h>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -166,22 +164,20 @@ enum class FileScan { Done, Skipped, Cancelled, Failed };
 FileScan scanFile(const DayFile& file, const RecordFilter& filter, RowCollector& collector,
     const std::atomic<bool>& cancel, DayFileChunks& chunks)
 {
-    const FileHandle fd(::open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0)
-        return errno == ENOENT ? FileScan::Skipped : FileScan::Failed;
-    struct stat st { };
-    if (::fstat(fd.get(), &st) != 0)
+    const File fd = File::open(file.path, File::Mode::Read);
+    if (!fd.isOpen())
+        return fd.error() == ENOENT ? FileScan::Skipped : FileScan::Failed;
+    const auto st = fd.status();
+    if (!st)
         return FileScan::Failed;
-    if (!S_ISREG(st.st_mode))
+    if (!st->regular)
         return FileScan::Skipped;
-    const std::size_t count
-        = recordCount(static_cast<std::uint64_t>(st.st_size), kHistoryRecordLength);
-    const auto walk
-        = chunks.walk(fd.get(), count, &cancel, [&](const std::uint8_t* record, std::size_t) {
-              if (filter.accepts(record))
-                  collector.add(record);
-              return true;
-          });
+    const std::size_t count = recordCount(st->size, kHistoryRecordLength);
+    const auto walk = chunks.walk(fd, count, &cancel, [&](const std::uint8_t* record, std::size_t) {
+        if (filter.accepts(record))
+            collector.add(record);
+        return true;
+    });
     switch (walk) {
     case RecordWalk::Finished:
         return FileScan::Done;

@@ -4,6 +4,7 @@
 #include "common/erase_indices.h"
 #include "common/file_io.h"
 #include "common/record_codec.h"
+#include "history/day_file_reader.h"
 #include "history/history_record.h"
 
 #include <algorithm>
@@ -77,14 +78,14 @@ TodayList loadTodayList(const std::filesystem::path& historyDir, const LocalDate
     const std::int32_t missing = FileMissing(path);
     if (missing == ENOENT || missing == ENOTDIR)
         return list;
-    const auto records = missing == 0 ? readDayFile(path) : std::nullopt;
-    if (!records) {
-        list.error = std::string(kTodayListErrorMessage);
-        return list;
-    }
-    for (const HistoryRecord& r : *records) {
+    const bool read = missing == 0 && readDayRecords(path, [&](const HistoryRecord& r) {
         list.rows.push_back(
             { r.Title, std::to_string(r.Hits), FormatHistoryDate(r.visitDateTime(), true), r.Url });
+    });
+    if (!read) {
+        list.rows.clear();
+        list.error = std::string(kTodayListErrorMessage);
+        return list;
     }
     list.header = todayListHeader(list.rows.size());
     return list;

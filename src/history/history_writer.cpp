@@ -1,35 +1,19 @@
 #include "history/history_writer.h"
 
 #include "common/cp1252.h"
+#include "common/data_lock.h"
 #include "history/day_file_reader.h"
 #include "history/history_record.h"
+#include "history/history_text_match.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
+#include <functional>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sg {
 namespace {
-
-bool writeAt(int fd, std::uint64_t offset, std::span<const std::uint8_t> bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(
-            fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // Whether a stored Url field, trimmed of blanks, is target. target is not empty and neither
 // starts nor ends with a blank, so the field must be blanks, target, blanks.
@@ -61,41 +45,53 @@ std::optional<std::string> storedFormOf(std::string_view url)
     return stored;
 }
 
-struct Scan {
-    bool ok = false;
-    std::optional<std::size_t> match; // 0-based record index
-};
-
-// Looks for the first of count records whose trimmed Url is target.
-Scan findUrl(int fd, std::size_t count, std::string_view target, DayFileChunks& chunks)
+std::uint64_t addressHash(std::string_view stored)
 {
-    Scan scan;
-    const auto walk
-        = chunks.walk(fd, count, nullptr, [&](const std::uint8_t* record, std::size_t index) {
-              if (!urlFieldIs(record + kUrlOffset, target))
-                  return true;
-              scan.match = index;
-              return false;
-          });
-    scan.ok = walk != RecordWalk::Failed;
-    return scan;
+    return std::hash<std::string_view> {}(stored);
 }
 
-// Adds one visit to record index in place; the new count, nullopt when nothing was written.
-std::optional<std::int32_t> raiseHits(int fd, std::size_t index)
+std::uint64_t fieldHash(const std::uint8_t* record)
 {
-    const std::uint64_t offset = index * kHistoryRecordLength + kHitsOffset;
-    std::uint8_t field[4];
-    const auto got = readAt(fd, offset, field);
-    if (!got || *got != sizeof field)
+    const FieldExtent e = trimmedExtent(record + kUrlOffset, kUrlWidth);
+    return addressHash(
+        { reinterpret_cast<const char*>(record + kUrlOffset + e.begin), e.end - e.begin });
+}
+
+// Record index's visit count when its address is target, read in one go; nullopt when it
+// is another address. Bytes past the end of the file read as blanks, as every reader of a
+// trailing partial record has them. ok is false on a read error or a record too short to
+// hold its count.
+std::optional<std::int32_t> hitsIfAddress(
+    const File& file, std::size_t index, std::string_view target, bool& ok)
+{
+    std::uint8_t head[kUrlOffset + kUrlWidth];
+    const auto got = file.readAt(index * kHistoryRecordLength, head);
+    ok = got.has_value();
+    if (!got)
         return std::nullopt;
-    const std::int32_t hits = RecordReader(field).i32(0);
+    std::fill(head + *got, head + sizeof head, ' ');
+    if (!urlFieldIs(head + kUrlOffset, target))
+        return std::nullopt;
+    ok = *got >= kHitsOffset + 4;
+    return RecordReader(head).i32(kHitsOffset);
+}
+
+// Writes one more visit into record index in place; the new count, nullopt when nothing was
+// written.
+std::optional<std::int32_t> raiseHits(File& file, std::size_t index, std::int32_t hits)
+{
     if (hits == INT32_MAX) // the count cannot grow; the visit is dropped like a failed write
         return std::nullopt;
+    std::uint8_t field[4];
     RecordWriter(field).i32(0, hits + 1);
-    if (!writeAt(fd, offset, field))
+    if (!file.writeAt(index * kHistoryRecordLength + kHitsOffset, field))
         return std::nullopt;
     return hits + 1;
+}
+
+bool sameFile(const FileStatus& a, const FileStatus& b)
+{
+    return a.device == b.device && a.inode == b.inode;
 }
 
 } // namespace
@@ -106,24 +102,82 @@ HistoryWriter::HistoryWriter(std::filesystem::path historyDir, const Clock& cloc
 {
 }
 
-void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
+bool HistoryWriter::updateIndex(
+    const std::filesystem::path& path, const File& file, const FileStatus& now)
+{
+    AddressIndex& index = m_index;
+    const FileStatus& seen = index.seen;
+    const bool unchanged = index.path == path && seen == now;
+    if (unchanged)
+        return true;
+    // Records are only ever appended: a file that grew from whole records keeps the ones the
+    // index has. Anything else (another file, shorter, rewritten in place) is read again.
+    const bool grew = index.path == path && sameFile(seen, now) && now.size > seen.size
+        && seen.size % kHistoryRecordLength == 0;
+    const std::size_t from = grew ? static_cast<std::size_t>(seen.size / kHistoryRecordLength) : 0;
+    if (!grew) {
+        index.first.clear();
+        index.path.clear();
+    }
+    const std::size_t count = recordCount(now.size, kHistoryRecordLength);
+    const auto walk = m_chunks.walkFrom(
+        file, from, count, nullptr, [&](const std::uint8_t* record, std::size_t i) {
+            index.first.emplace(fieldHash(record), static_cast<std::uint32_t>(i));
+            return true;
+        });
+    if (walk != RecordWalk::Finished) {
+        index.first.clear();
+        index.path.clear();
+        return false;
+    }
+    index.path = path;
+    index.seen = now;
+    return true;
+}
+
+std::optional<HistoryWriter::Match> HistoryWriter::findAddress(
+    const File& file, std::size_t count, std::string_view stored, bool& ok)
+{
+    ok = true;
+    const auto candidate = m_index.first.find(addressHash(stored));
+    if (candidate == m_index.first.end())
+        return std::nullopt;
+    if (const auto hits = hitsIfAddress(file, candidate->second, stored, ok))
+        return Match { candidate->second, *hits };
+    if (!ok)
+        return std::nullopt;
+    // Another address with the same hash came first: look at the records one by one.
+    std::optional<Match> match;
+    const auto walk
+        = m_chunks.walk(file, count, nullptr, [&](const std::uint8_t* record, std::size_t i) {
+              if (!urlFieldIs(record + kUrlOffset, stored))
+                  return true;
+              match = Match { i, RecordReader({ record, kHistoryRecordLength }).i32(kHitsOffset) };
+              return false;
+          });
+    ok = walk != RecordWalk::Failed;
+    return match;
+}
+
+HistoryWrite HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
     TodayListListener* todayList, std::string_view title, std::string_view url)
 {
     if (settings.HistoryDaysToKeep == 0 || url.empty())
-        return;
+        return HistoryWrite::NotRecorded;
     const std::string shownTitle = title.empty() ? std::string("(no title)") : std::string(title);
     // One reading of the clock names the file and stamps the record, so a visit at
     // 00:00:00 belongs to the new day.
     const LocalDateTime now = m_clock.now();
 
-    const FileHandle file(
-        ::open(dayFilePath(m_historyDir, now).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
-    if (file.get() < 0)
-        return;
-    struct stat st { };
-    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return;
-    const auto size = static_cast<std::uint64_t>(st.st_size);
+    const DataLock lock(m_historyDir.parent_path());
+    if (!lock)
+        return HistoryWrite::Busy;
+    const auto path = dayFilePath(m_historyDir, now);
+    File file = File::open(path, File::Mode::ReadWriteCreate);
+    const auto status = file.isOpen() ? file.status() : std::nullopt;
+    if (!status || !status->regular)
+        return HistoryWrite::Failed;
+    const std::uint64_t size = status->size;
     const std::size_t count = recordCount(size, kHistoryRecordLength);
 
     // Addresses without a host are never stored, so no stored record can match them.
@@ -133,20 +187,28 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
             todayList->clearTodayList();
     } else if (!settings.StoreDuplicateUrls && !host.empty()) {
         if (const auto target = storedFormOf(url)) {
-            const Scan scan = findUrl(file.get(), count, *target, m_chunks);
-            if (!scan.ok)
-                return;
-            if (scan.match) {
-                const auto hits = raiseHits(file.get(), *scan.match);
-                if (hits && todayList)
-                    todayList->setTodayHits(*scan.match + 1, std::to_string(*hits));
-                return;
+            if (!updateIndex(path, file, *status))
+                return HistoryWrite::Failed;
+            bool ok = true;
+            const auto match = findAddress(file, count, *target, ok);
+            if (!ok)
+                return HistoryWrite::Failed;
+            if (match) {
+                const auto hits = raiseHits(file, match->index, match->hits);
+                if (!hits)
+                    return HistoryWrite::Failed;
+                // The in-place change is the writer's own: the index still holds.
+                if (const auto after = file.status(); after && after->size == size)
+                    m_index.seen = *after;
+                if (todayList)
+                    todayList->setTodayHits(match->index + 1, std::to_string(*hits));
+                return HistoryWrite::Recorded;
             }
         }
     }
 
     if (host.empty())
-        return;
+        return HistoryWrite::NotRecorded;
     HistoryRecord record;
     record.VisitTime = toOleDate(now);
     record.Hits = 1;
@@ -165,14 +227,15 @@ void HistoryWriter::AddHistoryEntry(const HistoryWriterSettings& settings,
     }
     const Bytes encoded = encodeHistoryRecord(record);
     bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-    if (!writeAt(file.get(), std::min(size, recordStart), bytes)) {
+    if (!file.writeAt(std::min(size, recordStart), bytes)) {
         // Leave no partial record behind.
-        [[maybe_unused]] const int ignored = ::ftruncate(file.get(), static_cast<off_t>(size));
-        return;
+        file.truncate(size);
+        return HistoryWrite::Failed;
     }
     if (todayList)
         todayList->appendTodayItem(
             count + 1, TodayItem { shownTitle, "1", FormatHistoryDate(now, true), record.Url });
+    return HistoryWrite::Recorded;
 }
 
 } // namespace sg

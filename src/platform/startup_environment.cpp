@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,7 +14,12 @@ StartupEnvironment startupEnvironment(std::string commandLine)
 {
     StartupEnvironment env;
     env.commandLine = std::move(commandLine);
-    env.executableDir = QCoreApplication::applicationDirPath().toStdString();
+    // The executable's folder as bytes: an install path need not be valid UTF-8.
+    std::error_code ec;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", ec);
+    env.executableDir = ec ? std::filesystem::path(
+                            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
+                           : executable.parent_path();
     env.profileDir = profileDir();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // 15 twips a pixel.

@@ -1,5 +1,7 @@
 #include "settings/extra_settings.h"
 
+#include "common/data_lock.h"
+
 #include "common/file_io.h"
 #include "common/record_codec.h"
 #include "settings/ini_text.h"
@@ -86,7 +88,7 @@ std::string formatExtraSettings(const ExtraSettings& s, std::string_view oldText
 
 std::optional<ExtraSettings> readExtraSettingsFile(const std::filesystem::path& path)
 {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readWholeFile(path, kExtraSettingsMaxBytes);
     if (!bytes)
         return FileMissing(path) == ENOENT ? std::optional(ExtraSettings {}) : std::nullopt;
     return parseExtraSettings(
@@ -95,8 +97,11 @@ std::optional<ExtraSettings> readExtraSettingsFile(const std::filesystem::path& 
 
 bool saveExtraSettingsFile(const std::filesystem::path& path, const ExtraSettings& s)
 {
+    const DataLock lock(path.parent_path());
+    if (!lock)
+        return false;
     std::string oldText;
-    if (const auto old = readWholeFile(path))
+    if (const auto old = readWholeFile(path, kExtraSettingsMaxBytes))
         oldText.assign(old->begin(), old->end());
     else if (FileMissing(path) != ENOENT)
         return false; // what the file holds could not be kept

@@ -4,6 +4,7 @@
 
 #include "settings/settings_fields.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace sg {
+
+// The file holds a few short lines; a larger one is not this program's.
+inline constexpr std::size_t kExtraSettingsMaxBytes = 64 * 1024;
 
 inline constexpr std::string_view kExtraSettingsFileName = "Skyglass2.conf";
 

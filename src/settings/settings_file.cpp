@@ -1,18 +1,28 @@
 #include "settings/settings_file.h"
 
+#include "common/data_lock.h"
 #include "common/file_io.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_codec.h"
 
+#include <cerrno>
+
 namespace sg {
 namespace {
 
+constexpr std::string_view kSaveErrorStart = "Can't Save Your Settings: ";
+
 std::optional<Settings> readAtLeast(const std::filesystem::path& path, std::size_t minimum)
 {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readFileStart(path, kSettingsRecordLength);
     if (!bytes || bytes->size() < minimum)
         return std::nullopt;
     return decodeSettings(*bytes);
+}
+
+SettingsSave refused(std::string_view reason, const std::filesystem::path& path)
+{
+    return { false, std::string(kSaveErrorStart) + std::string(reason) + "\n" + path.string() };
 }
 
 } // namespace
@@ -37,13 +47,22 @@ Settings loadSettings(
     return s;
 }
 
-bool saveSettingsFile(
+SettingsSave saveSettingsFile(
     const std::filesystem::path& path, const Settings& s, const PerWindowSettings& window)
 {
+    const DataLock lock(path.parent_path());
+    if (!lock)
+        return { false, std::string(lock.message()) };
     std::vector<std::uint8_t> content = encodeSettings(s, window);
-    if (const auto old = readWholeFile(path); old && old->size() > kSettingsRecordLength)
+    int error = 0;
+    const auto old = readWholeFile(path, kSettingsFileMaxLength, &error);
+    if (error == kFileTooLarge)
+        return refused("The Settings File Is Larger Than 65536 Bytes:", path);
+    if (old && old->size() > kSettingsRecordLength)
         content.insert(content.end(), old->begin() + kSettingsRecordLength, old->end());
-    return writeFileAtomically(path, content);
+    if (!writeFileAtomically(path, content))
+        return refused("The Settings File Can't Be Written:", path);
+    return { true, {} };
 }
 
 } // namespace sg

@@ -52,11 +52,7 @@ ListResult<BookmarkImportCounts> importBookmarks(
     const std::filesystem::path& userDataDir, const std::filesystem::path& bookmarkFile)
 {
     using Result = ListResult<BookmarkImportCounts>;
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(bookmarkFile, ec);
-    if (ec || size > kMaxBookmarkFileSize)
-        return Result::notDone(ListStatus::Failed, kBookmarkReadError);
-    const auto bytes = readWholeFile(bookmarkFile);
+    const auto bytes = readWholeFile(bookmarkFile, kMaxBookmarkFileSize);
     if (!bytes)
         return Result::notDone(ListStatus::Failed, kBookmarkReadError);
     const std::string_view html(reinterpret_cast<const char*>(bytes->data()), bytes->size());

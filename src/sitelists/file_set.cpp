@@ -1,76 +1,41 @@
 #include "sitelists/file_set.h"
 
 #include "common/file_io.h"
+#include "common/folder.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sg {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool isSetFile(const fs::directory_entry& entry)
+// Not hidden, and a regular file or a link to one.
+bool isSetFile(const fs::path& dir, const FolderEntry& entry)
 {
-    std::error_code ec;
-    const std::string name = entry.path().filename().string();
-    return !name.empty() && name.front() != '.' && entry.is_regular_file(ec);
-}
-
-bool pathExists(const fs::path& path)
-{
-    struct stat st { };
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
-// A new empty hidden folder beside target.
-std::optional<fs::path> makeSiblingDir(const fs::path& target, std::string_view tag)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(random()));
-        const fs::path dir = target.parent_path()
-            / ("." + target.filename().string() + "." + std::string(tag) + "-" + suffix);
-        if (::mkdir(dir.c_str(), 0777) == 0)
-            return dir;
-        if (errno != EEXIST)
-            return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-void syncDirectory(const fs::path& dir)
-{
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (entry.name.empty() || entry.name.front() == '.')
+        return false;
+    if (entry.kind == PathKind::File)
+        return true;
+    return entry.kind == PathKind::Link && pathKind(dir / entry.name, true) == PathKind::File;
 }
 
 // Moves the entries of from that are not set files into to; on failure those moved so far
-// go back.
+// go back. A folder that cannot be listed moves nothing.
 bool carryOverOthers(const fs::path& from, const fs::path& to)
 {
-    std::error_code ec;
-    std::vector<std::string> others;
-    for (const auto& entry : fs::directory_iterator(from, ec)) {
-        if (!isSetFile(entry))
-            others.push_back(entry.path().filename().string());
-    }
-    if (ec)
+    const FolderListing listing = listFolder(from);
+    if (!listing.ok())
         return false;
     std::vector<std::string> moved;
-    for (const std::string& name : others) {
-        if (pathExists(to / name) || ::rename((from / name).c_str(), (to / name).c_str()) != 0) {
+    for (const FolderEntry& entry : listing.entries) {
+        if (isSetFile(from, entry))
+            continue;
+        const std::string& name = entry.name;
+        if (pathKind(to / name) != PathKind::Missing || !renamePath(from / name, to / name)) {
             for (const std::string& back : moved)
-                ::rename((to / back).c_str(), (from / back).c_str());
+                renamePath(to / back, from / back);
             return false;
         }
         moved.push_back(name);
@@ -81,33 +46,33 @@ bool carryOverOthers(const fs::path& from, const fs::path& to)
 // Puts fresh in the place of target; afterwards fresh holds the old folder.
 bool swapIn(const fs::path& fresh, const fs::path& target)
 {
-    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0)
+    const int exchanged = exchangePaths(fresh, target);
+    if (exchanged == 0)
         return true;
-    if (errno != EINVAL && errno != ENOSYS)
+    if (exchanged != EINVAL && exchanged != ENOSYS)
         return false;
     // No exchange on this file system: two renames, the old folder kept until the last.
-    const auto aside = makeSiblingDir(target, "old");
-    if (!aside || ::rmdir(aside->c_str()) != 0 || ::rename(target.c_str(), aside->c_str()) != 0)
+    const auto aside = makeTemporarySiblingFolder(target, "old");
+    if (!aside || !removeEmptyDirectory(*aside) || !renamePath(target, *aside))
         return false;
-    if (::rename(fresh.c_str(), target.c_str()) != 0) {
-        ::rename(aside->c_str(), target.c_str());
+    if (!renamePath(fresh, target)) {
+        renamePath(*aside, target);
         return false;
     }
-    return ::rename(aside->c_str(), fresh.c_str()) == 0 || (fs::remove_all(*aside), true);
+    return renamePath(*aside, fresh) || (removeTree(*aside), true);
 }
 
 } // namespace
 
 std::optional<std::vector<std::string>> fileSetNames(const fs::path& dir)
 {
+    const FolderListing listing = listFolder(dir);
+    if (!listing.ok())
+        return listing.error == ENOENT ? std::optional(std::vector<std::string> {}) : std::nullopt;
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(dir, ec);
-    if (ec)
-        return ec == std::errc::no_such_file_or_directory ? std::optional(names) : std::nullopt;
-    for (const auto& entry : it) {
-        if (isSetFile(entry))
-            names.push_back(entry.path().filename().string());
+    for (const FolderEntry& entry : listing.entries) {
+        if (isSetFile(dir, entry))
+            names.push_back(entry.name);
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -122,23 +87,27 @@ bool replaceFileSet(const fs::path& source, const fs::path& target)
 bool replaceFileSet(
     const fs::path& source, const fs::path& givenTarget, const std::vector<std::string>& names)
 {
-    std::error_code ec;
     // A linked folder stays linked: the new set is built beside the real folder.
     fs::path target = givenTarget;
-    if (fs::is_symlink(fs::symlink_status(givenTarget, ec))) {
-        target = fs::canonical(givenTarget, ec);
-        if (ec)
+    if (pathKind(givenTarget) == PathKind::Link) {
+        const auto resolved = resolvedPath(givenTarget);
+        if (!resolved)
             return false;
+        target = *resolved;
     }
-    struct stat targetStat { };
-    const bool targetExists = ::lstat(target.c_str(), &targetStat) == 0;
-    if ((!targetExists && errno != ENOENT) || (targetExists && !S_ISDIR(targetStat.st_mode)))
+    const PathKind kind = pathKind(target);
+    const bool targetExists = kind == PathKind::Directory;
+    if (kind != PathKind::Missing && !targetExists)
         return false;
 
-    const auto fresh = makeSiblingDir(target, "new");
+    const auto fresh = makeTemporarySiblingFolder(target, "new");
     if (!fresh)
         return false;
-    bool ok = !targetExists || ::chmod(fresh->c_str(), targetStat.st_mode & 07777) == 0;
+    bool ok = true;
+    if (targetExists) {
+        const auto mode = pathMode(target);
+        ok = mode && setPathMode(*fresh, *mode);
+    }
     for (std::size_t i = 0; ok && i < names.size(); ++i)
         ok = copyFileAtomically(source / names[i], *fresh / names[i]);
     if (ok && targetExists) {
@@ -148,25 +117,26 @@ bool replaceFileSet(
             ok = false;
         }
     } else if (ok) {
-        ok = ::rename(fresh->c_str(), target.c_str()) == 0;
+        ok = renamePath(*fresh, target);
     }
-    fs::remove_all(*fresh, ec);
+    removeTree(*fresh);
     syncDirectory(target.parent_path());
     return ok;
 }
 
 bool removeFolderAndFiles(const fs::path& dir)
 {
-    std::error_code ec;
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        if (entry.symlink_status(ec).type() != fs::file_type::directory)
-            files.push_back(entry.path());
+    // Nothing is deleted from a folder that cannot be listed whole.
+    const FolderListing listing = listFolder(dir);
+    std::vector<std::string> files;
+    for (const FolderEntry& entry : listing.entries) {
+        if (entry.kind != PathKind::Directory)
+            files.push_back(entry.name);
     }
     for (auto it = files.rbegin(); it != files.rend(); ++it)
-        fs::remove(*it, ec);
-    fs::remove(dir, ec);
-    return !pathExists(dir);
+        removeFile(dir / *it);
+    removeEmptyDirectory(dir);
+    return pathKind(dir) == PathKind::Missing;
 }
 
 } // namespace sg

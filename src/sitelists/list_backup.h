@@ -16,7 +16,9 @@ inline constexpr std::string_view kBackupDirName = "BU_SiteLists";
 // ones, not sub-directories); the new set is built beside the old one and takes its place
 // only when complete, so a failure leaves the old set as it was. Anything else in
 // BU_SiteLists stays. Refused with kNothingToBackUp when SiteLists holds no files.
-// Returns the names of the files copied, sorted. Recording the time is the caller's job.
+// A folder that cannot be listed is an error and changes nothing. Holds the data folder's
+// lock. Returns the names of the files copied, sorted. Recording the time is the caller's
+// job.
 ListResult<std::vector<std::string>> backUpSiteLists(const std::filesystem::path& userDataDir);
 
 } // namespace sg

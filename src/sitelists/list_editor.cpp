@@ -1,11 +1,15 @@
 #include "sitelists/list_editor.h"
 
+#include "common/data_lock.h"
+#include "common/file_io.h"
 #include "common/program.h"
+#include "sitelists/field_text.h"
 #include "sitelists/list_editor_messages.h"
 #include "sitelists/list_files.h"
 #include "sitelists/sitelist_messages.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace sg {
@@ -95,6 +99,7 @@ bool ListEditor::LoadEditorLists()
     fillSites({});
     const auto categories = LoadCategories(m_env.userDataDir);
     m_categoriesUnread = !categories;
+    m_categoriesSeen = categories.value_or(std::vector<Category> {});
     bool ok = categories.has_value();
     if (ok) {
         for (const Category& category : *categories)
@@ -111,6 +116,17 @@ bool ListEditor::LoadEditorLists()
 
 bool ListEditor::SyncLists(int flags, std::string_view editedName)
 {
+    m_reloadedAfterChange = false;
+    std::optional<DataLock> lock;
+    if (flags & 3) {
+        lock.emplace(m_env.userDataDir);
+        if (!*lock) {
+            tell(std::string(lock->message()));
+            return false;
+        }
+        if (!filesAsSeen(flags & 3))
+            return false;
+    }
     bool ok = true;
     if (flags & 1)
         ok = saveCategoryRows(editedName);
@@ -136,7 +152,42 @@ bool ListEditor::saveCategoryRows(std::string_view editedName)
         entries.push_back({ row.name, row.second });
     if (!editedName.empty() && m_view.selectedCategory)
         entries[*m_view.selectedCategory].name = std::string(editedName);
-    return SaveCategories(m_env.userDataDir, entries);
+    if (!SaveCategories(m_env.userDataDir, entries))
+        return false;
+    m_categoriesSeen.clear();
+    for (const CategoryEntry& entry : entries) {
+        const std::int16_t number = siteFileNumberOf(entry.siteFileName).value_or(0);
+        m_categoriesSeen.push_back(
+            { storedFieldText(entry.name, kCategoryNameWidth), number, SiteFileName(number) });
+    }
+    return true;
+}
+
+bool ListEditor::filesAsSeen(int flags)
+{
+    // A list that cannot be read, or a folder in a list file's place, is left to the write
+    // to report.
+    const auto comparable
+        = [](const std::filesystem::path& path) { return pathKind(path) != PathKind::Directory; };
+    bool same = true;
+    if ((flags & 1) && !m_categoriesUnread && comparable(categoryListPath(m_env.userDataDir))) {
+        const auto categories = LoadCategories(m_env.userDataDir);
+        same = !categories || *categories == m_categoriesSeen;
+    }
+    if (same && (flags & 2) && !m_sitesUnread && !m_view.CurrentSiteFile.empty()
+        && comparable(currentSitePath())) {
+        const auto sites = LoadSites(m_env.userDataDir, m_view.CurrentSiteFile);
+        same = !sites || *sites == m_sitesSeen;
+    }
+    if (same)
+        return true;
+    // Rows read before the other program's change would undo it: read everything again.
+    reloadCategories();
+    reloadSites();
+    UpdateListToolTips();
+    m_reloadedAfterChange = true;
+    tell(std::string(emsg::kListsChangedElsewhere));
+    return false;
 }
 
 bool ListEditor::saveSiteRows(std::string_view editedName)
@@ -154,7 +205,14 @@ bool ListEditor::saveSiteRows(std::string_view editedName)
         records.push_back({ row.name, row.second });
     if (!editedName.empty() && m_view.currentSite)
         records[*m_view.currentSite].SiteName = std::string(editedName);
-    return SaveSites(m_env.userDataDir, m_view.CurrentSiteFile, records);
+    if (!SaveSites(m_env.userDataDir, m_view.CurrentSiteFile, records))
+        return false;
+    m_sitesSeen.clear();
+    for (const SiteRecord& record : records) {
+        m_sitesSeen.push_back({ storedFieldText(record.SiteName, kSiteNameWidth),
+            storedFieldText(record.SiteUrl, kSiteUrlWidth) });
+    }
+    return true;
 }
 
 bool ListEditor::reloadCategories()
@@ -162,6 +220,7 @@ bool ListEditor::reloadCategories()
     const std::size_t remembered = m_view.selectedCategory.value_or(0);
     const auto categories = LoadCategories(m_env.userDataDir);
     m_categoriesUnread = !categories;
+    m_categoriesSeen = categories.value_or(std::vector<Category> {});
     m_view.categories.clear();
     selectCategory(std::nullopt);
     if (!categories) {
@@ -184,6 +243,7 @@ bool ListEditor::reloadSites()
 {
     fillSites({});
     m_sitesUnread = false;
+    m_sitesSeen.clear();
     if (!m_view.selectedCategory) {
         m_view.CurrentSiteFile.clear();
         return true;
@@ -194,6 +254,7 @@ bool ListEditor::reloadSites()
         m_sitesUnread = true;
         return false;
     }
+    m_sitesSeen = *sites;
     std::vector<EditorRow> rows;
     for (const SiteRecord& site : *sites)
         rows.push_back({ site.SiteName, site.SiteUrl });

@@ -2,13 +2,17 @@
 // The list editor's logic (the window paints view() and forwards each event here in
 // one call): it shows the categories and the pages of the selected one, and adds, renames,
 // deletes, reorders, sorts, copies, moves, backs up, restores and imports them. Every
-// change is written to the list files before the call returns.
+// change is written to the list files before the call returns, holding the data folder's
+// lock, and only over files that still hold what the editor's rows were read from: a list
+// that another program changed meanwhile is read again and the user told, never written
+// over.
 
 #include "common/date_time.h"
 #include "settings/settings.h"
 #include "settings/tool_tips.h"
 #include "sitelists/list_editor_prompter.h"
 #include "sitelists/list_editor_view.h"
+#include "sitelists/list_files.h"
 
 #include <array>
 #include <cstddef>
@@ -151,6 +155,10 @@ private:
 
     bool saveCategoryRows(std::string_view editedName);
     bool saveSiteRows(std::string_view editedName);
+    // With the lock held: whether CatList.dab (flag 1) and the shown site list file (flag 2)
+    // still hold what the rows were read from or last wrote. When not, both lists are read
+    // again, the user is told and false is returned.
+    bool filesAsSeen(int flags);
     bool reloadCategories();
     bool reloadSites();
     void fillSites(std::vector<EditorRow> rows);
@@ -170,6 +178,12 @@ private:
     // A list file that could not be read: its (empty) rows are never written over it.
     bool m_categoriesUnread = false;
     bool m_sitesUnread = false;
+    // What the list files held when the rows were read or last written.
+    std::vector<Category> m_categoriesSeen;
+    std::vector<SiteRecord> m_sitesSeen;
+    // Set when the lists were read again because another program had changed them, so that
+    // a caller does not undo its change on rows that are no longer its own.
+    bool m_reloadedAfterChange = false;
 };
 
 // " -Last BU: " and the time in the general date format; "" when the time lies more than

@@ -2,6 +2,7 @@
 // replace the files of SiteLists as a whole set (see file_set.h), so SiteLists holds either
 // the files it had or the new ones at every moment, and the undo copy is complete before
 // SiteLists changes.
+#include "common/data_lock.h"
 #include "common/file_io.h"
 #include "sitelists/file_set.h"
 #include "sitelists/list_backup.h"
@@ -99,9 +100,20 @@ void ListEditor::restoreOrUndo()
 
 bool ListEditor::restore()
 {
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return false;
+    }
     const auto backupFiles = fileSetNames(m_env.userDataDir / kBackupDirName);
     if (backupFiles && backupFiles->empty()) {
         tell(std::string(emsg::kNothingToRestore));
+        return false;
+    }
+    if (!backupFiles) {
+        // A back-up folder that cannot be listed whole changes nothing.
+        tell(std::string(emsg::kRestoreError));
+        SyncLists(4 + 8);
         return false;
     }
     const auto undoDir = m_env.userDataDir / kUndoDirName;
@@ -113,7 +125,7 @@ bool ListEditor::restore()
     // The undo copy is whole before SiteLists changes; SiteLists then takes the back-up
     // set in one step, or stays as it was.
     const auto lists = siteListsDir(m_env.userDataDir);
-    const bool done = backupFiles && replaceFileSet(lists, undoDir)
+    const bool done = replaceFileSet(lists, undoDir)
         && replaceFileSet(m_env.userDataDir / kBackupDirName, lists);
     m_view.undoPending = done;
     if (!done)
@@ -127,6 +139,11 @@ bool ListEditor::restore()
 
 void ListEditor::undo()
 {
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return;
+    }
     const auto undoDir = m_env.userDataDir / kUndoDirName;
     // A vanished undo copy must not empty SiteLists: there is then nothing to undo.
     const bool copyThere = DirMissing(undoDir) == 0;

@@ -1,5 +1,6 @@
 // Copying and moving the selected pages to another category, and adding the rows handed
 // over by the History window.
+#include "common/data_lock.h"
 #include "sitelists/field_text.h"
 #include "sitelists/list_editor.h"
 #include "sitelists/list_editor_messages.h"
@@ -54,6 +55,14 @@ void ListEditor::transferSites(bool removeFromSource)
     if (warningsOn() && !ask(std::string(question) + "\n" + destination.name))
         return;
     const std::string error(removeFromSource ? emsg::kMoveError : emsg::kCopyError);
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return;
+    }
+    // A move rewrites the source: it must still hold the rows before anything is copied.
+    if (removeFromSource && !filesAsSeen(2))
+        return;
     const auto existing = LoadSites(m_env.userDataDir, destination.second);
     if (!existing) {
         tell(error);
@@ -86,6 +95,14 @@ void ListEditor::addHistoryItems(std::span<const HistoryHandOffRow> selectedRows
     if (warningsOn() && !ask(std::string(emsg::kConfirmHistoryCopy) + "\n" + category.name))
         return;
     const std::string error(emsg::kHistoryCopyError);
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return;
+    }
+    // Rows of the shown file are added below: they must be what the file holds.
+    if (category.second == m_view.CurrentSiteFile && !filesAsSeen(2))
+        return;
     const auto existing = LoadSites(m_env.userDataDir, category.second);
     if (!existing) {
         tell(error);
@@ -106,8 +123,10 @@ void ListEditor::addHistoryItems(std::span<const HistoryHandOffRow> selectedRows
     if (category.second != m_view.CurrentSiteFile)
         return;
     for (const SiteRecord& page : pages) {
-        appendSiteRow({ storedFieldText(page.SiteName, kSiteNameWidth),
-            storedFieldText(page.SiteUrl, kSiteUrlWidth) });
+        const SiteRecord stored { storedFieldText(page.SiteName, kSiteNameWidth),
+            storedFieldText(page.SiteUrl, kSiteUrlWidth) };
+        appendSiteRow({ stored.SiteName, stored.SiteUrl });
+        m_sitesSeen.push_back(stored);
     }
     UpdateListToolTips();
 }

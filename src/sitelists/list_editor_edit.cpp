@@ -1,4 +1,5 @@
 // Adding, deleting and renaming categories and pages in the list editor.
+#include "common/data_lock.h"
 #include "sitelists/field_text.h"
 #include "sitelists/list_editor.h"
 #include "sitelists/list_editor_messages.h"
@@ -47,11 +48,17 @@ void ListEditor::addCategory(std::string_view text)
         tell(std::string(msg::kAddingCategoryError));
         return;
     }
-    // Numbered over the rows, which are what CatList.dab is about to hold.
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return;
+    }
+    // Numbered over the rows, which are what CatList.dab is about to hold, and past every
+    // file in SiteLists: a file no category lists may still hold someone's pages.
     std::vector<CategoryRecord> records;
     for (const EditorRow& row : m_view.categories)
         records.push_back({ row.name, siteFileNumberOf(row.second).value_or(0) });
-    const auto number = lowestFreeSiteFileNumber(records);
+    const auto number = freeSiteFileNumber(m_env.userDataDir, records);
     if (!number) {
         tell(std::string(msg::kGettingNewFilenameError));
         return;
@@ -64,8 +71,10 @@ void ListEditor::addCategory(std::string_view text)
     }
     m_view.categories.push_back({ stored, SiteFileName(*number) });
     if (!SyncLists(1)) {
-        // CatList.dab does not hold the new category: neither do the rows, nor its file.
-        m_view.categories.pop_back();
+        // CatList.dab does not hold the new category: neither do the rows (unless they were
+        // read again), nor its file.
+        if (!m_reloadedAfterChange)
+            m_view.categories.pop_back();
         DeleteSiteFile(m_env.userDataDir, SiteFileName(*number));
         return;
     }
@@ -126,6 +135,11 @@ void ListEditor::deleteSelectedCategory()
         return;
     if (warningsOn() && !ask(std::string(msg::kConfirmDeleteCategory)))
         return;
+    const DataLock lock(m_env.userDataDir);
+    if (!lock) {
+        tell(std::string(lock.message()));
+        return;
+    }
     const std::size_t row = *m_view.selectedCategory;
     const EditorRow removed = m_view.categories[row];
     auto& rows = m_view.categories;
@@ -133,9 +147,11 @@ void ListEditor::deleteSelectedCategory()
     selectCategory(rows.empty() ? std::nullopt : std::optional(std::min(row, rows.size() - 1)));
     // CatList.dab goes first: a failed write must not leave a category whose pages are gone.
     if (!SyncLists(1)) {
-        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row), removed);
-        selectCategory(row);
-        UpdateListToolTips();
+        if (!m_reloadedAfterChange) {
+            rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row), removed);
+            selectCategory(row);
+            UpdateListToolTips();
+        }
         return;
     }
     const bool fileShared = std::any_of(

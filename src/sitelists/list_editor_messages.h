@@ -18,6 +18,10 @@ inline constexpr std::string_view kConfirmDeleteSites
     = "Deleted The Selected Site(s) From Site List?";
 inline constexpr std::string_view kNameOnList
     = "Edit Cancelled: Name Entered Is Already On Your List.";
+// A list file changed by another program (the data tool, another copy) since it was shown.
+inline constexpr std::string_view kListsChangedElsewhere
+    = "Your Lists Were Changed By Another Program And Have Been Reloaded.\n"
+      "Please Make Your Change Again.";
 
 // Copying and moving pages; each question is followed by a line feed and the category.
 inline constexpr std::string_view kSameCategory

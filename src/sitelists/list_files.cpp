@@ -1,52 +1,54 @@
 #include "sitelists/list_files.h"
 
+#include "common/file_handle.h"
 #include "common/file_io.h"
+#include "common/folder.h"
 #include "sitelists/field_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <fcntl.h>
 #include <limits>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sg {
 namespace {
 
-// The whole list file; a missing file is created empty, a directory reads as empty.
-std::optional<Bytes> readListFile(const std::filesystem::path& path)
+// The whole list file of at most maxRecords records; a missing file is created empty, a
+// directory reads as empty.
+std::optional<Bytes> readListFile(
+    const std::filesystem::path& path, std::size_t recordLength, std::size_t maxRecords, int* error)
 {
-    if (path.empty())
+    int failure = ENOENT;
+    if (error)
+        *error = 0;
+    if (path.empty()) {
+        if (error)
+            *error = EINVAL;
         return std::nullopt;
+    }
     if (DirMissing(path) == 0)
         return Bytes {};
-    if (auto data = readWholeFile(path))
-        return data;
-    if (FileMissing(path) != ENOENT)
-        return std::nullopt;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-    if (fd < 0)
-        return std::nullopt;
-    ::close(fd);
-    return Bytes {};
-}
-
-bool writeAt(int fd, const Bytes& bytes, off_t offset)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(
-            fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
+    // The largest file whose count, rounded, is still maxRecords.
+    const std::size_t maxBytes = maxRecords * recordLength + recordLength / 2;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (auto data = readWholeFile(path, maxBytes, &failure)) {
+            if (recordCount(data->size(), recordLength) <= maxRecords)
+                return data;
+            failure = kFileTooLarge;
+        }
+        if (failure != ENOENT)
+            break;
+        failure = createFileWith(path, {});
+        if (failure == 0)
+            return Bytes {};
+        if (failure != EEXIST)
+            break;
     }
-    return true;
+    if (error)
+        *error = failure;
+    return std::nullopt;
 }
 
 bool isPlainFileName(std::string_view name)
@@ -129,17 +131,19 @@ std::optional<std::int16_t> siteFileNumberOf(std::string_view siteFileName)
 }
 
 std::optional<std::vector<CategoryRecord>> loadCategoryRecords(
-    const std::filesystem::path& userDataDir)
+    const std::filesystem::path& userDataDir, int* error)
 {
-    const auto file = readListFile(categoryListPath(userDataDir));
+    const auto file = readListFile(
+        categoryListPath(userDataDir), kCategoryRecordLength, kMaxCategoryRecords, error);
     if (!file)
         return std::nullopt;
     return decodeCategoryList(*file);
 }
 
-std::optional<std::vector<Category>> LoadCategories(const std::filesystem::path& userDataDir)
+std::optional<std::vector<Category>> LoadCategories(
+    const std::filesystem::path& userDataDir, int* error)
 {
-    const auto records = loadCategoryRecords(userDataDir);
+    const auto records = loadCategoryRecords(userDataDir, error);
     if (!records)
         return std::nullopt;
     std::vector<Category> categories;
@@ -152,19 +156,26 @@ std::optional<std::vector<Category>> LoadCategories(const std::filesystem::path&
 }
 
 std::optional<std::vector<SiteRecord>> LoadSites(
-    const std::filesystem::path& userDataDir, std::string_view siteFileName)
+    const std::filesystem::path& userDataDir, std::string_view siteFileName, int* error)
 {
-    const auto file = readListFile(siteFilePath(userDataDir, siteFileName));
+    const auto file = readListFile(
+        siteFilePath(userDataDir, siteFileName), kSiteRecordLength, kMaxSiteRecords, error);
     if (!file)
         return std::nullopt;
     return decodeSiteList(*file);
 }
 
-std::optional<std::int16_t> lowestFreeSiteFileNumber(std::span<const CategoryRecord> records)
+std::optional<std::int16_t> lowestFreeSiteFileNumber(
+    std::span<const CategoryRecord> records, std::span<const std::string> existingFiles)
 {
     std::set<std::int16_t> used;
     for (const CategoryRecord& record : records)
         used.insert(record.SiteFileNumber);
+    for (const std::string& name : existingFiles) {
+        // Only the exact name SiteFileName gives would be written to.
+        if (const auto number = siteFileNumberOf(name); number && SiteFileName(*number) == name)
+            used.insert(*number);
+    }
     for (int candidate = 1; candidate <= std::numeric_limits<std::int16_t>::max(); ++candidate) {
         if (!used.contains(static_cast<std::int16_t>(candidate)))
             return static_cast<std::int16_t>(candidate);
@@ -172,12 +183,25 @@ std::optional<std::int16_t> lowestFreeSiteFileNumber(std::span<const CategoryRec
     return std::nullopt;
 }
 
+std::optional<std::int16_t> freeSiteFileNumber(
+    const std::filesystem::path& userDataDir, std::span<const CategoryRecord> records)
+{
+    const FolderListing listing = listFolder(siteListsDir(userDataDir));
+    if (!listing.ok())
+        return std::nullopt;
+    std::vector<std::string> names;
+    names.reserve(listing.entries.size());
+    for (const FolderEntry& entry : listing.entries)
+        names.push_back(entry.name);
+    return lowestFreeSiteFileNumber(records, names);
+}
+
 std::optional<std::string> NextSiteFileNumber(const std::filesystem::path& userDataDir)
 {
     const auto records = loadCategoryRecords(userDataDir);
     if (!records)
         return std::nullopt;
-    const auto number = lowestFreeSiteFileNumber(*records);
+    const auto number = freeSiteFileNumber(userDataDir, *records);
     if (!number)
         return std::nullopt;
     return siteFileNumberText(*number);
@@ -186,6 +210,8 @@ std::optional<std::string> NextSiteFileNumber(const std::filesystem::path& userD
 bool SaveCategories(
     const std::filesystem::path& userDataDir, std::span<const CategoryEntry> categories)
 {
+    if (categories.size() > kMaxCategoryRecords)
+        return false;
     std::vector<CategoryRecord> records;
     records.reserve(categories.size());
     for (const CategoryEntry& entry : categories) {
@@ -199,14 +225,15 @@ bool SaveCategories(
         return writeFileAtomically(path, encodeCategoryList(records));
     if (DirMissing(path) == 0)
         return true;
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+    return removeFile(path);
 }
 
 bool SaveSites(const std::filesystem::path& userDataDir, std::string_view siteFileName,
     std::span<const SiteRecord> sites)
 {
     const auto path = siteFilePath(userDataDir, siteFileName);
-    return !path.empty() && writeFileAtomically(path, encodeSiteList(sites));
+    return !path.empty() && sites.size() <= kMaxSiteRecords
+        && writeFileAtomically(path, encodeSiteList(sites));
 }
 
 bool AppendSite(
@@ -223,27 +250,25 @@ bool AppendSites(const std::filesystem::path& userDataDir, std::string_view site
         return false;
     if (sites.empty())
         return true;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
-    if (fd < 0)
+    File file = File::open(path, File::Mode::ReadWriteCreate);
+    const auto status = file.isOpen() ? file.status() : std::nullopt;
+    if (!status || !status->regular)
         return false;
-    struct stat st { };
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    const std::uint64_t oldLength = status->size;
+    const std::size_t count = recordCount(oldLength, kSiteRecordLength);
+    if (count > kMaxSiteRecords || sites.size() > kMaxSiteRecords - count)
         return false;
-    }
-    const auto oldLength = static_cast<std::uint64_t>(st.st_size);
-    const std::uint64_t end = recordCount(oldLength, kSiteRecordLength) * kSiteRecordLength;
+    const std::uint64_t end = static_cast<std::uint64_t>(count) * kSiteRecordLength;
     // A partial last record that counts as a record is completed with blanks, so that it
     // reads the same after the append as before.
     Bytes bytes(end > oldLength ? end - oldLength : 0, ' ');
     const Bytes added = encodeSiteList(sites);
     bytes.insert(bytes.end(), added.begin(), added.end());
-    const off_t offset = static_cast<off_t>(std::min(end, oldLength));
-    const bool written = writeAt(fd, bytes, offset) && ::fsync(fd) == 0;
-    if (!written && ::ftruncate(fd, static_cast<off_t>(oldLength)) != 0) {
+    const bool written = file.writeAt(std::min(end, oldLength), bytes) && file.sync();
+    if (!written && !file.truncate(oldLength)) {
         // Nothing more can be done: the failed append stays as far as it got.
     }
-    return ::close(fd) == 0 && written;
+    return file.close() && written;
 }
 
 std::vector<std::string> siteNames(std::span<const SiteRecord> sites)
@@ -276,7 +301,15 @@ std::string MakeUniqueSiteName(std::string_view name, std::span<const std::strin
 bool CreateEmptySiteFile(const std::filesystem::path& userDataDir, std::string_view numberText)
 {
     const auto path = siteFilePath(userDataDir, "Sites" + std::string(numberText) + ".dab");
-    return !path.empty() && writeFileAtomically(path, {});
+    if (path.empty())
+        return false;
+    const int made = createFileWith(path, {});
+    if (made == 0)
+        return true;
+    // An empty file of that name will do; one with pages is never emptied.
+    int error = 0;
+    const auto existing = readWholeFile(path, 0, &error);
+    return made == EEXIST && existing && pathKind(path) == PathKind::File;
 }
 
 bool DeleteSiteFile(const std::filesystem::path& userDataDir, std::string_view siteFileName)
@@ -286,7 +319,7 @@ bool DeleteSiteFile(const std::filesystem::path& userDataDir, std::string_view s
         return false;
     if (DirMissing(path) == 0)
         return true;
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+    return removeFile(path);
 }
 
 } // namespace sg

@@ -3,8 +3,11 @@
 // SiteLists folder of the user data directory, and every read and write of them.
 //
 // Reading a list file that does not exist creates it empty; a path that is a directory
-// has no records and is never deleted or replaced. Whole-file rewrites go through a
-// temporary file renamed over the old one, so a failed write leaves the old file.
+// has no records and is never deleted or replaced. A file of more records than the format
+// allows (kMaxCategoryRecords, kMaxSiteRecords) is an error and is never read whole. Whole-file
+// rewrites go through a temporary file renamed over the old one, so a failed write leaves
+// the old file. Read-modify-write sequences hold the data folder's lock (data_lock.h); these
+// functions do not take it themselves.
 
 #include "sitelists/list_records.h"
 
@@ -57,34 +60,43 @@ std::string SiteFileName(std::int16_t number);
 // case); nullopt when that is not a decimal 16-bit number.
 std::optional<std::int16_t> siteFileNumberOf(std::string_view siteFileName);
 
-// The categories in file order; nullopt on a file error.
-std::optional<std::vector<Category>> LoadCategories(const std::filesystem::path& userDataDir);
+// The categories in file order; nullopt on a file error (error then holds its number, see
+// file_io.h).
+std::optional<std::vector<Category>> LoadCategories(
+    const std::filesystem::path& userDataDir, int* error = nullptr);
 // The raw records of CatList.dab; nullopt on a file error.
 std::optional<std::vector<CategoryRecord>> loadCategoryRecords(
-    const std::filesystem::path& userDataDir);
+    const std::filesystem::path& userDataDir, int* error = nullptr);
 // The pages of one site list file in file order; nullopt on a file error.
 std::optional<std::vector<SiteRecord>> LoadSites(
-    const std::filesystem::path& userDataDir, std::string_view siteFileName);
+    const std::filesystem::path& userDataDir, std::string_view siteFileName, int* error = nullptr);
 
-// The five-digit text of the lowest number of 1 or more that no category uses; nullopt on
-// a file error or when every 16-bit number is taken.
+// The five-digit text of the lowest number of 1 or more that no category uses and that
+// names no file in SiteLists (a file left over, or one whose category CatList.dab no longer
+// lists, keeps its pages); nullopt on a file error or when every 16-bit number is taken.
 std::optional<std::string> NextSiteFileNumber(const std::filesystem::path& userDataDir);
-// The same over records already read.
-std::optional<std::int16_t> lowestFreeSiteFileNumber(std::span<const CategoryRecord> records);
+// The same number for these records; nullopt also when SiteLists cannot be listed.
+std::optional<std::int16_t> freeSiteFileNumber(
+    const std::filesystem::path& userDataDir, std::span<const CategoryRecord> records);
+// The lowest number of 1 or more that no record uses and no name of existingFiles is for.
+std::optional<std::int16_t> lowestFreeSiteFileNumber(
+    std::span<const CategoryRecord> records, std::span<const std::string> existingFiles = {});
 
 // CatList.dab holds exactly these categories, each numbered from its file name; no
-// categories leaves no CatList.dab. False on a file error or a file name without a
-// number (then nothing is written).
+// categories leaves no CatList.dab. False on a file error, a file name without a number or
+// more categories than kMaxCategoryRecords (then nothing is written).
 bool SaveCategories(
     const std::filesystem::path& userDataDir, std::span<const CategoryEntry> categories);
-// The site list file holds exactly these pages (no pages: a file of 0 bytes).
+// The site list file holds exactly these pages (no pages: a file of 0 bytes); more than
+// kMaxSiteRecords are refused.
 bool SaveSites(const std::filesystem::path& userDataDir, std::string_view siteFileName,
     std::span<const SiteRecord> sites);
 // Adds the page after the last record (the rounding rule decides which that is), in place.
 bool AppendSite(const std::filesystem::path& userDataDir, std::string_view siteFileName,
     const SiteRecord& site);
 // Adds the pages in order after the last record, in place. A failed write takes the file
-// back to its old length.
+// back to its old length; pages that would take the file beyond kMaxSiteRecords are
+// refused.
 bool AppendSites(const std::filesystem::path& userDataDir, std::string_view siteFileName,
     std::span<const SiteRecord> sites);
 
@@ -95,7 +107,8 @@ std::string MakeUniqueSiteName(std::string_view name, std::span<const std::strin
 // The names of the pages, for MakeUniqueSiteName.
 std::vector<std::string> siteNames(std::span<const SiteRecord> sites);
 
-// "Sites" + numberText + ".dab" exists and is empty (an existing file is emptied).
+// "Sites" + numberText + ".dab" exists and is empty. It is made new: an existing empty file
+// will do, but a file with content is never emptied (false).
 bool CreateEmptySiteFile(const std::filesystem::path& userDataDir, std::string_view numberText);
 // The site list file is gone (true when it did not exist); a directory is left alone.
 bool DeleteSiteFile(const std::filesystem::path& userDataDir, std::string_view siteFileName);

@@ -1,5 +1,6 @@
 #include "sitelists/list_operations.h"
 
+#include "common/data_lock.h"
 #include "common/record_codec.h"
 #include "sitelists/field_text.h"
 #include "sitelists/shortcut_file.h"
@@ -52,6 +53,9 @@ ListResult<SiteRecord> addPageToPicked(const std::filesystem::path& userDataDir,
     std::string_view title, std::string_view url)
 {
     using Result = ListResult<SiteRecord>;
+    const DataLock lock(userDataDir);
+    if (!lock)
+        return Result::notDone(ListStatus::Failed, lock.message());
     const auto records = loadCategoryRecords(userDataDir);
     if (!records)
         return Result::notDone(ListStatus::Failed, msg::kOpeningCategoriesForPageError);
@@ -71,6 +75,9 @@ ListResult<Category> addCategory(const std::filesystem::path& userDataDir, std::
     const std::string trimmed = trimBlanks(name);
     if (trimmed.empty())
         return Result::notDone(ListStatus::Ignored);
+    const DataLock lock(userDataDir);
+    if (!lock)
+        return Result::notDone(ListStatus::Failed, lock.message());
     auto categories = LoadCategories(userDataDir);
     if (!categories)
         return Result::notDone(ListStatus::Failed, msg::kAddingCategoryError);
@@ -82,25 +89,32 @@ ListResult<Category> addCategory(const std::filesystem::path& userDataDir, std::
         return Result::notDone(
             ListStatus::Refused, std::string(msg::kCategoryExists) + "\n" + trimmed);
 
-    const auto numberText = NextSiteFileNumber(userDataDir);
-    if (!numberText)
+    std::vector<CategoryRecord> records;
+    for (const Category& category : *categories)
+        records.push_back({ category.name, category.siteFileNumber });
+    const auto number = freeSiteFileNumber(userDataDir, records);
+    if (!number)
         return Result::notDone(ListStatus::Failed, msg::kGettingNewFilenameError);
-    const Category added { stored, *siteFileNumberOf("Sites" + *numberText),
-        "Sites" + *numberText + ".dab" };
+    const Category added { stored, *number, SiteFileName(*number) };
     // The empty site list comes first, so that the category never points at the pages of
-    // a file left over from an earlier category.
-    if (!CreateEmptySiteFile(userDataDir, *numberText))
+    // a file left over from an earlier category; the number names no file yet.
+    if (!CreateEmptySiteFile(userDataDir, siteFileNumberText(*number)))
         return Result::notDone(ListStatus::Failed, msg::kAddingCategoryError);
     auto entries = entriesOf(*categories);
     entries.push_back({ trimmed, added.siteFileName });
-    if (!SaveCategories(userDataDir, entries))
+    if (!SaveCategories(userDataDir, entries)) {
+        DeleteSiteFile(userDataDir, added.siteFileName);
         return Result::notDone(ListStatus::Failed, msg::kLoadingListsError);
+    }
     return Result::done(added);
 }
 
 ListResult<Category> deleteCategory(const std::filesystem::path& userDataDir, std::string_view name)
 {
     using Result = ListResult<Category>;
+    const DataLock lock(userDataDir);
+    if (!lock)
+        return Result::notDone(ListStatus::Failed, lock.message());
     auto categories = LoadCategories(userDataDir);
     if (!categories)
         return Result::notDone(ListStatus::Failed, msg::kLoadingListsError);
@@ -148,6 +162,9 @@ ListResult<std::vector<SiteRecord>> importShortcuts(const std::filesystem::path&
     std::string_view categoryName, std::span<const std::filesystem::path> shortcutFiles)
 {
     using Result = ListResult<std::vector<SiteRecord>>;
+    const DataLock lock(userDataDir);
+    if (!lock)
+        return Result::notDone(ListStatus::Failed, lock.message());
     const auto categories = LoadCategories(userDataDir);
     if (!categories)
         return Result::notDone(ListStatus::Failed, msg::kFavoritesError);

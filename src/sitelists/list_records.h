@@ -17,6 +17,11 @@ inline constexpr std::size_t kCategoryNameWidth = 158;
 inline constexpr std::size_t kSiteRecordLength = 400;
 inline constexpr std::size_t kSiteNameWidth = 140;
 inline constexpr std::size_t kSiteUrlWidth = 260;
+// The most records a list file may hold: a category needs a 16-bit site file number of its
+// own, and the selectors and the editor's lists count their rows in 16 bits. A larger file
+// is refused whole, so that no read takes more memory than this.
+inline constexpr std::size_t kMaxCategoryRecords = 32767;
+inline constexpr std::size_t kMaxSiteRecords = 32767;
 
 // One record of CatList.dab: the category's name and the number of its site list file.
 struct CategoryRecord {

@@ -76,7 +76,7 @@ std::optional<std::string> ReadShortcutUrl(const std::filesystem::path& path)
 {
     if (DirMissing(path) == 0)
         return std::string();
-    const auto file = readWholeFile(path);
+    const auto file = readWholeFile(path, kMaxShortcutFileLength);
     if (!file)
         return std::nullopt;
     return shortcutUrlFromBytes(*file);

@@ -15,8 +15,9 @@ namespace sg {
 // "[InternetShortcut]" line (both in any case; a line ends with CR LF or a bare LF), cut
 // to 260 characters. Empty when the path is a directory, the file is shorter than 30
 // bytes, has no such lines, or the address is empty or has no line end. nullopt when the
-// file cannot be read.
+// file cannot be read or is longer than kMaxShortcutFileLength (no shortcut is).
 std::optional<std::string> ReadShortcutUrl(const std::filesystem::path& path);
+inline constexpr std::size_t kMaxShortcutFileLength = 1 << 20;
 
 // The same over the bytes of a file.
 std::string shortcutUrlFromBytes(std::span<const std::uint8_t> file);

@@ -1,14 +1,14 @@
 #include "startup/startup_sequence.h"
 
+#include "common/data_lock.h"
 #include "common/file_io.h"
+#include "common/folder.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "startup/startup_helpers.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace sg {
 namespace fs = std::filesystem;
@@ -33,8 +33,8 @@ bool makeWhenMissing(const fs::path& dir)
 {
     if (DirMissing(dir) == 0)
         return false;
-    std::error_code ec;
-    return fs::create_directories(dir, ec);
+    bool made = false;
+    return makeDirectories(dir, &made) && made;
 }
 
 // Writes DefPage.htm in one write; a file that exists (whatever it holds) stays.
@@ -42,13 +42,33 @@ void writeDefPageWhenMissing(const fs::path& path)
 {
     if (FileMissing(path) == 0)
         return;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
+    createFileWith(
+        path, { reinterpret_cast<const std::uint8_t*>(kDefPageText.data()), kDefPageText.size() });
+}
+
+// Removes what writes killed half way left behind in the data folders (see folder.h),
+// holding the data folder's lock so that no running write loses its temporary file. A
+// linked folder is cleaned where it lives, and so is the folder beside which its
+// replacement is built.
+void removeLeftoversOfKilledWrites(const AppPaths& p)
+{
+    const DataLock lock(p.UserDataDir);
+    if (!lock)
         return;
-    const ssize_t written = ::write(fd, kDefPageText.data(), kDefPageText.size());
-    ::close(fd);
-    if (written != static_cast<ssize_t>(kDefPageText.size()))
-        ::unlink(path.c_str()); // never leave a cut page that would then be kept
+    std::vector<fs::path> folders = { p.UserDataDir };
+    for (const fs::path& linked : { p.UserDataDir / "SiteLists", p.UserDataDir / "BU_SiteLists",
+             p.UserDataDir / "Skyglass.ini" }) {
+        const auto real = resolvedPath(linked);
+        if (!real)
+            continue;
+        if (pathKind(*real) == PathKind::Directory)
+            folders.push_back(*real);
+        folders.push_back(real->parent_path());
+    }
+    std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+    for (const fs::path& folder : folders)
+        removeLeftoverTemporaries(folder);
 }
 
 std::string lowerAscii(std::string text)
@@ -116,6 +136,9 @@ StartupOutcome runStartupSequence(const StartupEnvironment& env)
     makeWhenMissing(p.ProfileDir / "Application Data");
     p.UserDataDir = userDataDirFor(p.ProfileDir);
     makeWhenMissing(p.UserDataDir);
+    // First of all: a list folder moved aside by a killed restore goes back to its place
+    // before a missing SiteLists would be made and seeded anew.
+    removeLeftoversOfKilledWrites(p);
     p.HistoryDir = p.UserDataDir / "History";
     makeWhenMissing(p.HistoryDir);
     makeWhenMissing(p.UserDataDir / "BU_SiteLists");

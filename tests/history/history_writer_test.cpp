@@ -244,3 +244,29 @@ TEST_F(HistoryWriterTest, HitsAtTheLargestCountStayThere)
     EXPECT_EQ(records().at(0).Hits, INT32_MAX);
     EXPECT_TRUE(m_today.calls.empty());
 }
+
+TEST_F(HistoryWriterTest, ChangesByAnotherWriterAreNeverOverlooked)
+{
+    add("A", "http://a.com/");
+    add("B", "http://b.com/"); // the writer now knows where each address is
+    // The data tool logs a visit; then a program puts the two first records in another order.
+    HistoryWriter other(m_history, m_clock);
+    other.AddHistoryEntry(m_settings, nullptr, "C", "http://c.com/");
+    add("C", "http://c.com/");
+    const Bytes bytes = readBytes(file());
+    const std::filesystem::path swapped = m_dir / "swapped";
+    writeBytes(swapped,
+        Bytes(bytes.begin() + 512, bytes.begin() + 1024) + Bytes(bytes.begin(), bytes.begin() + 512)
+            + Bytes(bytes.begin() + 1024, bytes.end()));
+    std::filesystem::rename(swapped, file());
+    add("A", "http://a.com/");
+
+    const auto recs = records();
+    ASSERT_EQ(recs.size(), 3u);
+    EXPECT_EQ(recs[0].Url, "http://b.com/");
+    EXPECT_EQ(recs[0].Hits, 1);
+    EXPECT_EQ(recs[1].Url, "http://a.com/");
+    EXPECT_EQ(recs[1].Hits, 2);
+    EXPECT_EQ(recs[2].Url, "http://c.com/");
+    EXPECT_EQ(recs[2].Hits, 2);
+}

@@ -28,6 +28,9 @@ Bytes recordWith(const std::string& startPage, std::uint32_t reserved26 = 0)
     return r;
 }
 
+// The folder after a save: the file and the data folder's lock file, no temporary file.
+const std::vector<std::string> kSavedFolder = { ".Skyglass2.lock", "Skyglass.ini" };
+
 class SettingsFile : public testing::Test {
 protected:
     sgtest::TempDir dir;
@@ -102,6 +105,26 @@ TEST_F(SettingsFile, SaveWritesRecordOneAndKeepsTheRestOfTheFile)
     EXPECT_EQ(readBytes(ini), expected + tail);
 }
 
+TEST_F(SettingsFile, AHugeFileIsReadForItsRecordOnlyAndNeverCopied)
+{
+    writeBytes(ini, recordWith("big page"));
+    fs::resize_file(ini, std::uintmax_t(1) << 30); // sparse: no disk taken
+    Settings s = *readSettingsFile(ini);
+    EXPECT_EQ(s.StartPage, "big page");
+    s.StartPage = "new page";
+    const SettingsSave saved = saveSettingsFile(ini, s, perWindowSettingsOf(s));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.message,
+        "Can't Save Your Settings: The Settings File Is Larger Than 65536 Bytes:\n" + ini.string());
+    EXPECT_EQ(readSettingsFile(ini)->StartPage, "big page");
+    EXPECT_EQ(fs::file_size(ini), std::uintmax_t(1) << 30);
+
+    fs::resize_file(ini, kSettingsFileMaxLength); // the longest file that is still saved
+    ASSERT_TRUE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
+    EXPECT_EQ(readSettingsFile(ini)->StartPage, "new page");
+    EXPECT_EQ(fs::file_size(ini), kSettingsFileMaxLength);
+}
+
 TEST_F(SettingsFile, SaveCreatesAMissingFileFromANewRecord)
 {
     Settings s;
@@ -111,7 +134,7 @@ TEST_F(SettingsFile, SaveCreatesAMissingFileFromANewRecord)
     place(expected, 30, padded("page", 300));
     place(expected, 508, le16(1));
     EXPECT_EQ(readBytes(ini), expected);
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+    EXPECT_EQ(namesIn(dir.path()), kSavedFolder);
 }
 
 TEST_F(SettingsFile, SaveReplacesTheFileRatherThanWritingIntoIt)
@@ -153,7 +176,7 @@ TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
         EXPECT_FALSE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
     }
     EXPECT_EQ(readBytes(ini), old);
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
+    EXPECT_EQ(namesIn(dir.path()), kSavedFolder);
 }
 
 TEST_F(SettingsFile, SavingALinkedFileWritesWhereItLivesAndKeepsItsPermissions)

@@ -32,7 +32,8 @@ protected:
     // No folder built beside the two for the swap is left behind.
     void expectOnlyTheTwoFolders() const
     {
-        EXPECT_EQ(namesIn(data()), (std::vector<std::string> { "BU_SiteLists", "SiteLists" }));
+        EXPECT_EQ(namesIn(data()),
+            (std::vector<std::string> { ".Skyglass2.lock", "BU_SiteLists", "SiteLists" }));
     }
 };
 

@@ -1,5 +1,6 @@
 // Back-up, restore and undo, the shortcut import, tool tips and layout of the list editor.
 #include "list_editor_fixture.h"
+#include "support/failing_syscall.h"
 
 #include <functional>
 #include <map>
@@ -134,6 +135,37 @@ TEST_F(ListEditorBackup, AFailedUndoKeepsTheUndoCaptionAndCopy)
     editor().restoreOrUndo();
     EXPECT_EQ(filesIn(lists()), m_current);
     EXPECT_FALSE(fs::exists(undoDir()));
+}
+
+TEST_F(ListEditorBackup, AFolderThatCannotBeReadIsReportedAndChangesNothing)
+{
+    // Back-up, restore and undo walk folders; reading one fails (EIO) in the child process.
+    open();
+    const auto failingReads = [this](const std::function<bool()>& check) {
+        return runWithFailingSyscall(SYS_getdents64, EIO, check);
+    };
+    EXPECT_TRUE(failingReads([this] {
+        editor().backUp();
+        editor().restoreOrUndo();
+        return prompter.shown
+            == Strings { "YN: Confirm: Do You Want To Back-Up Your Files?",
+                   "OK: An Error Occurred Backing-Up Your  SiteLists Dir", kConfirmRestore,
+                   "OK: An Error Occurred Restoring Your SiteLists Dir" }
+        && view().control(EditorControl::RestoreButton).caption == "Restore";
+    }));
+    EXPECT_EQ(filesIn(lists()), m_current);
+    EXPECT_EQ(filesIn(backupDir()), m_backup);
+    EXPECT_FALSE(fs::exists(undoDir()));
+
+    editor().restoreOrUndo();
+    prompter.shown.clear();
+    EXPECT_TRUE(failingReads([this] {
+        editor().restoreOrUndo();
+        return prompter.shown == Strings { "OK: An Error Occurred Restoring Your SiteLists Dir" }
+        && view().control(EditorControl::RestoreButton).caption == "Undo";
+    }));
+    EXPECT_EQ(filesIn(lists()), m_backup);
+    EXPECT_EQ(filesIn(undoDir()), m_current);
 }
 
 TEST_F(ListEditorBackup, BackUpReplacesTheSetAndDatesTheToolTips)

@@ -1,5 +1,6 @@
 // Opening, SyncLists, adding, deleting and renaming in the list editor.
 #include "list_editor_fixture.h"
+#include "sitelists/list_operations.h"
 
 #include <sys/stat.h>
 
@@ -79,11 +80,12 @@ TEST_F(ListEditorEdit, SyncListsRereadsTheListsKeepingAValidSelection)
 TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
 {
     open();
-    editor().deleteSelectedCategory(); // News, number 1
-    writeBytes(siteFile(1), siteBytes("Stale", "http://stale"));
+    editor().deleteSelectedCategory(); // News, number 1, and its file
     editor().addCategory("  Weather ");
     EXPECT_EQ(readBytes(catList()), categoryBytes("Radar", 2) + categoryBytes("Weather", 1));
     EXPECT_EQ(readBytes(siteFile(1)), Bytes {});
+    // A file no category names keeps its pages: its number is not free.
+    writeBytes(siteFile(3), siteBytes("Stale", "http://stale"));
     EXPECT_EQ(view().selectedCategory, 0u); // the selection stays
     EXPECT_EQ(view().control(EditorControl::CategoryNameBox).caption, "");
 
@@ -97,7 +99,8 @@ TEST_F(ListEditorEdit, AddCategoryAppendsReusesAFreedNumberAndRefusesTwins)
             "OK: You Already Have A Category Named:\nRadar" }));
     EXPECT_EQ(view().control(EditorControl::CategoryNameBox).caption, "   ");
     EXPECT_EQ(readBytes(catList()),
-        categoryBytes("Radar", 2) + categoryBytes("Weather", 1) + categoryBytes("weather", 3));
+        categoryBytes("Radar", 2) + categoryBytes("Weather", 1) + categoryBytes("weather", 4));
+    EXPECT_EQ(readBytes(siteFile(3)), siteBytes("Stale", "http://stale"));
 }
 
 TEST_F(ListEditorEdit, AddAddressAddsANamelessPageOnce)
@@ -204,7 +207,8 @@ TEST_F(ListEditorEdit, ACategoryListThatCannotBeWrittenKeepsTheCategoriesAndPage
     EXPECT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown.back(), "OK: An Error Occurred Opening File And Loading Lists");
     EXPECT_EQ(view().categories.size(), 2u);
-    EXPECT_FALSE(fs::exists(siteFile(3))); // the new category's empty file went too
+    EXPECT_EQ(namesIn(lists()), (Strings { "CatList.dab", "Sites00001.dab", "Sites00002.dab" }))
+        << "the new category's empty file went too";
 }
 
 TEST_F(ListEditorEdit, RenamingRefusesAnyNameTheListHolds)
@@ -253,4 +257,28 @@ TEST_F(ListEditorEdit, AListThatCannotBeReadIsNeverWrittenOver)
             "OK: An Error Occurred Opening File And Loading Lists",
             "OK: An Error Occurred Opening File And Loading Category Selector List",
             "OK: An Error Occurred Opening File Or Adding Category To List" }));
+}
+
+TEST_F(ListEditorEdit, ListsChangedByAnotherProgramAreReadAgainNotWrittenOver)
+{
+    open();
+    editor().clickCategory(1);
+    // The data tool adds a category and a page while the editor shows the old lists.
+    ASSERT_TRUE(addCategory(data(), "Tool").ok());
+    ASSERT_TRUE(addPageToCategory(data(), "Radar", "Loop", "http://loop").ok());
+
+    EXPECT_FALSE(editor().renameInPlace(EditorList::Categories, "Maps"));
+    EXPECT_EQ(readBytes(catList()),
+        categoryBytes("News", 1) + categoryBytes("Radar", 2) + categoryBytes("Tool", 3));
+    EXPECT_EQ(prompter.shown,
+        (Strings { "OK: Your Lists Were Changed By Another Program And Have Been Reloaded.\n"
+                   "Please Make Your Change Again." }));
+    EXPECT_EQ(view().categories.size(), 3u);
+    EXPECT_EQ(siteNames(), (Strings { "Radar", "Sat", "Loop" }));
+
+    editor().addAddress("http://x"); // now over what the files hold
+    EXPECT_EQ(readBytes(siteFile(2)),
+        pagesBytes({ { "Radar", "http://a" }, { "Sat", "http://b" }, { "Loop", "http://loop" },
+            { "", "http://x" } }));
+    EXPECT_EQ(prompter.shown.size(), 1u);
 }

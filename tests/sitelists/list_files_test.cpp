@@ -1,3 +1,4 @@
+#include "common/file_io.h"
 #include "list_test_files.h"
 #include "sitelists/list_files.h"
 #include "support/read_only_folder.h"
@@ -136,9 +137,14 @@ TEST(MakeUniqueSiteName, NumbersTakenNamesAsStoredAndKeepsTheNumberWithin140Byte
 
 TEST_F(ListFiles, CreateAndDeleteSiteFiles)
 {
+    // A file with pages is never emptied to make a category; an empty one will do.
     writeBytes(siteFile(2), siteBytes("Old", "http://old"));
+    EXPECT_FALSE(CreateEmptySiteFile(data(), "00002"));
+    EXPECT_EQ(readBytes(siteFile(2)), siteBytes("Old", "http://old"));
+    writeBytes(siteFile(2), {});
     ASSERT_TRUE(CreateEmptySiteFile(data(), "00002"));
-    EXPECT_EQ(fs::file_size(siteFile(2)), 0u);
+    ASSERT_TRUE(CreateEmptySiteFile(data(), "00003"));
+    EXPECT_EQ(fs::file_size(siteFile(3)), 0u);
     ASSERT_TRUE(DeleteSiteFile(data(), "Sites00002.dab"));
     EXPECT_FALSE(fs::exists(siteFile(2)));
     EXPECT_TRUE(DeleteSiteFile(data(), "Sites00002.dab"));
@@ -202,4 +208,25 @@ TEST_F(ListFiles, AFifoInPlaceOfAListFileIsAnErrorNotAHang)
     ASSERT_EQ(::mkfifo(siteFile(1).c_str(), 0644), 0);
     EXPECT_EQ(LoadSites(data(), "Sites00001.dab"), std::nullopt);
     EXPECT_FALSE(AppendSite(data(), "Sites00001.dab", { "A", "b" }));
+}
+
+TEST_F(ListFiles, AListFileBeyondItsRecordLimitIsRefusedUnread)
+{
+    // A site list of 32767 records is read; one more is refused, and so is a sparse 1 GiB
+    // file, without reading it.
+    const std::uintmax_t full = std::uintmax_t(kMaxSiteRecords) * kSiteRecordLength;
+    writeBytes(siteFile(1), {});
+    fs::resize_file(siteFile(1), full);
+    EXPECT_EQ(LoadSites(data(), "Sites00001.dab")->size(), kMaxSiteRecords);
+    EXPECT_FALSE(AppendSite(data(), "Sites00001.dab", { "A", "b" }));
+    EXPECT_EQ(fs::file_size(siteFile(1)), full);
+    for (const std::uintmax_t size : { full + kSiteRecordLength, std::uintmax_t(1) << 30 }) {
+        fs::resize_file(siteFile(1), size);
+        int error = 0;
+        EXPECT_EQ(LoadSites(data(), "Sites00001.dab", &error), std::nullopt);
+        EXPECT_EQ(error, kFileTooLarge);
+    }
+    writeBytes(catList(), {});
+    fs::resize_file(catList(), (kMaxCategoryRecords + 1) * kCategoryRecordLength);
+    EXPECT_EQ(LoadCategories(data()), std::nullopt);
 }

@@ -8,10 +8,10 @@ namespace fs = std::filesystem;
 namespace msg = sg::sitelist_messages;
 using ListOperations = ListFolderTest;
 
-TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithAnEmptySiteList)
+TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithANewEmptySiteList)
 {
     writeBytes(catList(), categoryBytes("News", 1) + categoryBytes("Radar", 3));
-    writeBytes(siteFile(2), siteBytes("Stale", "http://stale"));
+    writeBytes(siteFile(1), siteBytes("News", "http://news"));
 
     const auto added = addCategory(data(), "  Weather  ");
     ASSERT_EQ(added.status, ListStatus::Done) << added.message;
@@ -19,6 +19,26 @@ TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithAnEmptySiteList)
     EXPECT_EQ(readBytes(catList()),
         categoryBytes("News", 1) + categoryBytes("Radar", 3) + categoryBytes("Weather", 2));
     EXPECT_EQ(fs::file_size(siteFile(2)), 0u);
+}
+
+TEST_F(ListOperations, AddCategoryNeverTakesTheNumberOfAFileThatExists)
+{
+    // Pages whose category the list no longer names, and a list that reads as empty (a
+    // folder in its place): their files keep their pages and the new category a new file.
+    const Bytes orphan = siteBytes("Mine", "http://mine");
+    writeBytes(catList(), categoryBytes("News", 1));
+    writeBytes(siteFile(2), orphan);
+    fs::create_directory(siteFile(3));
+    EXPECT_EQ(addCategory(data(), "A").value, (Category { "A", 4, "Sites00004.dab" }));
+    EXPECT_EQ(readBytes(siteFile(2)), orphan);
+    EXPECT_TRUE(fs::is_directory(siteFile(3)));
+
+    fs::remove(catList());
+    fs::create_directory(catList());
+    writeBytes(siteFile(1), orphan);
+    EXPECT_EQ(addCategory(data(), "B").status, ListStatus::Failed);
+    EXPECT_EQ(readBytes(siteFile(1)), orphan);
+    EXPECT_FALSE(fs::exists(siteFile(5))); // the new category's file went with it
 }
 
 TEST_F(ListOperations, AddCategoryRefusesAnExactDuplicateAndIgnoresAnEmptyName)
@@ -38,10 +58,6 @@ TEST_F(ListOperations, AddCategoryRefusesAnExactDuplicateAndIgnoresAnEmptyName)
 
 TEST_F(ListOperations, AddCategoryReportsFileErrors)
 {
-    fs::create_directory(siteFile(1));
-    EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
-    EXPECT_EQ(fs::file_size(catList()), 0u); // the list is not changed
-
     fs::remove_all(lists());
     EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
 }

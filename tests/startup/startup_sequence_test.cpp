@@ -169,3 +169,29 @@ TEST_F(StartupTest, FavoritesDirOnlyWhenTheFolderExists)
     EXPECT_EQ(
         runStartupSequence(env).state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
+
+TEST_F(StartupTest, WhatAKilledWriteLeftIsCleanedUpAtTheNextStart)
+{
+    const fs::path lists = userData() / "SiteLists";
+    fs::create_directories(lists);
+    writeBytes(lists / "CatList.dab", bytesOf("mine"));
+    writeBytes(lists / ".CatList.dab.tmp-a1B2c3", bytesOf("half"));
+    writeBytes(userData() / ".Skyglass.ini.tmp-0123abcd", bytesOf("half"));
+    fs::create_directories(userData() / ".BU_SiteLists.new-89abcdef" / "sub");
+    writeBytes(userData() / ".BU_SiteLists.new-89abcdef" / "CatList.dab", bytesOf("half"));
+    fs::create_directories(userData() / ".SiteLists.old-00ff00ff");
+    // A restore killed between its two renames: the old set is the only copy of the lists.
+    fs::create_directories(userData() / ".BU_SiteLists.old-12345678");
+    writeBytes(userData() / ".BU_SiteLists.old-12345678" / "CatList.dab", bytesOf("saved"));
+    // Hidden names of the user's own stay.
+    writeBytes(lists / ".tmp-note", bytesOf("n"));
+    writeBytes(userData() / ".Skyglass.ini.tmp-not-ours", bytesOf("n"));
+
+    ASSERT_TRUE(runStartupSequence(env).ok);
+    EXPECT_EQ(sgtest::namesIn(lists), (std::vector<std::string> { ".tmp-note", "CatList.dab" }));
+    EXPECT_EQ(readBytes(lists / "CatList.dab"), bytesOf("mine"));
+    EXPECT_EQ(sgtest::namesIn(userData()),
+        (std::vector<std::string> { ".Skyglass.ini.tmp-not-ours", ".Skyglass2.lock", "BU_SiteLists",
+            "History", "SiteLists", "Skyglass.ini" }));
+    EXPECT_EQ(readBytes(userData() / "BU_SiteLists" / "CatList.dab"), bytesOf("saved"));
+}
