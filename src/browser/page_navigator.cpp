@@ -5,6 +5,7 @@
 #include "browser/offline_mode.h"
 #include "browser/text_case.h"
 #include "browser/window_layout.h"
+#include "common/data_lock.h"
 #include "common/file_io.h"
 #include "common/program.h"
 
@@ -309,8 +310,14 @@ void PageNavigator::logPageInHistory()
         m_s.skipNextHistoryEntry = false;
         return;
     }
-    m_c.history.AddHistoryEntry({ st.HistoryDaysToKeep, st.StoreDuplicateUrls != 0 },
+    const HistoryWrite written = m_c.history.AddHistoryEntry(
+        { st.HistoryDaysToKeep, st.StoreDuplicateUrls != 0, m_c.shared.extra.LogSecurePages },
         m_c.app.todayList(), m_s.pageTitle, url);
+    // The page goes unlogged; the status bar says so rather than a box over the page.
+    if (written == HistoryWrite::Busy)
+        m_c.view.panels[0].text = std::string(kDataFolderBusyMessage);
+    else if (written == HistoryWrite::Failed)
+        m_c.view.panels[0].text = "This Page Could Not Be Written To The History File.";
 }
 
 } // namespace sg

@@ -6,6 +6,7 @@ SharedBrowserState sharedStateFromStartup(const StartupState& startup)
 {
     SharedBrowserState shared;
     shared.settings = startup.settings;
+    shared.extra = startup.extra;
     shared.toolTips = startup.toolTips;
     shared.paths = startup.paths;
     shared.StartPageUrl = startup.StartPageUrl;

@@ -14,6 +14,7 @@ namespace sg {
 // them, each change writes them.
 struct SharedBrowserState {
     Settings settings; // the working copy every window reads and changes
+    ExtraSettings extra; // the settings of their own file, saved as each one changes
     ToolTipTexts toolTips {};
     AppPaths paths;
     std::string StartPageUrl;

@@ -168,6 +168,7 @@ StartupOutcome runStartupSequence(const StartupEnvironment& env)
     // Themes count as active on this platform: panels take the window background colour.
     st.settings = loadSettings(p.SettingsPath, *seed, kWindowBackgroundColor);
     st.placementSaved = st.settings.WindowWidth > 0;
+    st.extra = readExtraSettingsFile(extraSettingsPath(p.UserDataDir)).value_or(ExtraSettings {});
 
     p.DefPagePath = (p.AppDir / "DefPage.htm").string();
     writeDefPageWhenMissing(p.DefPagePath);

@@ -2,6 +2,7 @@
 // The start-up sequence: from the command line to the checked settings and resolved paths,
 // everything before the first window is shown.
 
+#include "settings/extra_settings.h"
 #include "settings/settings.h"
 #include "settings/tool_tips.h"
 
@@ -46,6 +47,7 @@ struct StartupState {
     std::string PendingStartUrl;
     AppPaths paths;
     Settings settings;
+    ExtraSettings extra; // the settings the record has no room for
     std::string StartPageUrl; // the start page as a URL (file URL for a local path)
     ToolTipTexts toolTips;
     std::int32_t PlatformId = 2;

@@ -8,6 +8,7 @@
 #include "ui/history_window.h"
 #include "ui/list_editor_window.h"
 #include "ui/main_window.h"
+#include "ui/program_message_box.h"
 #include "ui/twips.h"
 
 #include <QDesktopServices>
@@ -98,8 +99,12 @@ QWebEnginePage* Application::hostNewWindow(
 
 void Application::mainWindowClosed(const CloseOutcome& outcome)
 {
-    if (saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow))
+    const SettingsSave saved
+        = saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow);
+    if (saved)
         emit settingsSaved();
+    else
+        showProgramMessage(nullptr, saved.message);
     if (!outcome.lastMainWindow)
         return;
     // The last main window unloads the others; the History window purges as it closes.
