@@ -6,6 +6,9 @@ SharedBrowserState sharedStateFromStartup(const StartupState& startup)
 {
     SharedBrowserState shared;
     shared.settings = startup.settings;
+    // A file that cannot be read leaves the defaults; it is written again when they change.
+    shared.extra = readExtraSettingsFile(extraSettingsPath(startup.paths.UserDataDir))
+                       .value_or(ExtraSettings {});
     shared.toolTips = startup.toolTips;
     shared.paths = startup.paths;
     shared.StartPageUrl = startup.StartPageUrl;

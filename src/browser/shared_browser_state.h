@@ -1,6 +1,7 @@
 #pragma once
 // The values every main window shares, owned by the application and handed to each window.
 
+#include "settings/extra_settings.h"
 #include "settings/settings.h"
 #include "settings/tool_tips.h"
 #include "startup/startup_sequence.h"
@@ -14,6 +15,7 @@ namespace sg {
 // them, each change writes them.
 struct SharedBrowserState {
     Settings settings; // the working copy every window reads and changes
+    ExtraSettings extra; // the values kept beside the settings record
     ToolTipTexts toolTips {};
     AppPaths paths;
     std::string StartPageUrl;
