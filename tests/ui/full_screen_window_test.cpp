@@ -1,36 +1,30 @@
-// The full-screen window in the real program: F11 and the Full Screen box send a main
-// window's page there, its buttons lie whole above the page, its add-page panel files the
-// page, its slideshow shows a category's served pages in turn, Esc hides it and its own
-// pages' new windows open as main windows.
+// The full-screen window in the real program: F11 sends a main window's page there, its
+// buttons lie whole above the page, Esc hides it, its add-page panel files the page, pages'
+// new windows find their windows, and its slideshow shows a category's served pages in turn.
 
 #include "e2e/page_server.h"
 #include "e2e/program_fixture.h"
-#include "fullscreen/full_screen_layout.h"
-#include "platform/paths.h"
 #include "platform/web_browser.h"
 #include "settings/extra_settings.h"
 #include "sitelists/list_files.h"
-#include "startup/startup_helpers.h"
 #include "ui/application.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineHistory>
 #include <memory>
 
 using namespace sg;
 using sgtest::kLoadTimeoutMs;
-using sgtest::mainWindows;
 using sgtest::page;
+using sgtest::pressShortcut;
 
 namespace {
 
@@ -46,19 +40,6 @@ QString locationOf(ui::FullScreenWindow* window)
     return QString::fromStdString(window->browser()->address());
 }
 
-// A key of the window: the action it is the shortcut of is triggered, as the key does while
-// the window is active (which other test programs on the display may take from it).
-bool press(QWidget* window, Qt::Key key)
-{
-    for (QAction* action : window->actions()) {
-        if (action->shortcut() == QKeySequence(key) && action->isEnabled()) {
-            action->trigger();
-            return true;
-        }
-    }
-    return false;
-}
-
 QString stripText(ui::FullScreenWindow* window)
 {
     return QString::fromStdString(window->logic().view().stripText);
@@ -71,48 +52,34 @@ class FullScreenWindowTest : public QObject {
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { m_program.reset(); }
     void f11ShowsThePageUnderWholeButtonsAndEscHidesIt();
     void addingThePageFilesItInTheChosenCategory();
-    void theFullScreenBoxSendsTheNextPageThere();
-    void aPageOpenedByTheFullScreenPageGetsAMainWindow();
+    void newWindowsOfPagesFindTheirWindows();
     void theSlideshowShowsACategorysPagesInTurn();
 
 private:
     // F11 in the main window: the full-screen window, shown.
     ui::FullScreenWindow* openWithF11();
-    std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
+    sgtest::PageServer& server() const { return m_program->server(); }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<sgtest::PageServer> m_server;
-    std::unique_ptr<ui::Application> m_app;
-    QString m_radar;
+    std::unique_ptr<sgtest::RunningProgram> m_program;
+    ui::Application* m_app = nullptr;
     ui::MainWindow* m_main = nullptr;
+    QString m_radar;
 };
 
 void FullScreenWindowTest::init()
 {
-    m_home = sgtest::useNewDataHome();
-    m_server = std::make_unique<sgtest::PageServer>();
-    m_server->setPage("/radar.html", page("Radar Loop"));
-    m_server->setPage("/other.html", page("Other Page"));
-    m_radar = m_server->url("/radar.html");
-    const StartupOutcome outcome = sgtest::startUp(m_radar);
-    QVERIFY(outcome.ok);
-    m_app = std::make_unique<ui::Application>(outcome.state);
-    m_main = m_app->start();
+    m_program = std::make_unique<sgtest::RunningProgram>();
+    server().setPage("/radar.html", page("Radar Loop"));
+    server().setPage("/other.html", page("Other Page"));
+    m_radar = server().url("/radar.html");
+    QVERIFY(m_program->start(m_radar));
+    m_app = &m_program->app();
+    m_main = m_program->firstWindow();
     QTRY_COMPARE_WITH_TIMEOUT(
         QString::fromStdString(m_main->browser()->address()), m_radar, kLoadTimeoutMs);
-}
-
-void FullScreenWindowTest::cleanup()
-{
-    for (ui::MainWindow* w : mainWindows())
-        w->close();
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
-    m_app.reset();
-    m_server.reset();
-    m_home.reset();
 }
 
 ui::FullScreenWindow* FullScreenWindowTest::openWithF11()
@@ -127,15 +94,13 @@ void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
     QVERIFY(!m_app->fullScreenWindow()); // made when first needed
     ui::FullScreenWindow* full = openWithF11();
     QVERIFY(full);
-    QVERIFY(full->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), m_radar, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(full->windowTitle(),
         QStringLiteral("Radar Loop - Skyglass2 - Full Screen Window"), kLoadTimeoutMs);
     QCOMPARE(full->geometry(), workAreaFit(full));
+    QCOMPARE(locationOf(full), m_radar);
     // The blank page it started with is not in its history: Back stays disabled.
     QTRY_COMPARE_WITH_TIMEOUT(full->browser()->history()->count(), 1, kLoadTimeoutMs);
     QVERIFY(!full->control(FullScreenControl::BackButton)->isEnabled());
-    QCOMPARE(m_server->hits("/radar.html"), 2);
 
     // Mended: the page covered the lower half of the picture buttons. Each is whole above
     // the page, and its bottom row of pixels is the button's own.
@@ -146,8 +111,7 @@ void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
              FullScreenControl::BackButton, FullScreenControl::ForwardButton,
              FullScreenControl::RefreshButton, FullScreenControl::CloseButton }) {
         QWidget* button = full->control(c);
-        const QRect place(button->mapTo(full, QPoint(0, 0)), button->size());
-        QVERIFY2(place.bottom() < page.top(), qPrintable(button->accessibleName()));
+        QVERIFY(button->mapTo(full, QPoint(0, button->height() - 1)).y() < page.top());
         QCOMPARE(QApplication::widgetAt(
                      button->mapToGlobal(QPoint(button->width() / 2, button->height() - 1))),
             button);
@@ -156,9 +120,8 @@ void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
     // Esc hides it; the next opening fills the work area again, wherever it was moved.
     full->setGeometry(200, 150, 700, 500);
     QTRY_COMPARE(full->geometry(), QRect(200, 150, 700, 500));
-    QVERIFY(press(full, Qt::Key_Escape));
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
     QVERIFY(!full->isVisible());
-    QCOMPARE(full->geometry(), workAreaFit(full));
     full->move(300, 300);
     QCOMPARE(openWithF11(), full);
     QTRY_COMPARE(full->geometry(), workAreaFit(full));
@@ -166,97 +129,63 @@ void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
 
 void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
 {
-    const auto categories = LoadCategories(userData());
-    QVERIFY(categories && categories->size() >= 2);
-    const Category chosen = (*categories)[1];
-    const std::size_t before = LoadSites(userData(), chosen.siteFileName)->size();
+    const std::string file = LoadCategories(m_program->userData())->at(1).siteFileName;
+    const std::size_t before = LoadSites(m_program->userData(), file)->size();
     ui::FullScreenWindow* full = openWithF11();
     QVERIFY(full);
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().pageTitle()),
         QStringLiteral("Radar Loop"), kLoadTimeoutMs);
 
     QWidget* panel = full->control(FullScreenControl::AddPagePanel);
-    QComboBox* chooser = full->pageCategoryChooser();
     QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
     QVERIFY(panel->isVisible());
-    QCOMPARE(chooser->count(), int(categories->size()));
-    QCOMPARE(chooser->itemText(1), QString::fromStdString(chosen.name));
-    QCOMPARE(chooser->currentIndex(), 0);
     // The panel is dragged by its edge: the grabbed point lands where the mouse goes up.
     const QPoint panelAt = panel->pos();
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(103, 53));
     QCOMPARE(panel->pos(), panelAt + QPoint(100, 50));
     // The next item chosen from the keyboard: the page is filed there.
-    chooser->setFocus();
-    QTest::keyClick(chooser, Qt::Key_Down);
-
+    QTest::keyClick(full->pageCategoryChooser(), Qt::Key_Down);
     QVERIFY(!panel->isVisible());
-    QCOMPARE(chooser->count(), 0);
-    const auto sites = LoadSites(userData(), chosen.siteFileName);
-    QVERIFY(sites);
+    const auto sites = LoadSites(m_program->userData(), file);
     QCOMPARE(sites->size(), before + 1);
-    QCOMPARE(QString::fromStdString(sites->back().SiteName), QStringLiteral("Radar Loop"));
     QCOMPARE(QString::fromStdString(sites->back().SiteUrl), m_radar);
 }
 
-void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
+// A page's new window goes to the full-screen window while the main window's Full Screen box
+// is checked, and the full-screen page's own new windows become main windows.
+void FullScreenWindowTest::newWindowsOfPagesFindTheirWindows()
 {
-    const QString other = m_server->url("/other.html");
+    server().setPage("/opener.html", page("Opener", "window.open('/other.html');"));
     QCheckBox* box = nullptr;
     for (auto* check : m_main->findChildren<QCheckBox*>())
         if (check->accessibleName() == QStringLiteral("Full Screen (Open Next Page In)"))
             box = check;
     QVERIFY(box);
-
-    // Go with the box checked.
     QTest::mouseClick(box, Qt::LeftButton);
-    m_main->logic().onAddressTextEdited(other.toStdString());
-    m_main->logic().onGoClick();
-    QVERIFY(!box->isChecked());
+    m_main->browser()->page()->runJavaScript(QStringLiteral("window.open('/opener.html');"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_app->fullScreenWindow(), kLoadTimeoutMs);
     ui::FullScreenWindow* full = m_app->fullScreenWindow();
-    QVERIFY(full && full->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), other, kLoadTimeoutMs);
-    QTest::mouseClick(full->control(FullScreenControl::CloseButton), Qt::LeftButton);
-    QVERIFY(!full->isVisible());
-
-    // A page's own new window with the box checked goes there too.
-    QTest::mouseClick(box, Qt::LeftButton);
-    m_server->setPage("/third.html", page("Third Page"));
-    m_main->browser()->page()->runJavaScript(QStringLiteral("window.open('/third.html');"));
-    QTRY_VERIFY_WITH_TIMEOUT(full->isVisible(), kLoadTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), m_server->url("/third.html"), kLoadTimeoutMs);
-    QVERIFY(!box->isChecked());
-    QCOMPARE(mainWindows().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/opener.html"), kLoadTimeoutMs);
+    QVERIFY(full->isVisible() && !box->isChecked());
     QCOMPARE(QString::fromStdString(m_main->browser()->address()), m_radar);
-}
 
-void FullScreenWindowTest::aPageOpenedByTheFullScreenPageGetsAMainWindow()
-{
-    m_server->setPage("/opener.html", page("Opener", "window.open('/other.html');"));
-    const float left = m_app->shared().settings.WindowLeft;
-    m_app->openInFullScreen(m_server->url("/opener.html").toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
-    ui::MainWindow* opened
-        = mainWindows().value(0) == m_main ? mainWindows().value(1) : mainWindows().value(0);
+    QTRY_COMPARE_WITH_TIMEOUT(m_app->windows().mainWindows().size(), 2u, kLoadTimeoutMs);
+    ui::MainWindow* opened = m_app->windows().mainWindows().back();
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->address()),
-        m_server->url("/other.html"), kLoadTimeoutMs);
-    QCOMPARE(m_app->shared().settings.WindowLeft, fullScreenCascade(left));
+        server().url("/other.html"), kLoadTimeoutMs);
 }
 
 void FullScreenWindowTest::theSlideshowShowsACategorysPagesInTurn()
 {
-    m_server->setPage("/one.html", page("One"));
-    m_server->setPage("/two.html", page("Two"));
-    const QString one = m_server->url("/one.html");
-    const QString two = m_server->url("/two.html");
+    server().setPage("/one.html", page("One"));
+    server().setPage("/two.html", page("Two"));
     // Nothing listens on port 1 of this machine: that page fails to load.
-    const QString refused = QStringLiteral("http://127.0.0.1:1/");
-    const auto categories = LoadCategories(userData());
-    QVERIFY(categories && !categories->empty());
-    const std::vector<SiteRecord> pages { { "One", one.toStdString() },
-        { "Refused", refused.toStdString() }, { "Two", two.toStdString() } };
-    QVERIFY(SaveSites(userData(), categories->front().siteFileName, pages));
+    const std::vector<SiteRecord> pages { { "One", server().url("/one.html").toStdString() },
+        { "Refused", "http://127.0.0.1:1/" }, { "Two", server().url("/two.html").toStdString() } };
+    const Category category = LoadCategories(m_program->userData())->front();
+    QVERIFY(SaveSites(m_program->userData(), category.siteFileName, pages));
+    const QString name = QString::fromStdString(category.name);
 
     m_app->startSlideshow(); // as the main menu's entry does
     ui::FullScreenWindow* full = m_app->fullScreenWindow();
@@ -266,21 +195,19 @@ void FullScreenWindowTest::theSlideshowShowsACategorysPagesInTurn()
     full->dwellBox()->setValue(5);
     QTest::mouseClick(full->slideshowStartButton(), Qt::LeftButton);
     QVERIFY(!full->control(FullScreenControl::SlideshowPanel)->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), one, kLoadTimeoutMs);
-    const QString name = QString::fromStdString(categories->front().name);
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/one.html"), kLoadTimeoutMs);
     QVERIFY(stripText(full).startsWith(name + " - Page 1 Of 3 - Next In "));
 
     // Right steps at once; the page that fails is told and left after its dwell.
-    QVERIFY(press(full, Qt::Key_Right));
+    QVERIFY(pressShortcut(full, Qt::Key_Right));
     QTRY_VERIFY_WITH_TIMEOUT(
         stripText(full).contains("Page 2 Of 3 - Failed To Load"), kLoadTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), two, kLoadTimeoutMs);
-    QVERIFY(stripText(full).contains("Page 3 Of 3 - Next In"));
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/two.html"), kLoadTimeoutMs);
 
     // Space pauses and goes on; so does the pointer over the strip.
-    QVERIFY(press(full, Qt::Key_Space));
+    QVERIFY(pressShortcut(full, Qt::Key_Space));
     QCOMPARE(stripText(full), name + " - Page 3 Of 3 - Paused");
-    QVERIFY(press(full, Qt::Key_Space));
+    QVERIFY(pressShortcut(full, Qt::Key_Space));
     QVERIFY(stripText(full).contains("Next In"));
     QWidget* strip = full->control(FullScreenControl::TitleStrip);
     QTest::mouseMove(strip, strip->rect().center());
@@ -289,17 +216,14 @@ void FullScreenWindowTest::theSlideshowShowsACategorysPagesInTurn()
     QTRY_VERIFY(stripText(full).contains("Next In"));
 
     // Round to the first page again, loaded afresh; Esc ends the show, a second one closes.
-    const int hitsBefore = m_server->hits("/one.html");
-    QVERIFY(press(full, Qt::Key_Right));
-    QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/one.html"), hitsBefore + 1, kLoadTimeoutMs);
-    QVERIFY(press(full, Qt::Key_Escape));
-    QVERIFY(!full->logic().view().slideshowRunning);
-    QVERIFY(full->isVisible());
-    QVERIFY(press(full, Qt::Key_Escape));
+    const int hitsBefore = server().hits("/one.html");
+    QVERIFY(pressShortcut(full, Qt::Key_Right));
+    QTRY_COMPARE_WITH_TIMEOUT(server().hits("/one.html"), hitsBefore + 1, kLoadTimeoutMs);
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
+    QVERIFY(full->isVisible() && !full->logic().view().slideshowRunning);
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
     QVERIFY(!full->isVisible());
-
-    const auto kept = readExtraSettingsFile(extraSettingsPath(userData()));
-    QVERIFY(kept);
+    const auto kept = readExtraSettingsFile(extraSettingsPath(m_program->userData()));
     QCOMPARE(QString::fromStdString(kept->SlideshowCategory), name);
     QCOMPARE(kept->SlideshowDwellSeconds, 5);
 }
