@@ -172,6 +172,10 @@ void Application::toolTipsChanged()
 {
     for (MainWindow* window : m_windows.mainWindows())
         window->logic().applyToolTips();
+    if (m_windows.fullScreen)
+        m_windows.fullScreen->applyToolTips();
+    if (m_windows.history)
+        m_windows.history->applyToolTips();
 }
 
 void Application::popUpModesChanged()

@@ -339,6 +339,11 @@ void FullScreenWindow::openSlideshowPanel()
     run([&] { m_logic->openSlideshowPanel(); });
 }
 
+void FullScreenWindow::applyToolTips()
+{
+    run([&] { m_logic->applyToolTips(); });
+}
+
 // --- painting -------------------------------------------------------------------------
 
 template <typename Event> void FullScreenWindow::run(Event&& event)

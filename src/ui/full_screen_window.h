@@ -55,6 +55,8 @@ public:
     void showForNewWindow();
     // Shown with the slideshow panel open.
     void openSlideshowPanel();
+    // The tool tips again, after they were switched on or off.
+    void applyToolTips();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
