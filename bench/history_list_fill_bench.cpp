@@ -4,7 +4,7 @@
 // Run under a display, e.g. xvfb-run -a, or with QT_QPA_PLATFORM=offscreen.
 
 #include "history/history_rows.h"
-#include "history/history_search.h"
+#include "history/history_window_view.h"
 #include "ui/history_list_model.h"
 
 #include <QApplication>
@@ -60,18 +60,19 @@ double msSince(std::chrono::steady_clock::time_point start)
 
 double fillModel(const std::vector<HistoryRow>& rows)
 {
-    ui::SearchListModel model;
+    HistoryListView list;
+    ui::HistoryRowsModel model(list, nullptr);
     std::unique_ptr<QTreeView> view(
         ui::makeHistoryListView(QStringLiteral("Bench"), &model, nullptr));
     view->resize(900, 600);
     view->show();
     paint(view.get());
     // The rows arrive from the search thread as its outcome; making them is not timed.
-    SearchOutcome outcome { SearchStatus::Complete,
-        { rows, 0, false, searchListHeader(kRows, 0) } };
+    std::vector<HistoryRow> found = rows;
     const auto start = std::chrono::steady_clock::now();
-    model.searchStarted();
-    model.searchEnded(std::move(outcome));
+    list.rows = std::move(found);
+    list.header = searchListHeader(kRows, 0);
+    model.show({ { RowsChange::Kind::Reset } });
     paint(view.get());
     const double ms = msSince(start);
     if (model.rowCount() != static_cast<int>(kRows))

@@ -1,6 +1,7 @@
 #pragma once
 // The values every main window shares, owned by the application and handed to each window.
 
+#include "settings/extra_settings.h"
 #include "settings/settings.h"
 #include "settings/tool_tips.h"
 #include "startup/startup_sequence.h"

@@ -1,10 +1,39 @@
 #include "fullscreen/category_slideshow.h"
 
+#include "common/file_io.h"
 #include "settings/extra_settings.h"
+#include "sitelists/list_files.h"
+#include "sitelists/sitelist_messages.h"
 
 #include <algorithm>
 
 namespace sg {
+
+ListResult<std::vector<CategoryRecord>> slideshowCategories(
+    const std::filesystem::path& userDataDir)
+{
+    using Result = ListResult<std::vector<CategoryRecord>>;
+    // Checked first: reading a missing list file would create it.
+    if (FileMissing(categoryListPath(userDataDir)) != 0)
+        return Result::notDone(ListStatus::Refused, kNoSlideshowCategories);
+    auto records = loadCategoryRecords(userDataDir);
+    if (!records)
+        return Result::notDone(ListStatus::Failed, sitelist_messages::kLoadingListsError);
+    if (records->empty())
+        return Result::notDone(ListStatus::Refused, kNoSlideshowCategories);
+    return Result::done(std::move(*records));
+}
+
+ListResult<std::vector<SiteRecord>> slideshowPages(
+    const std::filesystem::path& userDataDir, const CategoryRecord& category)
+{
+    auto pages = LoadSites(userDataDir, SiteFileName(category.SiteFileNumber));
+    if (!pages) {
+        return ListResult<std::vector<SiteRecord>>::notDone(
+            ListStatus::Failed, sitelist_messages::kLoadingListsError);
+    }
+    return ListResult<std::vector<SiteRecord>>::done(std::move(*pages));
+}
 
 SlideshowStep CategorySlideshow::start(
     std::string category, std::span<const SiteRecord> pages, int dwellSeconds, SlideshowTime now)

@@ -3,15 +3,34 @@
 // turn, each loaded afresh as it comes round, each for the same dwell time.
 
 #include "sitelists/list_records.h"
+#include "sitelists/list_result.h"
 
 #include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sg {
+
+inline constexpr std::string_view kNoSlideshowCategories
+    = "Can't Start The Slideshow. No Categories Exist.";
+inline constexpr std::string_view kNoSlideshowCategorySelected
+    = "Can't Start The Slideshow. No Category Is Currently Selected.";
+inline constexpr std::string_view kNoSlideshowPages
+    = "Can't Start The Slideshow. The Category Holds No Pages.";
+
+// The categories a slideshow can show, in file order. Refused with kNoSlideshowCategories
+// when the category list is missing (it is not created) or empty; Failed with the list
+// error when it cannot be read.
+ListResult<std::vector<CategoryRecord>> slideshowCategories(
+    const std::filesystem::path& userDataDir);
+// The pages of one category; Failed with the list error when its file cannot be read.
+ListResult<std::vector<SiteRecord>> slideshowPages(
+    const std::filesystem::path& userDataDir, const CategoryRecord& category);
 
 // A reading of a monotonic clock (the window passes its elapsed-time timer's value).
 using SlideshowTime = std::chrono::milliseconds;

@@ -5,7 +5,7 @@ namespace {
 
 Rect button(double left)
 {
-    return { left, 0, kPictureButtonWidth, kPictureButtonHeight };
+    return { left, 0, kPictureButtonWidth, kFullScreenStripHeight };
 }
 
 } // namespace
@@ -18,29 +18,29 @@ Rect fullScreenFit(const Rect& workArea)
 FullScreenLayout fullScreenLayout(const Size& client)
 {
     FullScreenLayout layout;
-    layout.closeButton = button(client.width - 765);
-    layout.refreshButton = button(client.width - 1620);
+    layout.strip = { 0, 0, client.width, kFullScreenStripHeight };
+    layout.dockButton = button(kDockButtonLeft);
+    layout.addPageButton = button(kAddPageButtonLeft);
+    layout.slideshowButton = button(kSlideshowButtonLeft);
     layout.backButton = button(client.width - 2475);
     layout.forwardButton = button(layout.backButton.left + 375);
-    layout.titleStrip = { kTitleStripLeft, 0, client.width - 4320, kFullScreenBrowserTop };
+    layout.refreshButton = button(client.width - 1620);
+    layout.closeButton = button(client.width - 765);
+    layout.titleStrip
+        = { kTitleStripLeft, 0, client.width - 2475 - kTitleStripLeft, kFullScreenStripHeight };
     layout.browser
-        = { -30, kFullScreenBrowserTop, client.width + 60, client.height - kFullScreenBrowserTop };
+        = { 0, kFullScreenStripHeight, client.width, client.height - kFullScreenStripHeight };
     return layout;
-}
-
-Rect dockButtonRect()
-{
-    return button(kDockButtonLeft);
-}
-
-Rect addPageButtonRect()
-{
-    return button(kAddPageButtonLeft);
 }
 
 Rect defaultAddPagePanel()
 {
     return { kTitleStripLeft, 450, 5400, 585 };
+}
+
+Rect slideshowPanelRect()
+{
+    return { kSlideshowButtonLeft, 450, 8400, 585 };
 }
 
 Rect addPagePanelAfterDrop(const Rect& panel, double offsetX, double offsetY, double dropX,

@@ -1,13 +1,15 @@
 #pragma once
-// The logic of the full-screen window: one page over the work area with a thin bar
-// of picture buttons, and the add-page panel that files the page under a category. One
-// window serves every main window; it is hidden, not destroyed, when closed.
+// The logic of the full-screen window: one page over the work area below a thin strip of
+// picture buttons, the add-page panel that files the page under a category, and the
+// slideshow of a category's pages. One window serves every main window; it is hidden, not
+// destroyed, when closed. The window forwards each event here in one call and paints view().
 
 #include "browser/browser_app.h"
 #include "browser/browser_control.h"
-#include "browser/keyboard_rules.h"
 #include "browser/shared_browser_state.h"
+#include "fullscreen/category_slideshow.h"
 #include "fullscreen/full_screen_view.h"
+#include "sitelists/list_records.h"
 
 #include <cstddef>
 #include <optional>
@@ -16,30 +18,18 @@
 
 namespace sg {
 
-struct FullScreenState {
-    std::string pageTitle; // the last onTitleChanged
-    std::vector<ChooserItem> chooser;
-    bool panelVisible = false;
-    Rect panel;
-    double dragOffsetX = 0; // where the mouse went down in the panel
-    double dragOffsetY = 0;
-    bool backEnabled = false;
-    bool forwardEnabled = false;
-    bool active = false;
-};
-
 class FullScreenLogic final : public BrowserEvents {
 public:
     FullScreenLogic(
-        SharedBrowserState& shared, BrowserApp& app, FullScreenView& view, BrowserControl& browser);
+        SharedBrowserState& shared, BrowserApp& app, FullScreenHost& host, BrowserControl& browser);
 
-    const FullScreenState& state() const { return m_s; }
+    const FullScreenViewState& view() const { return m_view; }
+    const std::string& pageTitle() const { return m_pageTitle; }
 
     // Window events.
     void load();
-    void resize();
-    void activate();
-    void deactivate();
+    void resize(const Size& client);
+    void setActive(bool active);
     // Applies the tool tips (called by name from the options window too).
     void applyToolTips();
 
@@ -50,8 +40,8 @@ public:
 
     // Picture buttons and keys.
     void onCloseClick();
-    // Esc closes the window (without the click sound); true when the key was used.
-    bool onKeyDown(const KeyEvent& key);
+    // Esc ends a running slideshow, else closes the window (without the click sound).
+    void onEscape();
     // The desktop asks the window to close: it is hidden as by Esc.
     void onCloseRequest();
     void onDockClick();
@@ -70,24 +60,49 @@ public:
     // The drag of the panel dropped at a point of the window's client area, in pixels.
     void onPanelDrop(PointPx inClient);
 
+    // The slideshow. Its button opens the panel, or ends a running show.
+    void onSlideshowClick();
+    // The main menu's entry: the window is shown with the slideshow panel open.
+    void openSlideshowPanel();
+    void onSlideshowCategoryChosen(std::optional<std::size_t> index);
+    void onDwellChanged(int seconds);
+    // Starts with the panel's category and dwell time, which are kept for the next time.
+    void onSlideshowStart();
+    void onSlideshowCancel();
+    // Right, Left and Space while the show runs (End is Esc).
+    void onSlideshowKey(SlideshowCommand command);
+    void onPointerOverStrip(bool over);
+    void onSlideshowTick();
+
     // The browser's events. Pages cannot place this window: every load re-fits it.
     void onLoadFinished() override;
     void onTitleChanged(const std::string& title) override;
     void onHistoryStateChanged(bool canGoBack, bool canGoForward) override;
+    void onNavigationFailed(NavigationFailure failure) override;
     NewWindowTarget onNewWindowRequested() override;
 
 private:
     void close();
     void fitToWorkArea();
-    void hidePanel();
-    void applyTitleStripToolTip();
-    void report(const std::string& text);
+    void layOut(const Size& client);
+    void hideAddPagePanel();
+    void showCaption();
+    void showSlideshow();
+    void go(const SlideshowStep& step);
+    void endSlideshow();
+    void report(std::string_view text);
 
     SharedBrowserState& m_shared;
     BrowserApp& m_app;
-    FullScreenView& m_view;
+    FullScreenHost& m_host;
     BrowserControl& m_browser;
-    FullScreenState m_s;
+    FullScreenViewState m_view;
+    std::string m_pageTitle; // the last onTitleChanged
+    Size m_client; // the client size the controls are laid out for
+    double m_dragOffsetX = 0; // where the mouse went down in the add-page panel, twips
+    double m_dragOffsetY = 0;
+    CategorySlideshow m_show;
+    std::vector<CategoryRecord> m_slideshowCategories; // as the panel lists them
 };
 
 } // namespace sg

@@ -1,79 +1,74 @@
 #pragma once
-// The History window's rules without its widgets: the Search button's checks and messages,
-// the plan of a search, the Today list as loaded, and the search list with its idle or
-// running state.
+// The History window's logic (the window paints view() and forwards each event here in one
+// call): its placement and the settings it keeps, the purge of old day files, the Today list
+// kept up to date by the history writer, the period selector, searches with their idle or
+// running state, the choice of a row and the pop-up menu.
 
 #include "common/date_time.h"
-#include "history/history_periods.h"
-#include "history/history_rows.h"
 #include "history/history_search.h"
+#include "history/history_window_view.h"
+#include "history/history_writer.h"
+#include "settings/settings.h"
+#include "settings/tool_tips.h"
 
-#include <cstdint>
+#include <array>
+#include <atomic>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace sg {
 
-inline constexpr std::string_view kNoPeriodSelectedMessage
-    = "Can't Search...No Time Period Was Selected In The First Selector";
-inline constexpr std::string_view kNoSortSelectedMessage
-    = "Can't Search...No Sort Order Was Selected In The Second Selector";
-inline constexpr std::string_view kNoSearchTextMessage
-    = "Can't Search...No Text Was Entered In The Text Box";
-inline constexpr std::string_view kSearchTextTooShortMessage
-    = "Can't Search...Two Characters, Minimum, Should Entered In The Text Box";
 inline constexpr std::string_view kTodayListErrorMessage
     = "An Error Occurred Opening File And Loading Today's List";
-inline constexpr std::string_view kSearchErrorMessage
-    = "An Error Occurred Accessing Or Processing History Files";
 
-// What the Search button reads from the window.
-struct SearchControls {
-    std::optional<std::string> period; // the selected period item; nullopt: none selected
-    std::optional<std::string> sort; // the selected sort item
-    std::string text; // the text box, untouched
-    bool dupes = false;
-    bool showTime = false;
+// The window is never smaller than this (twips, frame included).
+inline constexpr double kHistoryMinWidth = 4755;
+inline constexpr double kHistoryMinHeight = 3300;
+
+// What the logic reads and changes outside itself; all of it outlives the logic.
+struct HistoryWindowEnvironment {
+    std::filesystem::path historyDir;
+    Settings& settings;
+    const ToolTipTexts& toolTips;
+    const Clock& clock;
+    bool& ModalWindowOpen;
+    HistoryWindowHost& host;
 };
 
-// A search that may not start: the message for an OK-only box, and whether the text box is
-// to be emptied.
-struct SearchRefusal {
-    std::string message;
-    bool emptyTextBox = false;
+// A place on the screen in twips.
+struct HistoryRect {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
 
-    bool operator==(const SearchRefusal&) const = default;
+    bool operator==(const HistoryRect&) const = default;
 };
 
-// A search ready to run: the period's day files, oldest first, and what to collect.
-struct SearchPlan {
-    std::vector<DayFile> files;
-    SearchQuery query;
+// Where the window goes when it opens (its frame) and the widths its columns start with.
+struct HistoryOpening {
+    HistoryRect frame;
+    // Today's four columns then the search list's, twips; 0: the window's own width.
+    std::array<float, 8> columnWidths {};
 };
 
-// The Search button's checks, in order: a period item, a sort item, and for the text
-// searches a text that is not blank and has at least two characters. historyDir is listed
-// for the period's day files; a missing folder gives none.
-std::variant<SearchRefusal, SearchPlan> planSearch(const SearchControls& controls,
-    const std::filesystem::path& historyDir, const LocalDateTime& today);
+enum class HistoryWindowState { Normal, Minimized, Maximized };
 
-// "Show Selected Host's Page Items" for the host of a host header row (hostOfHeaderRow):
-// the host's records over the selected period, like Date Sort. Only the period is checked.
-std::variant<SearchRefusal, SearchPlan> planHostPages(const std::string& host,
-    const SearchControls& controls, const std::filesystem::path& historyDir,
-    const LocalDateTime& today);
+// What the window reports when it closes.
+struct HistoryClosing {
+    HistoryWindowState state = HistoryWindowState::Normal;
+    HistoryRect frame;
+    std::array<int, 8> columnWidthsPx {}; // Today's four columns then the search list's
+};
 
-// The Today list as loaded when the window opens.
+// The Today list as loaded from today's day file.
 struct TodayList {
-    std::vector<HistoryRow> rows; // one per record of today's day file, dates with the time
-    std::string header; // todayListHeader, whether tool tips are on or off
+    std::vector<HistoryRow> rows; // one per record, dates with the time
     std::optional<std::string> error; // kTodayListErrorMessage when the file cannot be read
-
-    bool operator==(const TodayList&) const = default;
 };
 
 // Today's day file as rows: none while history is off (0 days) or when the file (or the
@@ -81,32 +76,82 @@ struct TodayList {
 TodayList loadTodayList(const std::filesystem::path& historyDir, const LocalDateTime& today,
     std::int32_t HistoryDaysToKeep);
 
-// The search list and the search state of the window: idle or running. While a search runs
-// the two selectors, "Search" and "dupes" are disabled and "Cancel" is enabled.
-class HistorySearchList {
+class HistoryWindowLogic final : public TodayListListener {
 public:
-    void searchStarted() { m_running = true; }
-    // A complete search replaces the list; a cancelled or failed one leaves it as it was.
-    // Returns the message to show for a failed one.
-    std::optional<std::string> searchEnded(SearchOutcome outcome);
+    explicit HistoryWindowLogic(HistoryWindowEnvironment env);
 
-    bool running() const { return m_running; }
-    bool searchControlsEnabled() const { return !m_running; }
-    bool cancelEnabled() const { return m_running; }
+    const HistoryWindowView& view() const { return m_view; }
+    // The rows' changes since the last call, for the window's item model of that list.
+    std::vector<RowsChange> takeRowChanges(HistoryTab list);
+    // Set by Cancel; the running search looks at it.
+    std::atomic<bool>& cancelFlag() { return m_cancel; }
+    // From the end of open() until close().
+    bool isOpen() const { return m_open; }
 
-    const std::vector<HistoryRow>& rows() const { return m_shown.rows; }
-    const std::string& header() const { return m_shown.header; }
-    bool sortedByFirstColumn() const { return m_shown.sortedByFirstColumn; }
-    // "Show Selected Host's Page Items" is offered while the list holds a "Host List Only"
-    // result.
-    bool hostPagesMenuVisible() const { return m_shown.sortedByFirstColumn; }
+    // The opening steps: placement (on one of the work areas, else centred on the primary
+    // one), caption, font, the purge, the Today list, the period selector, the sort item,
+    // tool tips and check boxes. Work areas in twips, the primary one first.
+    HistoryOpening open(const std::vector<HistoryRect>& workAreas);
+    // Stores the place (when normal) and the column widths (unless minimized), then purges.
+    void close(const HistoryClosing& closing);
 
-    // "Remove Item(s) From List (Temp)": the rows at these indices leave the list only.
-    void removeRows(const std::vector<std::size_t>& indices);
+    // Called by name by the options window too.
+    void purgeOldHistory();
+    void loadPeriodSelector();
+    void applyToolTips();
+
+    // TodayListListener: the history writer keeps the Today list up to date.
+    void clearTodayList() override;
+    void setTodayHits(std::size_t n, const std::string& hits) override;
+    void appendTodayItem(std::size_t n, const TodayItem& item) override;
+    void onScrollTimer();
+
+    // Controls.
+    void selectTab(HistoryTab tab);
+    void selectPeriod(std::optional<std::size_t> index);
+    void selectSort(std::optional<std::size_t> index);
+    void editSearchText(std::string text);
+    void clickCheck(HistoryCheck check, bool on);
+    void onSearchClick();
+    void onCancelClick() { m_cancel = true; }
+    void searchProgress(std::size_t done, std::size_t total);
+    void searchEnded(SearchOutcome outcome);
+
+    // The lists. The current row (selected) gives the list's tool tip.
+    void selectRow(HistoryTab list, std::optional<std::size_t> row);
+    // A click or double click on a row, by the left button or another.
+    void clickRow(HistoryTab list, std::size_t row, bool leftButton);
+    void doubleClickRow(HistoryTab list, std::size_t row, bool leftButton);
+    // The right button on a list: true when the pop-up menu is to open.
+    bool openPopUpMenu(HistoryTab list);
+    // The menu's entries, on the visible list with its selected row (the current row when
+    // it is selected, else the first selected) and all its selected rows.
+    void navigateToSelected(std::optional<std::size_t> row);
+    void addSelectedToSiteSelector(
+        std::optional<std::size_t> row, const std::vector<std::size_t>& selected);
+    void removeFromList(const std::vector<std::size_t>& selected);
+    void showSelectedHostPages(std::optional<std::size_t> row);
 
 private:
-    bool m_running = false;
-    SearchRows m_shown { {}, 0, false, "Page Titles" };
+    HistoryRect placement(const std::vector<HistoryRect>& workAreas) const;
+    LocalDateTime today() const { return m_env.clock.now(); }
+    bool toolTipsOn() const { return m_env.settings.ToolTipsOff == 0; }
+    void showMessage(std::string_view text);
+    void navigateTo(HistoryTab list, std::size_t row);
+    SearchControls searchControls() const;
+    void startSearch(const std::variant<SearchRefusal, SearchPlan>& planned);
+    void showSearchState();
+    void showListToolTip(HistoryTab list);
+    void changed(HistoryTab list, RowsChange change);
+    void scrollToday(std::optional<std::size_t> row);
+
+    HistoryWindowEnvironment m_env;
+    HistoryWindowView m_view;
+    std::vector<std::size_t> m_todayRecords; // the record number of each Today row, ascending
+    std::array<std::optional<std::size_t>, 2> m_current; // each list's current row
+    bool m_open = false;
+    bool m_searchRunning = false;
+    std::atomic<bool> m_cancel { false };
 };
 
 } // namespace sg

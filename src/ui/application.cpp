@@ -200,6 +200,10 @@ void Application::toolTipsChanged()
 {
     for (MainWindow* window : m_windows.mainWindows())
         window->forward([](auto& logic) { logic.applyToolTips(); });
+    if (m_windows.fullScreen)
+        m_windows.fullScreen->applyToolTips();
+    if (m_windows.history)
+        m_windows.history->applyToolTips();
 }
 
 void Application::popUpModesChanged()

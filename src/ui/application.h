@@ -58,6 +58,8 @@ public:
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
+    // The full-screen window shown with its slideshow panel open (the main menu's entry).
+    void startSlideshow();
     // The open windows.
     WindowRegistry& windows() { return m_windows; }
     ListEditorWindow* listEditor() const;
@@ -94,6 +96,8 @@ signals:
     void settingsSaved();
 
 private:
+    FullScreenWindow* loadedFullScreenWindow();
+
     ApplicationOptions m_options;
     SharedBrowserState m_shared;
     SystemClock m_clock;

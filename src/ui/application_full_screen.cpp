@@ -5,30 +5,31 @@
 #include "ui/full_screen_window.h"
 
 namespace sg::ui {
-namespace {
 
-FullScreenWindow* loadFullScreenWindow(Application& app)
+FullScreenWindow* Application::loadedFullScreenWindow()
 {
-    auto* window = new FullScreenWindow(app);
-    window->logic().load();
-    return window;
+    if (!m_windows.fullScreen) {
+        m_windows.fullScreen = new FullScreenWindow(*this);
+        m_windows.fullScreen->load();
+    }
+    return m_windows.fullScreen;
 }
-
-} // namespace
 
 void Application::openInFullScreen(const std::string& address)
 {
-    if (!m_windows.fullScreen)
-        m_windows.fullScreen = loadFullScreenWindow(*this);
-    m_windows.fullScreen->logic().open(address);
+    loadedFullScreenWindow()->open(address);
 }
 
 QWebEnginePage* Application::fullScreenPage()
 {
-    if (!m_windows.fullScreen)
-        m_windows.fullScreen = loadFullScreenWindow(*this);
-    m_windows.fullScreen->logic().showForNewWindow();
-    return m_windows.fullScreen->browser()->page();
+    FullScreenWindow* window = loadedFullScreenWindow();
+    window->showForNewWindow();
+    return window->browser()->page();
+}
+
+void Application::startSlideshow()
+{
+    loadedFullScreenWindow()->openSlideshowPanel();
 }
 
 } // namespace sg::ui

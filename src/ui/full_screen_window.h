@@ -1,20 +1,27 @@
 #pragma once
 // FullScreenWindow, the full-screen window: a frameless window over the work area with its own
-// browser, a thin bar of picture buttons and the add-page panel. It owns its controls, forwards
-// every event to FullScreenLogic in one call and paints what the logic tells it.
+// browser below a thin strip of picture buttons, the add-page panel and the slideshow panel.
+// It owns its controls, forwards every event to FullScreenLogic in one call and paints the
+// logic's view state after it.
 
+#include "browser/browser_control.h"
 #include "fullscreen/full_screen_logic.h"
 #include "fullscreen/full_screen_view.h"
 
+#include <QElapsedTimer>
 #include <QUrl>
 #include <QWidget>
-#include <map>
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QPushButton;
-class QToolButton;
+class QSpinBox;
+class QTimer;
 
 namespace sg::platform {
 class WebBrowser;
@@ -23,65 +30,82 @@ class WebBrowser;
 namespace sg::ui {
 
 class Application;
+class TitleStrip;
 
-class FullScreenWindow final : public QWidget, public FullScreenView {
+class FullScreenWindow final : public QWidget, private FullScreenHost, private BrowserEvents {
     Q_OBJECT
 public:
     explicit FullScreenWindow(Application& app);
     ~FullScreenWindow() override;
 
-    FullScreenLogic& logic() { return *m_logic; }
+    const FullScreenLogic& logic() const { return *m_logic; }
     platform::WebBrowser* browser() const { return m_browser; }
     // The control of this name (for tests and accessibility tools).
     QWidget* control(FullScreenControl control) const;
+    QComboBox* pageCategoryChooser() const { return m_pageCategories; }
+    QComboBox* slideshowCategoryChooser() const { return m_slideshowCategories; }
+    QSpinBox* dwellBox() const { return m_dwell; }
+    QPushButton* slideshowStartButton() const { return m_slideshowStart; }
 
-    // The widget's own functions of these names stay reachable.
-    using QWidget::setEnabled;
-    using QWidget::setGeometry;
-    using QWidget::setToolTip;
-    using QWidget::setVisible;
-
-    // FullScreenView.
-    void setCaption(const std::string& caption) override;
-    void setToolTip(FullScreenControl control, const std::string& text) override;
-    void setGeometry(FullScreenControl control, const Rect& twips) override;
-    void setVisible(FullScreenControl control, bool visible) override;
-    void setEnabled(FullScreenControl control, bool enabled) override;
-    void setTitleStripActive(bool active) override;
-    void setChooserItems(const std::vector<ChooserItem>& items, std::size_t selected) override;
-    void setWindowGeometry(const Rect& twips) override;
-    Rect windowGeometry() const override;
-    void setNormalState() override;
-    Size clientSize() const override;
-    Rect workArea() const override;
-    void showWindow() override;
-    void hideWindow() override;
-    void beginWindowMove() override;
-    void navigateWithoutHistory(const std::string& address) override;
-    void showMessage(const std::string& text) override;
+    // The first showing's steps: the fit to the work area and the blank page.
+    void load();
+    // A main window's page: the window navigates there and is shown.
+    void open(const std::string& address);
+    // Shown for a page that a main window's page opens as its new window.
+    void showForNewWindow();
+    // Shown with the slideshow panel open.
+    void openSlideshowPanel();
+    // The tool tips again, after they were switched on or off.
+    void applyToolTips();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // One event for the logic, then the painting of its outcome.
+    template <typename Event> void run(Event&& event);
+    void paint();
     void buildControls();
-    void connectControls();
-    QToolButton* addPictureButton(
-        FullScreenControl control, int icon, const QString& name, const QString& fallbackText);
-    bool handlePanelMouse(QEvent* event);
+    void buildPanels();
+    void buildKeys();
+
+    // FullScreenHost.
+    Rect workArea() const override;
+    Rect windowGeometry() const override;
+    void placeWindow(const Rect& twips) override;
+    void showWindow() override;
+    void hideWindow() override;
+    void beginWindowMove() override;
+    void navigateWithoutHistory(const std::string& address) override;
+    void showMessage(const std::string& text) override;
+    SlideshowTime now() const override;
+
+    // BrowserEvents: each reaches the logic and is painted.
+    void onLoadFinished() override;
+    void onTitleChanged(const std::string& title) override;
+    void onHistoryStateChanged(bool canGoBack, bool canGoForward) override;
+    void onNavigationFailed(NavigationFailure failure) override;
+    NewWindowTarget onNewWindowRequested() override;
 
     Application& m_app;
     platform::WebBrowser* m_browser = nullptr;
     std::unique_ptr<FullScreenLogic> m_logic;
-    std::map<FullScreenControl, QWidget*> m_controls;
-    QWidget* m_titleStrip = nullptr;
-    QFrame* m_panel = nullptr;
-    QComboBox* m_chooser = nullptr;
-    QPushButton* m_cancel = nullptr;
-    bool m_panelDragging = false;
+    std::array<QWidget*, kFullScreenControlCount> m_controls {};
+    TitleStrip* m_titleStrip = nullptr;
+    QComboBox* m_pageCategories = nullptr;
+    QPushButton* m_pageCancel = nullptr;
+    QComboBox* m_slideshowCategories = nullptr;
+    QSpinBox* m_dwell = nullptr;
+    QPushButton* m_slideshowStart = nullptr;
+    QPushButton* m_slideshowCancel = nullptr;
+    std::vector<QAction*> m_slideshowKeys; // Right, Left, Space: live while a show runs
+    QTimer* m_slideshowTimer = nullptr;
+    QElapsedTimer m_clock;
+    // What the choosers show, so that painting refills them only when their items change.
+    std::vector<ChooserItem> m_shownPageCategories;
+    std::vector<std::string> m_shownSlideshowCategories;
     // The blank page leaves the history once the next page has loaded.
     QUrl m_pageOutOfHistory;
 };

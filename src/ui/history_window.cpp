@@ -1,16 +1,14 @@
 #include "ui/history_window.h"
-#include "ui/twips.h"
 
-#include "common/program.h"
-#include "history/history_purge.h"
 #include "platform/web_browser.h"
+#include "sitelists/list_editor.h"
 #include "ui/application.h"
 #include "ui/history_list_model.h"
 #include "ui/main_window.h"
 #include "ui/program_message_box.h"
+#include "ui/twips.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,40 +21,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace sg::ui {
 namespace {
 
-constexpr int kMinWidthTwips = 4755;
-constexpr int kMinHeightTwips = 3300;
-constexpr int kTimer1Ms = 1000;
-
-// Entries of the shared tool-tip table.
-constexpr std::size_t kPeriodTip = 28;
-constexpr std::size_t kSortTip = 29;
-constexpr std::size_t kSearchTip = 30;
-constexpr std::size_t kTextTip = 31;
-
-struct CheckSpec {
-    const char* caption;
-    std::int16_t Settings::*setting;
-    int toolTip; // -1: none
-};
-constexpr std::array<CheckSpec, kHistoryCheckCount> kChecks { {
-    { "1-click", &Settings::HistoryOneClick, 33 },
-    { "vis.", &Settings::HistoryKeepNewestVisible, 34 },
-    { "dupes", &Settings::HistoryShowDuplicates, 35 },
-    { "show time", &Settings::HistoryShowTime, -1 },
-    { "on top", &Settings::HistoryOnTop, -1 },
-} };
+constexpr int kScrollTimerMs = 1000;
+constexpr std::array<const char*, kHistoryCheckCount> kCheckCaptions { "1-click", "vis.", "dupes",
+    "show time", "on top" };
 
 // The frame a main window carries round its client area: the History window gets the same
 // decoration, so its stored outer size is turned into a client size with it.
@@ -69,6 +46,11 @@ QSize frameExtras(const WindowRegistry& windows)
     return { 0, 0 };
 }
 
+HistoryRect twipsOf(const QRect& r)
+{
+    return { twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height()) };
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(Application& app)
@@ -78,39 +60,38 @@ HistoryWindow::HistoryWindow(Application& app)
     // Only the main windows keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("History List"));
+    SharedBrowserState& shared = app.shared();
+    m_logic = std::make_unique<HistoryWindowLogic>(
+        HistoryWindowEnvironment { shared.paths.HistoryDir, shared.settings, shared.toolTips,
+            app.services().clock, shared.ModalWindowOpen, *this });
     buildControls();
     buildMenu();
     connectControls();
-    paintSearchState();
+    paint();
 }
 
 HistoryWindow::~HistoryWindow()
 {
-    m_cancelFlag = true;
+    m_logic->onCancelClick();
     joinSearch();
 }
 
 void HistoryWindow::buildControls()
 {
-    m_todayModel = new TodayListModel(this);
-    m_searchModel = new SearchListModel(this);
-
-    m_combo1 = new QComboBox(this);
-    m_combo1->setAccessibleName(QStringLiteral("Time Period"));
-    m_combo2 = new QComboBox(this);
-    m_combo2->setAccessibleName(QStringLiteral("Sort Or Search"));
+    m_period = new QComboBox(this);
+    m_period->setAccessibleName(QStringLiteral("Time Period"));
+    m_sort = new QComboBox(this);
+    m_sort->setAccessibleName(QStringLiteral("Sort Or Search"));
     for (std::string_view item : kSortItemTexts)
-        m_combo2->addItem(q(item));
-    for (QComboBox* combo : { m_combo1, m_combo2 }) {
+        m_sort->addItem(q(item));
+    for (QComboBox* combo : { m_period, m_sort }) {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(6);
     }
-    m_text1 = new QLineEdit(this);
-    m_text1->setAccessibleName(QStringLiteral("Search Text"));
+    m_text = new QLineEdit(this);
+    m_text->setAccessibleName(QStringLiteral("Search Text"));
     m_search = new QPushButton(QStringLiteral("Search"), this);
-    m_search->setAccessibleName(QStringLiteral("Search"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
     for (QPushButton* button : { m_search, m_cancel })
         button->setAutoDefault(true); // Enter presses the button that has the focus
     m_progress = new QProgressBar(this);
@@ -118,30 +99,32 @@ void HistoryWindow::buildControls()
     m_progress->setFormat(QStringLiteral("%v / %m"));
     m_progress->setMinimumWidth(40);
     m_progress->setMaximumWidth(110);
-
-    for (std::size_t i = 0; i < kHistoryCheckCount; ++i) {
-        m_checks[i] = new QCheckBox(QString::fromUtf8(kChecks[i].caption), this);
-        m_checks[i]->setAccessibleName(QString::fromUtf8(kChecks[i].caption));
-    }
+    for (std::size_t i = 0; i < kHistoryCheckCount; ++i)
+        m_checks[i] = new QCheckBox(QString::fromUtf8(kCheckCaptions[i]), this);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setAccessibleName(QStringLiteral("History Lists"));
-    m_todayView = makeHistoryListView(QStringLiteral("Today"), m_todayModel, m_tabs);
-    m_searchView = makeHistoryListView(QStringLiteral("Search Returns"), m_searchModel, m_tabs);
-    m_tabs->addTab(m_todayView, QStringLiteral("Today"));
-    m_tabs->addTab(m_searchView, QStringLiteral("Search Returns"));
+    const HistoryWindowView& v = m_logic->view();
+    for (HistoryTab list : { HistoryTab::Today, HistoryTab::SearchReturns }) {
+        const auto i = static_cast<std::size_t>(list);
+        const QString name = list == HistoryTab::Today ? QStringLiteral("Today")
+                                                       : QStringLiteral("Search Returns");
+        m_models[i] = new HistoryRowsModel(v.list(list), this);
+        m_lists[i] = makeHistoryListView(name, m_models[i], m_tabs);
+        m_tabs->addTab(m_lists[i], name);
+    }
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setSingleShot(true);
-    m_timer1->setInterval(kTimer1Ms);
+    m_scrollTimer = new QTimer(this);
+    m_scrollTimer->setSingleShot(true);
+    m_scrollTimer->setInterval(kScrollTimerMs);
 
     // Three rows above the lists, narrow enough for the smallest window.
     auto* selectors = new QHBoxLayout;
-    selectors->addWidget(m_combo1, 3);
-    selectors->addWidget(m_combo2, 2);
+    selectors->addWidget(m_period, 3);
+    selectors->addWidget(m_sort, 2);
     selectors->addWidget(checkBox(HistoryCheck::OnTop));
     auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(m_text1, 1);
+    searchRow->addWidget(m_text, 1);
     searchRow->addWidget(m_search);
     searchRow->addWidget(m_cancel);
     auto* checks = new QHBoxLayout;
@@ -163,178 +146,152 @@ void HistoryWindow::buildControls()
 void HistoryWindow::buildMenu()
 {
     m_menu = new QMenu(this);
-    m_menu->addAction(
-        QStringLiteral("&Navigate To Selected URL"), this, [this] { navigateToSelected(); });
+    m_menu->addAction(QStringLiteral("&Navigate To Selected URL"), this,
+        [this] { run([&] { m_logic->navigateToSelected(selectedRow(m_logic->view().tab)); }); });
     m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("&Add Item(s) To Site Selector List"), this,
-        [this] { addSelectedToSiteSelector(); });
+    m_menu->addAction(QStringLiteral("&Add Item(s) To Site Selector List"), this, [this] {
+        const HistoryTab list = m_logic->view().tab;
+        run([&] { m_logic->addSelectedToSiteSelector(selectedRow(list), selectedRows(list)); });
+    });
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("&Remove Item(s) From List (Temp)"), this,
-        [this] { removeSelectedFromList(); });
+        [this] { run([&] { m_logic->removeFromList(selectedRows(m_logic->view().tab)); }); });
     m_menu->addSeparator();
-    m_hostPagesItem = m_menu->addAction(QStringLiteral("&Show Selected Host's Page Items"), this,
-        [this] { showSelectedHostPages(); });
-    m_hostPagesItem->setVisible(false);
+    m_hostPagesItem
+        = m_menu->addAction(QStringLiteral("&Show Selected Host's Page Items"), this, [this] {
+              run([&] { m_logic->showSelectedHostPages(selectedRow(HistoryTab::SearchReturns)); });
+          });
+
+    auto* close = new QAction(QStringLiteral("Close"), this);
+    close->setShortcut(Qt::Key_Escape);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 void HistoryWindow::connectControls()
 {
-    connect(m_search, &QPushButton::clicked, this, [this] { onSearchClick(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { onCancelClick(); });
+    connect(
+        m_search, &QPushButton::clicked, this, [this] { run([&] { m_logic->onSearchClick(); }); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { m_logic->onCancelClick(); });
+    connect(m_period, &QComboBox::currentIndexChanged, this, [this](int i) {
+        run([&] { m_logic->selectPeriod(i < 0 ? std::nullopt : std::optional<std::size_t>(i)); });
+    });
+    connect(m_sort, &QComboBox::currentIndexChanged, this, [this](int i) {
+        run([&] { m_logic->selectSort(i < 0 ? std::nullopt : std::optional<std::size_t>(i)); });
+    });
+    connect(m_text, &QLineEdit::textEdited, this,
+        [this](const QString& text) { run([&] { m_logic->editSearchText(text.toStdString()); }); });
     for (std::size_t i = 0; i < kHistoryCheckCount; ++i) {
         const auto check = static_cast<HistoryCheck>(i);
         connect(m_checks[i], &QCheckBox::clicked, this,
-            [this, check](bool on) { onCheckClick(check, on); });
+            [this, check](bool on) { run([&] { m_logic->clickCheck(check, on); }); });
     }
-    for (QTreeView* view : { m_todayView, m_searchView }) {
-        connect(view, &QTreeView::clicked, this,
-            [this, view](const QModelIndex& index) { onRowClick(view, index); });
-        connect(view, &QTreeView::doubleClicked, this,
-            [this, view](const QModelIndex& index) { onRowDoubleClick(view, index); });
-        connect(view, &QTreeView::customContextMenuRequested, this,
-            [this, view](const QPoint& pos) { showPopUpMenu(view, pos); });
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, view] { setListToolTip(view); });
-        view->viewport()->installEventFilter(this);
-    }
-    connect(m_timer1, &QTimer::timeout, this, [this] { scrollTodayToEnd(); });
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, &QWidget::close);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        run([&] {
+            m_logic->selectTab(index == 1 ? HistoryTab::SearchReturns : HistoryTab::Today);
+        });
+    });
+    connectList(HistoryTab::Today);
+    connectList(HistoryTab::SearchReturns);
+    connect(
+        m_scrollTimer, &QTimer::timeout, this, [this] { run([&] { m_logic->onScrollTimer(); }); });
+}
+
+void HistoryWindow::connectList(HistoryTab list)
+{
+    QTreeView* view = listView(list);
+    const auto rowOf
+        = [](const QModelIndex& index) { return static_cast<std::size_t>(index.row()); };
+    connect(view, &QTreeView::clicked, this, [this, list, rowOf](const QModelIndex& index) {
+        run([&] { m_logic->clickRow(list, rowOf(index), m_lastPress == Qt::LeftButton); });
+    });
+    connect(view, &QTreeView::doubleClicked, this, [this, list, rowOf](const QModelIndex& index) {
+        run([&] { m_logic->doubleClickRow(list, rowOf(index), m_lastPress == Qt::LeftButton); });
+    });
+    connect(view, &QTreeView::customContextMenuRequested, this,
+        [this, list](const QPoint& pos) { showPopUpMenu(list, pos); });
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this, list](const QModelIndex& current) {
+            run([&] {
+                m_logic->selectRow(list,
+                    current.isValid() ? std::optional<std::size_t>(current.row()) : std::nullopt);
+            });
+        });
+    view->viewport()->installEventFilter(this);
 }
 
 // --- opening and closing --------------------------------------------------------------
 
 void HistoryWindow::open()
 {
-    placeWindow();
-    setCurrentTab(HistoryTab::Today);
-    setWindowTitle(QStringLiteral("History List - ") + q(kProgramTitle));
-    applyListFont();
-    applyColumnWidths();
-    purgeOldHistory();
-    loadTodayList();
-    loadPeriodSelector();
-    if (m_combo1->count() > 0)
-        m_combo1->setCurrentIndex(0);
-    m_combo2->setCurrentIndex(static_cast<int>(SortItem::HostSort));
-    applyToolTips();
-    const Settings& s = m_app.shared().settings;
-    for (std::size_t i = 0; i < kHistoryCheckCount; ++i)
-        m_checks[i]->setChecked(s.*kChecks[i].setting != 0);
-    applyOnTop();
-    if (checked(HistoryCheck::Visible))
-        QTimer::singleShot(0, this, [this] { scrollTodayToEnd(); });
-    m_open = true;
-}
-
-void HistoryWindow::placeWindow()
-{
-    const Settings& s = m_app.shared().settings;
-    const QSize extras = frameExtras(m_app.windows());
-    setMinimumSize(std::max(1, px(kMinWidthTwips) - extras.width()),
-        std::max(1, px(kMinHeightTwips) - extras.height()));
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const QRect work = primary ? primary->availableGeometry() : QRect(0, 0, 1024, 768);
-    QRect frame(px(s.HistoryLeft), px(s.HistoryTop), px(s.HistoryWidth), px(s.HistoryHeight));
-    const bool stored = s.HistoryWidth > 0 && s.HistoryHeight > 0;
-    bool onScreen = false;
+    std::vector<HistoryRect> workAreas;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        workAreas.push_back(twipsOf(primary->availableGeometry()));
     for (const QScreen* screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(frame);
-    // Never placed yet, or placed on a screen that is no longer there: centred on the work
-    // area.
-    if (!stored || !onScreen) {
-        const QSize size(std::min(760, work.width() * 3 / 5), std::min(540, work.height() * 3 / 5));
-        frame = QRect(QPoint(0, 0), size);
-        frame.moveCenter(work.center());
-    }
-    frame.setWidth(std::max(frame.width(), px(kMinWidthTwips)));
-    frame.setHeight(std::max(frame.height(), px(kMinHeightTwips)));
-    move(frame.topLeft());
-    resize(frame.width() - extras.width(), frame.height() - extras.height());
+        workAreas.push_back(twipsOf(screen->availableGeometry()));
+    HistoryOpening opening;
+    run([&] { opening = m_logic->open(workAreas); });
+    placeWindow(opening);
 }
 
-void HistoryWindow::applyListFont()
+void HistoryWindow::placeWindow(const HistoryOpening& opening)
 {
-    const Settings& s = m_app.shared().settings;
-    if (s.FontName.empty())
-        return;
-    QFont font(q(s.FontName));
-    font.setBold(s.FontBold);
-    if (s.FontSize > 0)
-        font.setPointSizeF(s.FontSize);
-    for (QWidget* w :
-        std::initializer_list<QWidget*> { m_todayView, m_searchView, m_combo1, m_combo2, m_text1 })
-        w->setFont(font);
-}
+    const QSize extras = frameExtras(m_app.windows());
+    setMinimumSize(std::max(1, px(kHistoryMinWidth) - extras.width()),
+        std::max(1, px(kHistoryMinHeight) - extras.height()));
+    const HistoryRect& f = opening.frame;
+    move(px(f.left), px(f.top));
+    resize(px(f.width) - extras.width(), px(f.height) - extras.height());
 
-void HistoryWindow::applyColumnWidths()
-{
-    const Settings& s = m_app.shared().settings;
-    const QFontMetrics fm(m_todayView->font());
+    // Columns never sized get room for the header or the widest usual text.
+    const QFontMetrics fm(m_lists[0]->font());
     const int pad = 2 * fm.averageCharWidth() + 8;
-    // Widths for columns never sized: room for the header or the widest usual text.
     const std::array<int, kHistoryColumnCount> computed {
         std::max(160, width() * 2 / 5),
         fm.horizontalAdvance(QStringLiteral("Hits 9999")) + pad,
         fm.horizontalAdvance(QStringLiteral("Sat Dec 05 26 14:08:35")) + pad,
         std::max(240, width() * 3 / 5),
     };
-    for (int list = 0; list < 2; ++list) {
-        QTreeView* view = list == 0 ? m_todayView : m_searchView;
-        for (int c = 0; c < kHistoryColumnCount; ++c) {
-            const float stored = s.HistoryColumnWidths[static_cast<std::size_t>(list * 4 + c)];
-            const int w = stored > 0 ? px(stored) : computed[static_cast<std::size_t>(c)];
-            view->setColumnWidth(c, std::max(1, w));
-        }
-    }
-}
-
-void HistoryWindow::saveClosingState()
-{
-    Settings& s = m_app.shared().settings;
-    if (windowState() == Qt::WindowNoState) {
-        const QRect frame = frameGeometry();
-        s.HistoryLeft = static_cast<float>(twips(frame.x()));
-        s.HistoryTop = static_cast<float>(twips(frame.y()));
-        s.HistoryWidth = static_cast<float>(twips(frame.width()));
-        s.HistoryHeight = static_cast<float>(twips(frame.height()));
-    }
-    if (!isMinimized()) {
-        for (int list = 0; list < 2; ++list) {
-            const QTreeView* view = list == 0 ? m_todayView : m_searchView;
-            for (int c = 0; c < kHistoryColumnCount; ++c)
-                s.HistoryColumnWidths[static_cast<std::size_t>(list * 4 + c)]
-                    = static_cast<float>(twips(view->columnWidth(c)));
-        }
+    for (std::size_t i = 0; i < opening.columnWidths.size(); ++i) {
+        const float stored = opening.columnWidths[i];
+        const int w = stored > 0 ? px(stored) : computed[i % kHistoryColumnCount];
+        m_lists[i / kHistoryColumnCount]->setColumnWidth(
+            static_cast<int>(i % kHistoryColumnCount), std::max(1, w));
     }
 }
 
 void HistoryWindow::closeEvent(QCloseEvent* event)
 {
-    m_cancelFlag = true;
+    m_logic->onCancelClick();
     joinSearch();
-    m_timer1->stop();
-    if (m_open) {
-        saveClosingState();
-        purgeOldHistory();
-        m_open = false;
+    const bool wasOpen = m_logic->isOpen();
+    HistoryClosing closing;
+    closing.state = isMinimized()            ? HistoryWindowState::Minimized
+        : windowState() == Qt::WindowNoState ? HistoryWindowState::Normal
+                                             : HistoryWindowState::Maximized;
+    closing.frame = twipsOf(frameGeometry());
+    for (std::size_t i = 0; i < closing.columnWidthsPx.size(); ++i)
+        closing.columnWidthsPx[i] = m_lists[i / kHistoryColumnCount]->columnWidth(
+            static_cast<int>(i % kHistoryColumnCount));
+    run([&] { m_logic->close(closing); });
+    if (wasOpen)
         emit closed();
-    }
     event->accept();
 }
 
 void HistoryWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
-        applyOnTop();
+    // The stay-on-top state is applied again each time the window is activated.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isOpen())
+        paintOnTop();
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        && (watched == m_todayView->viewport() || watched == m_searchView->viewport()))
+        && (watched == m_lists[0]->viewport() || watched == m_lists[1]->viewport()))
         m_lastPress = static_cast<QMouseEvent*>(event)->button();
     return QWidget::eventFilter(watched, event);
 }
@@ -343,104 +300,125 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)
 
 void HistoryWindow::purgeOldHistory()
 {
-    const std::int32_t days = m_app.shared().settings.HistoryDaysToKeep;
-    if (days == 0) {
-        clearTodayList();
-        m_combo1->clear();
-        m_text1->clear();
-    }
-    purgeDayFiles(historyDir(), today(), days);
+    run([&] { m_logic->purgeOldHistory(); });
 }
 
 void HistoryWindow::loadPeriodSelector()
 {
-    m_combo1->clear();
-    const auto items
-        = periodSelectorItems(historyDir(), m_app.shared().settings.HistoryDaysToKeep, today());
-    for (const std::string& item : items)
-        m_combo1->addItem(q(item));
+    run([&] { m_logic->loadPeriodSelector(); });
 }
 
 void HistoryWindow::applyToolTips()
 {
-    const SharedBrowserState& shared = m_app.shared();
-    const bool off = shared.settings.ToolTipsOff != 0;
-    auto tip = [&](std::size_t i) { return off ? QString() : q(shared.toolTips[i]); };
-    m_combo1->setToolTip(tip(kPeriodTip));
-    m_combo2->setToolTip(tip(kSortTip));
-    m_search->setToolTip(tip(kSearchTip));
-    m_text1->setToolTip(tip(kTextTip));
-    for (std::size_t i = 0; i < kHistoryCheckCount; ++i) {
-        const int t = kChecks[i].toolTip;
-        m_checks[i]->setToolTip(t < 0 ? QString() : tip(static_cast<std::size_t>(t)));
-    }
-    setListToolTip(m_todayView);
-    setListToolTip(m_searchView);
-}
-
-// --- the Today list -------------------------------------------------------------------
-
-void HistoryWindow::loadTodayList()
-{
-    const TodayList list
-        = sg::loadTodayList(historyDir(), today(), m_app.shared().settings.HistoryDaysToKeep);
-    m_todayModel->load(list.rows, list.header);
-    setListToolTip(m_todayView);
-    if (list.error)
-        showMessage(*list.error);
+    run([&] { m_logic->applyToolTips(); });
 }
 
 void HistoryWindow::clearTodayList()
 {
-    m_todayModel->clear();
-    setListToolTip(m_todayView);
+    run([&] { m_logic->clearTodayList(); });
 }
 
 void HistoryWindow::setTodayHits(std::size_t n, const std::string& hits)
 {
-    const auto row = m_todayModel->setHits(n, hits);
-    if (row && checked(HistoryCheck::Visible))
-        m_todayView->scrollTo(m_todayModel->index(static_cast<int>(*row), 0));
+    run([&] { m_logic->setTodayHits(n, hits); });
 }
 
 void HistoryWindow::appendTodayItem(std::size_t n, const TodayItem& item)
 {
-    m_todayModel->append(n, { item.title, item.hits, item.date, item.url },
-        todayListHeader(m_todayModel->size() + 1));
-    if (checked(HistoryCheck::Visible))
-        m_timer1->start();
+    run([&] { m_logic->appendTodayItem(n, item); });
 }
 
-void HistoryWindow::scrollTodayToEnd()
+// --- painting -------------------------------------------------------------------------
+
+template <typename Event> void HistoryWindow::run(Event&& event)
 {
-    m_timer1->stop();
-    m_todayView->scrollToBottom();
+    event();
+    paint();
 }
 
-// --- check boxes ----------------------------------------------------------------------
-
-bool HistoryWindow::checked(HistoryCheck check) const
+void HistoryWindow::paint()
 {
-    return checkBox(check)->isChecked();
+    const HistoryWindowView& v = m_logic->view();
+    setWindowTitle(q(v.caption));
+    paintSelectors();
+    for (std::size_t i = 0; i < kHistoryCheckCount; ++i)
+        m_checks[i]->setChecked(v.checked[i]);
+
+    const std::array<QWidget*, kHistoryControlCount> controls { m_period, m_sort, m_text, m_search,
+        m_cancel, m_checks[0], m_checks[1], m_checks[2], m_checks[3], m_checks[4], m_lists[0],
+        m_lists[1], m_progress };
+    for (std::size_t i = 0; i < kHistoryControlCount; ++i) {
+        const HistoryControlState& s = v.controls[i];
+        controls[i]->setToolTip(q(s.toolTip));
+        controls[i]->setEnabled(s.enabled);
+        if (controls[i]->isHidden() == s.visible)
+            controls[i]->setVisible(s.visible);
+    }
+
+    for (HistoryTab list : { HistoryTab::Today, HistoryTab::SearchReturns })
+        m_models[static_cast<std::size_t>(list)]->show(m_logic->takeRowChanges(list));
+    QHeaderView* header = m_lists[1]->header();
+    header->setSortIndicatorShown(v.searchSortedByFirstColumn);
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    m_progress->setRange(0, static_cast<int>(v.progressTotal));
+    m_progress->setValue(static_cast<int>(v.progressDone));
+    m_hostPagesItem->setVisible(v.hostPagesItemVisible);
+    m_hostPagesItem->setEnabled(v.hostPagesItemEnabled);
+    {
+        const QSignalBlocker quiet(m_tabs);
+        m_tabs->setCurrentIndex(static_cast<int>(v.tab));
+    }
+
+    if (v.scrollTimerRunning && !m_scrollTimer->isActive())
+        m_scrollTimer->start();
+    else if (!v.scrollTimerRunning)
+        m_scrollTimer->stop();
+    if (v.todayScroll.serial != m_shownScroll) {
+        m_shownScroll = v.todayScroll.serial;
+        // After the events in hand, so that a list just filled or shown is laid out.
+        QTimer::singleShot(0, this, [this, row = v.todayScroll.row] {
+            if (row)
+                m_lists[0]->scrollTo(m_models[0]->index(static_cast<int>(*row), 0));
+            else
+                m_lists[0]->scrollToBottom();
+        });
+    }
+    if (isOpen())
+        paintOnTop();
 }
 
-QCheckBox* HistoryWindow::checkBox(HistoryCheck check) const
+void HistoryWindow::paintSelectors()
 {
-    return m_checks[static_cast<std::size_t>(check)];
+    const HistoryWindowView& v = m_logic->view();
+    const std::string font
+        = v.font.name + '/' + std::to_string(v.font.size) + '/' + std::to_string(v.font.bold);
+    if (!v.font.name.empty() && font != m_shownFont) {
+        m_shownFont = font;
+        QFont listFont(q(v.font.name));
+        listFont.setBold(v.font.bold);
+        if (v.font.size > 0)
+            listFont.setPointSizeF(v.font.size);
+        for (QWidget* w :
+            std::initializer_list<QWidget*> { m_lists[0], m_lists[1], m_period, m_sort, m_text })
+            w->setFont(listFont);
+    }
+    const QSignalBlocker quietPeriod(m_period);
+    if (v.periodItems != m_shownPeriods) {
+        m_period->clear();
+        for (const std::string& item : v.periodItems)
+            m_period->addItem(q(item));
+        m_shownPeriods = v.periodItems;
+    }
+    m_period->setCurrentIndex(v.period ? static_cast<int>(*v.period) : -1);
+    const QSignalBlocker quietSort(m_sort);
+    m_sort->setCurrentIndex(v.sort ? static_cast<int>(*v.sort) : -1);
+    if (m_text->text() != q(v.searchText))
+        m_text->setText(q(v.searchText));
 }
 
-void HistoryWindow::onCheckClick(HistoryCheck check, bool on)
+void HistoryWindow::paintOnTop()
 {
-    m_app.shared().settings.*kChecks[static_cast<std::size_t>(check)].setting = on ? 1 : 0;
-    if (check == HistoryCheck::Visible && on)
-        scrollTodayToEnd();
-    if (check == HistoryCheck::OnTop)
-        applyOnTop();
-}
-
-void HistoryWindow::applyOnTop()
-{
-    const bool on = checked(HistoryCheck::OnTop);
+    const bool on = m_logic->view().onTop;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
     const bool shown = isVisible();
@@ -458,198 +436,77 @@ void HistoryWindow::applyOnTop()
     }
 }
 
-// --- rows: choosing, tool tips, the pop-up menu ---------------------------------------
+// --- lists ----------------------------------------------------------------------------
 
-HistoryTab HistoryWindow::currentTab() const
+QTreeView* HistoryWindow::listView(HistoryTab list) const
 {
-    return m_tabs->currentIndex() == 1 ? HistoryTab::SearchReturns : HistoryTab::Today;
+    return m_lists[static_cast<std::size_t>(list)];
 }
 
-void HistoryWindow::setCurrentTab(HistoryTab tab)
+QCheckBox* HistoryWindow::checkBox(HistoryCheck check) const
 {
-    m_tabs->setCurrentIndex(static_cast<int>(tab));
+    return m_checks[static_cast<std::size_t>(check)];
 }
 
-QTreeView* HistoryWindow::visibleView() const
+std::optional<std::size_t> HistoryWindow::selectedRow(HistoryTab list) const
 {
-    return currentTab() == HistoryTab::Today ? m_todayView : m_searchView;
-}
-
-HistoryRowsModel* HistoryWindow::modelOf(const QTreeView* view) const
-{
-    if (view == m_todayView)
-        return m_todayModel;
-    return m_searchModel;
-}
-
-std::optional<std::size_t> HistoryWindow::selectedRow(const QTreeView* view) const
-{
+    const QTreeView* view = listView(list);
     const QItemSelectionModel* selection = view->selectionModel();
     const QModelIndex current = view->currentIndex();
     if (current.isValid() && selection->isRowSelected(current.row(), {}))
         return static_cast<std::size_t>(current.row());
-    const QModelIndexList rows = selection->selectedRows();
-    if (rows.isEmpty())
-        return std::nullopt;
-    const auto first = std::min_element(rows.begin(), rows.end(),
-        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    return static_cast<std::size_t>(first->row());
+    const std::vector<std::size_t> rows = selectedRows(list);
+    return rows.empty() ? std::nullopt : std::optional(rows.front());
 }
 
-void HistoryWindow::setListToolTip(QTreeView* view)
+std::vector<std::size_t> HistoryWindow::selectedRows(HistoryTab list) const
 {
-    const auto row = selectedRow(view);
-    const bool off = m_app.shared().settings.ToolTipsOff != 0;
-    view->setToolTip(off || !row ? QString() : q(modelOf(view)->row(*row).title));
-}
-
-void HistoryWindow::onRowClick(QTreeView* view, const QModelIndex& index)
-{
-    setListToolTip(view);
-    if (!index.isValid() || m_lastPress != Qt::LeftButton || !checked(HistoryCheck::OneClick))
-        return;
-    navigateTo(modelOf(view)->row(static_cast<std::size_t>(index.row())));
-}
-
-void HistoryWindow::onRowDoubleClick(QTreeView* view, const QModelIndex& index)
-{
-    if (!index.isValid() || m_lastPress != Qt::LeftButton || checked(HistoryCheck::OneClick))
-        return;
-    navigateTo(modelOf(view)->row(static_cast<std::size_t>(index.row())));
-}
-
-void HistoryWindow::navigateTo(const HistoryRow& row)
-{
-    if (!row.url.empty())
-        m_app.navigateActiveMainWindow(row.url);
-}
-
-void HistoryWindow::showPopUpMenu(QTreeView* view, const QPoint& pos)
-{
-    if (modelOf(view)->size() == 0)
-        return;
-    m_hostPagesItem->setVisible(
-        view == m_searchView && m_searchModel->list().hostPagesMenuVisible());
-    m_hostPagesItem->setEnabled(!searchRunning());
-    m_menu->popup(view->viewport()->mapToGlobal(pos));
-}
-
-void HistoryWindow::navigateToSelected()
-{
-    const QTreeView* view = visibleView();
-    if (const auto row = selectedRow(view))
-        navigateTo(modelOf(view)->row(*row));
-}
-
-std::vector<HistoryHandOffRow> HistoryWindow::selectedRows() const
-{
-    const QTreeView* view = visibleView();
-    const HistoryRowsModel* model = modelOf(view);
-    QModelIndexList picked = view->selectionModel()->selectedRows();
-    std::sort(picked.begin(), picked.end(),
-        [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    std::vector<HistoryHandOffRow> rows;
-    for (const QModelIndex& index : picked) {
-        const HistoryRow& r = model->row(static_cast<std::size_t>(index.row()));
-        if (!r.url.empty())
-            rows.push_back({ r.title, r.url });
-    }
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : listView(list)->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
-void HistoryWindow::addSelectedToSiteSelector()
+void HistoryWindow::showPopUpMenu(HistoryTab list, const QPoint& pos)
 {
-    const QTreeView* view = visibleView();
-    const auto row = selectedRow(view);
-    if (!row || modelOf(view)->row(*row).url.empty())
-        return;
-    const std::vector<HistoryHandOffRow> rows = selectedRows();
-    if (!rows.empty())
-        m_app.openListEditorFromHistory(rows);
+    bool open = false;
+    run([&] { open = m_logic->openPopUpMenu(list); });
+    if (open)
+        m_menu->popup(listView(list)->viewport()->mapToGlobal(pos));
 }
 
-void HistoryWindow::removeSelectedFromList()
+// --- HistoryWindowHost ----------------------------------------------------------------
+
+void HistoryWindow::showMessage(const std::string& text)
 {
-    QTreeView* view = visibleView();
-    std::vector<std::size_t> indices;
-    for (const QModelIndex& index : view->selectionModel()->selectedRows())
-        indices.push_back(static_cast<std::size_t>(index.row()));
-    modelOf(view)->removeListRows(indices);
-    setListToolTip(view);
+    showProgramMessage(this, text);
 }
 
-void HistoryWindow::showSelectedHostPages()
+void HistoryWindow::navigate(const std::string& address)
 {
-    const auto row = selectedRow(m_searchView);
-    if (!row || searchRunning())
-        return;
-    const auto host = hostOfHeaderRow(m_searchModel->row(*row));
-    if (!host)
-        return;
-    startSearch(planHostPages(*host, searchControls(), historyDir(), today()));
+    m_app.navigateActiveMainWindow(address);
 }
 
-// --- searching ------------------------------------------------------------------------
-
-SearchControls HistoryWindow::searchControls() const
+void HistoryWindow::openListEditor(const std::vector<HistoryRow>& rows)
 {
-    SearchControls c;
-    if (m_combo1->currentIndex() >= 0)
-        c.period = m_combo1->currentText().toStdString();
-    if (m_combo2->currentIndex() >= 0)
-        c.sort = m_combo2->currentText().toStdString();
-    c.text = m_text1->text().toStdString();
-    c.dupes = checked(HistoryCheck::Dupes);
-    c.showTime = checked(HistoryCheck::ShowTime);
-    return c;
+    std::vector<HistoryHandOffRow> handOff;
+    for (const HistoryRow& row : rows)
+        handOff.push_back({ row.title, row.url });
+    m_app.openListEditorFromHistory(handOff);
 }
 
-bool HistoryWindow::searchRunning() const
+void HistoryWindow::runSearch(const SearchPlan& plan)
 {
-    return m_searchModel->list().running();
-}
-
-void HistoryWindow::onSearchClick()
-{
-    if (searchRunning())
-        return;
-    startSearch(planSearch(searchControls(), historyDir(), today()));
-}
-
-void HistoryWindow::onCancelClick()
-{
-    m_cancelFlag = true;
-}
-
-void HistoryWindow::startSearch(const std::variant<SearchRefusal, SearchPlan>& planned)
-{
-    if (const auto* refusal = std::get_if<SearchRefusal>(&planned)) {
-        if (refusal->emptyTextBox)
-            m_text1->clear();
-        showMessage(refusal->message);
-        return;
-    }
-    if (searchRunning())
-        return;
     joinSearch();
-    const SearchPlan& plan = std::get<SearchPlan>(planned);
-    m_searchModel->searchStarted();
-    m_progress->setRange(0, std::max<int>(1, static_cast<int>(plan.files.size())));
-    m_progress->setValue(0);
-    paintSearchState();
-    setCurrentTab(HistoryTab::SearchReturns);
-    m_cancelFlag = false;
     m_worker = std::thread([this, files = plan.files, query = plan.query] {
         SearchOutcome outcome;
         try {
             outcome = searchDayFiles(
-                files, query, m_cancelFlag, [this](std::size_t done, std::size_t total) {
+                files, query, m_logic->cancelFlag(), [this](std::size_t done, std::size_t total) {
                     QMetaObject::invokeMethod(
                         this,
-                        [this, done, total] {
-                            m_progress->setMaximum(std::max<int>(1, static_cast<int>(total)));
-                            m_progress->setValue(static_cast<int>(done));
-                        },
+                        [this, done, total] { run([&] { m_logic->searchProgress(done, total); }); },
                         Qt::QueuedConnection);
                 });
         } catch (...) {
@@ -657,57 +514,19 @@ void HistoryWindow::startSearch(const std::variant<SearchRefusal, SearchPlan>& p
         }
         auto result = std::make_shared<SearchOutcome>(std::move(outcome));
         QMetaObject::invokeMethod(
-            this, [this, result] { searchFinished(std::move(*result)); }, Qt::QueuedConnection);
+            this,
+            [this, result] {
+                joinSearch();
+                run([&] { m_logic->searchEnded(std::move(*result)); });
+            },
+            Qt::QueuedConnection);
     });
-}
-
-void HistoryWindow::searchFinished(SearchOutcome outcome)
-{
-    joinSearch();
-    if (!searchRunning())
-        return;
-    const auto message = m_searchModel->searchEnded(std::move(outcome));
-    QHeaderView* header = m_searchView->header();
-    header->setSortIndicatorShown(m_searchModel->list().sortedByFirstColumn());
-    header->setSortIndicator(0, Qt::AscendingOrder);
-    paintSearchState();
-    setListToolTip(m_searchView);
-    if (message)
-        showMessage(*message);
 }
 
 void HistoryWindow::joinSearch()
 {
     if (m_worker.joinable())
         m_worker.join();
-}
-
-void HistoryWindow::paintSearchState()
-{
-    const HistorySearchList& list = m_searchModel->list();
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             m_combo1, m_combo2, m_search, checkBox(HistoryCheck::Dupes) })
-        w->setEnabled(list.searchControlsEnabled());
-    m_cancel->setEnabled(list.cancelEnabled());
-    m_progress->setVisible(list.running());
-}
-
-// --- helpers --------------------------------------------------------------------------
-
-void HistoryWindow::showMessage(std::string_view text)
-{
-    const ModalWindowHold hold(m_app.shared());
-    showProgramMessage(this, text);
-}
-
-std::filesystem::path HistoryWindow::historyDir() const
-{
-    return m_app.shared().paths.HistoryDir;
-}
-
-LocalDateTime HistoryWindow::today() const
-{
-    return m_app.services().clock.now();
 }
 
 } // namespace sg::ui

@@ -1,9 +1,14 @@
 #include "program_fixture.h"
 
+#include "page_server.h"
 #include "platform/paths.h"
+#include "startup/startup_helpers.h"
+#include "ui/application.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QTest>
 
 namespace sgtest {
 
@@ -42,6 +47,47 @@ sg::StartupOutcome startUp(const QString& commandLine)
     env.screenHeightTwips = 1000 * 15;
     env.installedFonts = { "DejaVu Sans" };
     return sg::runStartupSequence(env);
+}
+
+RunningProgram::RunningProgram()
+    : m_home(useNewDataHome())
+    , m_server(std::make_unique<PageServer>())
+{
+}
+
+RunningProgram::~RunningProgram()
+{
+    for (sg::ui::MainWindow* w : mainWindows())
+        w->close();
+    // Closing windows go on their own; the wait only gives them the time.
+    (void)QTest::qWaitFor([] { return mainWindows().isEmpty(); }, 5000);
+    m_app.reset();
+}
+
+bool RunningProgram::start(const QString& commandLine)
+{
+    const sg::StartupOutcome outcome = startUp(commandLine);
+    if (!outcome.ok)
+        return false;
+    m_app = std::make_unique<sg::ui::Application>(outcome.state);
+    m_first = m_app->start();
+    return true;
+}
+
+std::filesystem::path RunningProgram::userData() const
+{
+    return sg::userDataDirFor(sg::platform::profileDir());
+}
+
+bool pressShortcut(QWidget* window, Qt::Key key)
+{
+    for (QAction* action : window->actions()) {
+        if (action->shortcut() == QKeySequence(key) && action->isEnabled()) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace sgtest

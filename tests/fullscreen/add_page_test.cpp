@@ -21,15 +21,6 @@ protected:
     fs::path catList() const { return lists() / "CatList.dab"; }
 };
 
-TEST_F(AddPage, ChooserHoldsOneItemPerCategoryRecord)
-{
-    writeBytes(catList(), categoryBytes("  Weather", 1) + categoryBytes("News", 7));
-    const auto items = categoryChooserItems(data());
-    ASSERT_TRUE(items.ok()) << items.message;
-    const std::vector<ChooserItem> expected = { { "C1", "Weather" }, { "C2", "News" } };
-    EXPECT_EQ(items.value, expected);
-}
-
 TEST_F(AddPage, ChooserWithoutCategoriesGivesTheMessageAndCreatesNoFile)
 {
     EXPECT_EQ(categoryChooserItems(data()).message, "Can't Add Page. No Categories Exist.");

@@ -1,8 +1,11 @@
-// The full-screen window's logic against a recording view and browser: opening, closing,
-// re-fitting, the picture buttons, the tool tips, its pages' new windows and the add page.
+// The full-screen window's logic against a recording host and browser: fitting, closing,
+// the buttons, tool tips, its pages' new windows, the add page and the slideshow's wiring
+// (the slideshow's own timing is CategorySlideshow's test).
 
 #include "browser/browser_fakes.h"
+#include "fullscreen/full_screen_layout.h"
 #include "fullscreen/full_screen_logic.h"
+#include "settings/extra_settings.h"
 #include "sitelists/list_files.h"
 #include "sitelists/list_test_files.h"
 
@@ -12,217 +15,248 @@ namespace {
 
 using namespace sg;
 using namespace sgtest;
+using namespace std::chrono_literals;
+using Control = FullScreenControl;
+using Strings = std::vector<std::string>;
 
-class FakeFullScreenView final : public FullScreenView {
+class FakeHost final : public FullScreenHost {
 public:
-    Rect area { 0, 450, 24000, 14550 };
     Rect window;
     bool shown = false;
     bool moving = false;
-    std::string caption;
     std::string blankPage;
-    std::map<FullScreenControl, std::string> tips;
-    std::map<FullScreenControl, Rect> places;
-    std::map<FullScreenControl, bool> visible;
-    std::map<FullScreenControl, bool> enabled;
-    std::vector<ChooserItem> items;
-    std::size_t selected = 0;
-    std::vector<std::string> messages;
-    std::vector<bool> modalDuringMessage;
-    bool* modalFlag = nullptr;
+    Strings messages; // each with "(modal)" while ModalWindowOpen was set
+    const bool* modal = nullptr;
+    SlideshowTime clock { 1000 };
 
-    void setCaption(const std::string& c) override { caption = c; }
-    void setToolTip(FullScreenControl c, const std::string& t) override { tips[c] = t; }
-    void setGeometry(FullScreenControl c, const Rect& r) override { places[c] = r; }
-    void setVisible(FullScreenControl c, bool v) override { visible[c] = v; }
-    void setEnabled(FullScreenControl c, bool e) override { enabled[c] = e; }
-    void setTitleStripActive(bool) override { }
-    void setChooserItems(const std::vector<ChooserItem>& i, std::size_t s) override
-    {
-        items = i;
-        selected = s;
-    }
-    void setWindowGeometry(const Rect& r) override { window = r; }
+    Rect workArea() const override { return { 0, 450, 24000, 14550 }; }
     Rect windowGeometry() const override { return window; }
-    void setNormalState() override { }
-    Size clientSize() const override { return { window.width, window.height }; }
-    Rect workArea() const override { return area; }
+    void placeWindow(const Rect& r) override { window = r; }
     void showWindow() override { shown = true; }
     void hideWindow() override { shown = false; }
     void beginWindowMove() override { moving = true; }
     void navigateWithoutHistory(const std::string& address) override { blankPage = address; }
     void showMessage(const std::string& text) override
     {
-        messages.push_back(text);
-        modalDuringMessage.push_back(*modalFlag);
+        messages.push_back(text + (*modal ? " (modal)" : ""));
     }
+    SlideshowTime now() const override { return clock; }
 };
+
+const Rect kFitted { 0, 450, 24000, 14505 };
 
 class FullScreen : public MainWindowFixture {
 protected:
-    FakeFullScreenView m_view;
+    FakeHost m_host;
     FakeBrowser m_browser;
-    FullScreenLogic m_logic { m_shared, m_app, m_view, m_browser };
+    FullScreenLogic m_logic { m_shared, m_app, m_host, m_browser };
 
     FullScreen()
     {
-        m_view.modalFlag = &m_shared.ModalWindowOpen;
+        m_host.modal = &m_shared.ModalWindowOpen;
         m_logic.load();
     }
+    const FullScreenViewState& view() const { return m_logic.view(); }
+    const FullScreenControlState& control(Control c) const { return view().control(c); }
     std::filesystem::path lists() const { return m_dir / "SiteLists"; }
-    void showPage(const std::string& url, const std::string& title)
-    {
-        m_browser.location = url;
-        m_logic.onTitleChanged(title);
-    }
 };
 
-TEST_F(FullScreen, LoadFitsTheWorkAreaAndShowsTheBlankPageOutOfHistory)
+// Mended: the page covered the lower half of the picture buttons.
+TEST(FullScreenLayout, ButtonsLieWholeInTheStripAboveThePageAndApart)
 {
-    EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_view.places[FullScreenControl::Browser], (Rect { -30, 90, 24060, 14415 }));
-    EXPECT_EQ(m_view.blankPage, "file:///opt/sg/DefPage.htm");
-    EXPECT_TRUE(m_browser.calls.empty());
-    EXPECT_FALSE(m_view.shown);
-    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
-    EXPECT_FALSE(m_view.enabled[FullScreenControl::BackButton]);
-    EXPECT_EQ(m_view.caption, "Skyglass2 - Full Screen Window");
+    for (const Size client : { Size { 24000, 14955 }, Size { 9000, 6000 } }) {
+        const FullScreenLayout l = fullScreenLayout(client);
+        const std::vector<Rect> row { l.dockButton, l.addPageButton, l.slideshowButton,
+            l.titleStrip, l.backButton, l.forwardButton, l.refreshButton, l.closeButton };
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            EXPECT_LE(row[i].bottom(), l.browser.top) << i;
+            EXPECT_LE(row[i].bottom(), l.strip.bottom()) << i;
+            EXPECT_TRUE(i == 0 || row[i - 1].right() <= row[i].left) << i;
+        }
+        EXPECT_EQ(l.browser.bottom(), client.height);
+    }
 }
 
-TEST_F(FullScreen, ToolTipsFollowTheTableAndThePageTitle)
+// Mended: the hidden window went on playing its page.
+TEST_F(FullScreen, LoadCloseAndEscFitTheWorkAreaAndLeaveTheBlankPageOutOfHistory)
 {
-    EXPECT_EQ(m_view.tips[FullScreenControl::CloseButton], "Close");
-    EXPECT_EQ(
-        m_view.tips[FullScreenControl::AddPageButton], "Add Page To A Site Selector Category");
-    EXPECT_EQ(m_view.tips[FullScreenControl::DockButton], "Dock Window Top-Left Corner");
-    EXPECT_EQ(m_view.tips[FullScreenControl::RefreshButton], "Refresh Page");
-    EXPECT_EQ(m_view.tips[FullScreenControl::BackButton], "Back");
-    EXPECT_EQ(m_view.tips[FullScreenControl::ForwardButton], "Forward");
-    m_logic.onTitleChanged("Radar Loop");
-    EXPECT_EQ(
-        m_view.tips[FullScreenControl::TitleStrip], "Radar Loop - Skyglass2 - Full Screen Window");
-    EXPECT_EQ(m_view.caption, "Radar Loop - Skyglass2 - Full Screen Window");
-
-    m_shared.settings.ToolTipsOff = 1;
-    m_logic.applyToolTips();
-    m_logic.onTitleChanged("Other");
-    for (const auto& [control, tip] : m_view.tips)
-        EXPECT_EQ(tip, "") << int(control);
-}
-
-TEST_F(FullScreen, CloseAndEscHideRefitAndBlankTheWindow)
-{
+    EXPECT_EQ(m_host.window, kFitted);
+    EXPECT_EQ(control(Control::Browser).place, (Rect { 0, 360, 24000, 14145 }));
+    EXPECT_EQ(m_host.blankPage, "file:///opt/sg/DefPage.htm");
+    EXPECT_FALSE(m_host.shown || control(Control::AddPagePanel).visible);
+    EXPECT_FALSE(control(Control::BackButton).enabled);
     for (const bool esc : { false, true }) {
         m_logic.open("http://radar/");
-        m_view.blankPage.clear();
-        EXPECT_TRUE(m_view.shown);
-        m_view.window = { 3000, 2000, 9000, 6000 }; // dragged and resized
-        if (esc) {
-            EXPECT_FALSE(m_logic.onKeyDown({ Key::F5 }));
-            EXPECT_TRUE(m_view.shown);
-            EXPECT_TRUE(m_logic.onKeyDown({ Key::Escape }));
-        } else {
+        m_host.blankPage.clear();
+        EXPECT_TRUE(m_host.shown);
+        m_host.window = { 3000, 2000, 9000, 6000 }; // dragged and resized
+        if (esc)
+            m_logic.onEscape();
+        else
             m_logic.onCloseClick();
-        }
-        EXPECT_FALSE(m_view.shown);
-        EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-        EXPECT_EQ(m_view.blankPage, "file:///opt/sg/DefPage.htm"); // the page stops with it
+        EXPECT_FALSE(m_host.shown);
+        EXPECT_EQ(m_host.window, kFitted);
+        EXPECT_EQ(m_host.blankPage, "file:///opt/sg/DefPage.htm");
     }
-    EXPECT_EQ(m_browser.calls, (std::vector<std::string>(2, "navigate http://radar/")));
+    EXPECT_EQ(m_browser.calls, Strings(2, "navigate http://radar/"));
     EXPECT_EQ(m_app.count("click"), 1); // the Close button clicks, Esc does not
 }
 
-TEST_F(FullScreen, EveryDownloadRefitsAndDockKeepsTheSize)
+TEST_F(FullScreen, ButtonsDockRefitRefreshAndMove)
 {
-    m_view.window = { 3000, 2000, 9000, 6000 };
+    m_host.window = { 3000, 2000, 9000, 6000 };
     m_logic.onDockClick();
-    EXPECT_EQ(m_view.window, (Rect { 0, 450, 9000, 6000 }));
-    m_logic.onLoadFinished();
-    EXPECT_EQ(m_view.window, (Rect { 0, 450, 24000, 14505 }));
-    EXPECT_EQ(m_view.places[FullScreenControl::CloseButton].left, 23235);
-}
-
-TEST_F(FullScreen, RefreshUsesTheRefreshModeOnlyWithAPage)
-{
+    EXPECT_EQ(m_host.window, (Rect { 0, 450, 9000, 6000 }));
+    m_logic.onLoadFinished(); // pages cannot place the window
+    EXPECT_EQ(m_host.window, kFitted);
+    m_logic.onTitleStripMouseDown();
+    EXPECT_TRUE(m_host.moving);
     m_shared.settings.RefreshMode = 3;
-    m_logic.onRefreshClick();
-    EXPECT_TRUE(m_browser.calls.empty());
+    m_logic.onRefreshClick(); // no page yet: nothing to refresh
     m_browser.location = "http://radar/";
     m_logic.onRefreshClick();
     m_logic.onBackClick();
-    m_logic.onForwardClick();
-    EXPECT_EQ(m_browser.calls, (std::vector<std::string> { "reload 3", "goBack", "goForward" }));
+    EXPECT_EQ(m_browser.calls, (Strings { "reload 3", "goBack" }));
+    m_logic.onHistoryStateChanged(true, false);
+    EXPECT_TRUE(control(Control::BackButton).enabled);
+}
+
+TEST_F(FullScreen, TitleAndToolTipsFollowThePageUnlessTipsAreOff)
+{
+    EXPECT_EQ(control(Control::DockButton).toolTip, "Dock Window Top-Left Corner");
+    m_logic.onTitleChanged("Radar Loop");
+    EXPECT_EQ(control(Control::TitleStrip).toolTip, "Radar Loop - Skyglass2 - Full Screen Window");
+    EXPECT_EQ(view().caption, "Radar Loop - Skyglass2 - Full Screen Window");
+    EXPECT_EQ(view().stripText, view().caption);
+    m_shared.settings.ToolTipsOff = 1;
+    m_logic.applyToolTips();
+    for (std::size_t c = 0; c < kFullScreenControlCount; ++c)
+        EXPECT_EQ(view().controls[c].toolTip, "") << c;
 }
 
 TEST_F(FullScreen, PagesNewWindowGoesToACascadedMainWindowUnlessAMessageIsUp)
 {
     EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
-    EXPECT_EQ(m_shared.settings.WindowLeft, 900);
-    EXPECT_EQ(m_shared.settings.WindowTop, 300);
     EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
-    EXPECT_EQ(m_shared.settings.WindowLeft, 300);
-    EXPECT_EQ(m_shared.settings.WindowTop, 600);
+    EXPECT_EQ(m_shared.settings.WindowLeft, 300); // 1500 - 600 - 600
+    EXPECT_EQ(m_shared.settings.WindowTop, 600); // below 0: 600
     m_shared.ModalWindowOpen = true;
     EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::Cancel);
     EXPECT_EQ(m_shared.settings.WindowLeft, 300);
 }
 
-TEST_F(FullScreen, AddPageWithoutCategoriesShowsTheMessageWhileModal)
-{
-    m_logic.onAddPageClick();
-    EXPECT_EQ(
-        m_view.messages, (std::vector<std::string> { "Can't Add Page. No Categories Exist." }));
-    EXPECT_EQ(m_view.modalDuringMessage, (std::vector<bool> { true }));
-    EXPECT_FALSE(m_shared.ModalWindowOpen);
-    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
-    EXPECT_EQ(m_app.count("click"), 1);
-}
-
 TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)
 {
-    writeBytes(lists() / "CatList.dab", categoryBytes("Weather", 1) + categoryBytes("News", 2));
+    m_logic.onAddPageClick(); // no category list: a message
+    writeBytes(lists() / "CatList.dab", categoryBytes(" Weather", 1) + categoryBytes("News", 2));
     writeBytes(lists() / "Sites00002.dab", {});
     TestWindow& main = open();
-    showPage("http://radar/loop.html", "Radar Loop");
+    m_browser.location = "http://radar/loop.html";
+    m_logic.onTitleChanged("Radar Loop");
 
     m_logic.onAddPageClick();
-    EXPECT_TRUE(m_view.visible[FullScreenControl::AddPagePanel]);
-    EXPECT_EQ(m_view.items, (std::vector<ChooserItem> { { "C1", "Weather" }, { "C2", "News" } }));
-    EXPECT_EQ(m_view.selected, 1u);
+    EXPECT_TRUE(control(Control::AddPagePanel).visible);
+    EXPECT_EQ(view().pageCategories,
+        (std::vector<ChooserItem> { { "C1", "Weather" }, { "C2", "News" } }));
+    EXPECT_EQ(view().pageCategory, 1u);
+    m_logic.onChooserClick(0);
+    EXPECT_TRUE(control(Control::AddPagePanel).visible);
     m_logic.onChooserClick(2);
-
-    EXPECT_TRUE(m_view.messages.empty());
+    EXPECT_EQ(m_host.messages,
+        (Strings { "Can't Add Page. No Categories Exist. (modal)",
+            "Can't Add Page. No Category Is Currently Selected. (modal)" }));
+    EXPECT_FALSE(m_shared.ModalWindowOpen);
     EXPECT_EQ(
         readBytes(lists() / "Sites00002.dab"), siteBytes("Radar Loop", "http://radar/loop.html"));
-    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
-    EXPECT_TRUE(m_view.items.empty());
+    EXPECT_FALSE(control(Control::AddPagePanel).visible);
+    EXPECT_TRUE(view().pageCategories.empty());
     const auto& rows = main.view().categorySelector.rows;
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(),
         [](const SelectorRow& row) { return row.url == "http://radar/loop.html"; }));
 }
 
-TEST_F(FullScreen, AddPageMessageKeepsThePanelAndCancelClosesIt)
-{
-    writeBytes(lists() / "CatList.dab", categoryBytes("Weather", 1));
-    m_logic.onAddPageClick();
-    m_logic.onChooserClick(0);
-    EXPECT_EQ(m_view.messages,
-        (std::vector<std::string> { "Can't Add Page. No Category Is Currently Selected." }));
-    EXPECT_TRUE(m_view.visible[FullScreenControl::AddPagePanel]);
-    m_logic.onCancelClick();
-    EXPECT_FALSE(m_view.visible[FullScreenControl::AddPagePanel]);
-    EXPECT_TRUE(m_view.items.empty());
-}
-
-TEST_F(FullScreen, PanelDragsInsideTheWindowAndTitleStripMovesIt)
+TEST_F(FullScreen, PanelDragsInsideTheWindow)
 {
     m_logic.onPanelMouseDown({ 20, 10 });
     m_logic.onPanelDrop({ 600, 400 });
-    EXPECT_EQ(m_view.places[FullScreenControl::AddPagePanel], (Rect { 8700, 5850, 5400, 585 }));
+    EXPECT_EQ(control(Control::AddPagePanel).place, (Rect { 8700, 5850, 5400, 585 }));
     m_logic.onPanelDrop({ 600, 5000 }); // below the window
-    EXPECT_EQ(m_view.places[FullScreenControl::AddPagePanel], (Rect { 8700, 5850, 5400, 585 }));
-    m_logic.onTitleStripMouseDown();
-    EXPECT_TRUE(m_view.moving);
+    EXPECT_EQ(control(Control::AddPagePanel).place, (Rect { 8700, 5850, 5400, 585 }));
+}
+
+class Slideshow : public FullScreen {
+protected:
+    Slideshow()
+    {
+        writeBytes(lists() / "CatList.dab", categoryBytes("Weather", 1) + categoryBytes("Maps", 2));
+        writeBytes(lists() / "Sites00001.dab",
+            pagesBytes({ { "Radar", "http://radar/" }, { "Sky", "http://sky/" } }));
+        writeBytes(lists() / "Sites00002.dab", {});
+    }
+    void start(std::optional<std::size_t> category, int dwell)
+    {
+        m_logic.onSlideshowClick();
+        m_logic.onSlideshowCategoryChosen(category);
+        m_logic.onDwellChanged(dwell);
+        m_logic.onSlideshowStart();
+    }
+    void after(SlideshowTime elapsed)
+    {
+        m_host.clock += elapsed;
+        m_logic.onSlideshowTick();
+    }
+};
+
+TEST_F(Slideshow, ShowsThePagesInTurnAndKeepsTheChoiceForNextTime)
+{
+    start(0, 20);
+    EXPECT_TRUE(m_host.shown && view().slideshowRunning);
+    EXPECT_FALSE(control(Control::SlideshowPanel).visible);
+    EXPECT_EQ(view().stripText, "Weather - Page 1 Of 2 - Next In 20 s");
+    EXPECT_EQ(view().tickIn, 1000ms); // the count-down shows each second
+    after(19'500ms);
+    EXPECT_EQ(view().tickIn, 500ms);
+    m_browser.location = "http://radar/";
+    after(500ms);
+    // A page that comes round while it is shown is loaded afresh.
+    m_logic.onSlideshowKey(SlideshowCommand::Next);
+    EXPECT_EQ(m_browser.calls,
+        (Strings { "navigate http://radar/", "navigate http://sky/", "reload 0" }));
+    m_logic.onSlideshowKey(SlideshowCommand::Next);
+    m_logic.onNavigationFailed(NavigationFailure::HostNotFound);
+    EXPECT_EQ(view().stripText, "Weather - Page 2 Of 2 - Failed To Load, Next In 20 s");
+    m_logic.onPointerOverStrip(true);
+    EXPECT_EQ(view().stripText, "Weather - Page 2 Of 2 - Paused");
+    EXPECT_EQ(view().tickIn, std::nullopt);
+
+    // Esc ends the show and keeps the page; a second Esc closes the window.
+    m_logic.onEscape();
+    EXPECT_FALSE(view().slideshowRunning);
+    EXPECT_TRUE(m_host.shown);
+    m_logic.onEscape();
+    EXPECT_FALSE(m_host.shown);
+    const auto kept = readExtraSettingsFile(extraSettingsPath(m_dir.path()));
+    EXPECT_EQ(kept->SlideshowCategory, "Weather");
+    EXPECT_EQ(kept->SlideshowDwellSeconds, 20);
+    m_logic.onDwellChanged(45);
+    m_logic.openSlideshowPanel();
+    EXPECT_EQ(view().slideshowCategories, (Strings { "Weather", "Maps" }));
+    EXPECT_EQ(view().slideshowCategory, 0u);
+    EXPECT_EQ(view().dwellSeconds, 20);
+}
+
+TEST_F(Slideshow, RefusesWithoutCategoriesOrPagesAndKeepsNothing)
+{
+    start(1, 30); // Maps holds no page
+    start(std::nullopt, 30);
+    std::filesystem::remove(lists() / "CatList.dab");
+    m_logic.openSlideshowPanel();
+    EXPECT_EQ(m_host.messages,
+        (Strings { "Can't Start The Slideshow. The Category Holds No Pages. (modal)",
+            "Can't Start The Slideshow. No Category Is Currently Selected. (modal)",
+            "Can't Start The Slideshow. No Categories Exist. (modal)" }));
+    EXPECT_TRUE(m_browser.calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(extraSettingsPath(m_dir.path())));
 }
 
 } // namespace

@@ -16,16 +16,19 @@ private slots:
     void qsettingsReadsTheFileTheProgramWrites();
     void programReadsTheFileQSettingsWrites_data();
     void programReadsTheFileQSettingsWrites();
-
-private:
-    QTemporaryDir m_dir;
-    std::filesystem::path path() const
-    {
-        return std::filesystem::path(m_dir.path().toStdString()) / kExtraSettingsFileName;
-    }
 };
 
 namespace {
+
+// A file of its own for each row: QSettings keeps what it read of a path, and two rows
+// written within the same moment would look unchanged to it.
+struct SettingsFile {
+    QTemporaryDir dir;
+    std::filesystem::path path() const
+    {
+        return std::filesystem::path(dir.path().toStdString()) / kExtraSettingsFileName;
+    }
+};
 
 void addCategories()
 {
@@ -48,6 +51,8 @@ void QSettingsCompatTest::qsettingsReadsTheFileTheProgramWrites_data()
 void QSettingsCompatTest::qsettingsReadsTheFileTheProgramWrites()
 {
     QFETCH(QString, category);
+    const SettingsFile f;
+    const auto path = [&f] { return f.path(); };
     const ExtraSettings s { category.toStdString(), 3600, false, true };
     QVERIFY(saveExtraSettingsFile(path(), s));
 
@@ -68,7 +73,8 @@ void QSettingsCompatTest::programReadsTheFileQSettingsWrites_data()
 void QSettingsCompatTest::programReadsTheFileQSettingsWrites()
 {
     QFETCH(QString, category);
-    QFile::remove(QString::fromStdString(path().string()));
+    const SettingsFile f;
+    const auto path = [&f] { return f.path(); };
     {
         QSettings qt(QString::fromStdString(path().string()), QSettings::IniFormat);
         qt.setValue("SlideshowCategory", category);

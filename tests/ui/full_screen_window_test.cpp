@@ -1,15 +1,12 @@
-// The full-screen window in the real program: F11 and the Full Screen box send a main
-// window's page there, its add-page panel files the page, Esc hides it and its own pages'
-// new windows open as main windows.
+// The full-screen window in the real program: F11 sends a main window's page there, its
+// buttons lie whole above the page, Esc hides it, its add-page panel files the page, pages'
+// new windows find their windows, and its slideshow shows a category's served pages in turn.
 
 #include "e2e/page_server.h"
 #include "e2e/program_fixture.h"
-#include "fullscreen/full_screen_layout.h"
-#include "platform/paths.h"
 #include "platform/web_browser.h"
+#include "settings/extra_settings.h"
 #include "sitelists/list_files.h"
-#include "startup/startup_helpers.h"
-#include "startup/startup_sequence.h"
 #include "ui/application.h"
 #include "ui/full_screen_window.h"
 #include "ui/main_window.h"
@@ -17,18 +14,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QWebEngineHistory>
 #include <memory>
 
 using namespace sg;
 using sgtest::kLoadTimeoutMs;
-using sgtest::mainWindows;
 using sgtest::page;
+using sgtest::pressShortcut;
 
 namespace {
 
@@ -44,6 +40,11 @@ QString locationOf(ui::FullScreenWindow* window)
     return QString::fromStdString(window->browser()->address());
 }
 
+QString stripText(ui::FullScreenWindow* window)
+{
+    return QString::fromStdString(window->logic().view().stripText);
+}
+
 } // namespace
 
 class FullScreenWindowTest : public QObject {
@@ -51,250 +52,180 @@ class FullScreenWindowTest : public QObject {
 
 private slots:
     void init();
-    void cleanup();
-    void f11ShowsTheMainWindowsPage();
+    void cleanup() { m_program.reset(); }
+    void f11ShowsThePageUnderWholeButtonsAndEscHidesIt();
     void addingThePageFilesItInTheChosenCategory();
-    void addPageWithoutCategoriesShowsTheMessage();
-    void escHidesAndTheNextOpeningFillsTheWorkArea();
-    void theFullScreenBoxSendsTheNextPageThere();
-    void aPageOpenedByTheFullScreenPageGetsAMainWindow();
+    void newWindowsOfPagesFindTheirWindows();
+    void theSlideshowShowsACategorysPagesInTurn();
 
 private:
-    std::unique_ptr<ui::Application> launch(const QString& commandLine);
-    ui::FullScreenWindow* openWithF11(ui::MainWindow* window, const QString& url);
-    std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
+    // F11 in the main window: the full-screen window, shown.
+    ui::FullScreenWindow* openWithF11();
+    sgtest::PageServer& server() const { return m_program->server(); }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<sgtest::PageServer> m_server;
-    std::unique_ptr<ui::Application> m_app;
+    std::unique_ptr<sgtest::RunningProgram> m_program;
+    ui::Application* m_app = nullptr;
+    ui::MainWindow* m_main = nullptr;
+    QString m_radar;
 };
 
 void FullScreenWindowTest::init()
 {
-    m_home = sgtest::useNewDataHome();
-    m_server = std::make_unique<sgtest::PageServer>();
-    m_server->setPage("/radar.html", page("Radar Loop"));
-    m_server->setPage("/other.html", page("Other Page"));
+    m_program = std::make_unique<sgtest::RunningProgram>();
+    server().setPage("/radar.html", page("Radar Loop"));
+    server().setPage("/other.html", page("Other Page"));
+    m_radar = server().url("/radar.html");
+    QVERIFY(m_program->start(m_radar));
+    m_app = &m_program->app();
+    m_main = m_program->firstWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QString::fromStdString(m_main->browser()->address()), m_radar, kLoadTimeoutMs);
 }
 
-void FullScreenWindowTest::cleanup()
+ui::FullScreenWindow* FullScreenWindowTest::openWithF11()
 {
-    for (ui::MainWindow* w : mainWindows())
-        w->close();
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
-    m_app.reset();
-    m_server.reset();
-    m_home.reset();
+    m_main->logic().onKeyDown({ Key::F11 });
+    ui::FullScreenWindow* full = m_app->fullScreenWindow();
+    return full && QTest::qWaitForWindowExposed(full) ? full : nullptr;
 }
 
-std::unique_ptr<ui::Application> FullScreenWindowTest::launch(const QString& commandLine)
+void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
 {
-    const StartupOutcome outcome = sgtest::startUp(commandLine);
-    if (!outcome.ok)
-        return nullptr;
-    auto app = std::make_unique<ui::Application>(outcome.state);
-    app->start();
-    return app;
-}
-
-// The main window shows the page; F11 hands it to the full-screen window.
-ui::FullScreenWindow* FullScreenWindowTest::openWithF11(ui::MainWindow* window, const QString& url)
-{
-    if (!window)
-        return nullptr;
-    if (!QTest::qWaitFor(
-            [&] { return window->browser()->address() == url.toStdString(); }, kLoadTimeoutMs))
-        return nullptr;
-    window->forward([](auto& logic) { logic.onKeyDown({ Key::F11 }); });
-    return m_app->fullScreenWindow();
-}
-
-void FullScreenWindowTest::f11ShowsTheMainWindowsPage()
-{
-    const QString url = m_server->url("/radar.html");
-    m_app = launch(url);
-    QVERIFY(m_app);
     QVERIFY(!m_app->fullScreenWindow()); // made when first needed
-    ui::FullScreenWindow* full = openWithF11(mainWindows().value(0), url);
+    ui::FullScreenWindow* full = openWithF11();
     QVERIFY(full);
-    QVERIFY(full->isVisible());
-    QVERIFY(full->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), url, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(full->windowTitle(),
         QStringLiteral("Radar Loop - Skyglass2 - Full Screen Window"), kLoadTimeoutMs);
     QCOMPARE(full->geometry(), workAreaFit(full));
-    QCOMPARE(full->control(FullScreenControl::TitleStrip)->toolTip(),
-        QStringLiteral("Radar Loop - Skyglass2 - Full Screen Window"));
+    QCOMPARE(locationOf(full), m_radar);
     // The blank page it started with is not in its history: Back stays disabled.
     QTRY_COMPARE_WITH_TIMEOUT(full->browser()->history()->count(), 1, kLoadTimeoutMs);
     QVERIFY(!full->control(FullScreenControl::BackButton)->isEnabled());
-    QCOMPARE(m_server->hits("/radar.html"), 2);
 
-    // The menu entry acts as F11 and shows the same window again.
-    full->hide();
-    ui::MainWindow* window = mainWindows().value(0);
-    window->logic().onViewFullScreen();
-    QCOMPARE(m_app->fullScreenWindow(), full);
-    QVERIFY(full->isVisible());
+    // Mended: the page covered the lower half of the picture buttons. Each is whole above
+    // the page, and its bottom row of pixels is the button's own.
+    const QRect page = full->browser()->geometry();
+    QCOMPARE(page, QRect(0, 24, full->width(), full->height() - 24));
+    for (const FullScreenControl c : { FullScreenControl::DockButton,
+             FullScreenControl::AddPageButton, FullScreenControl::SlideshowButton,
+             FullScreenControl::BackButton, FullScreenControl::ForwardButton,
+             FullScreenControl::RefreshButton, FullScreenControl::CloseButton }) {
+        QWidget* button = full->control(c);
+        QVERIFY(button->mapTo(full, QPoint(0, button->height() - 1)).y() < page.top());
+        QCOMPARE(QApplication::widgetAt(
+                     button->mapToGlobal(QPoint(button->width() / 2, button->height() - 1))),
+            button);
+    }
+
+    // Esc hides it; the next opening fills the work area again, wherever it was moved.
+    full->setGeometry(200, 150, 700, 500);
+    QTRY_COMPARE(full->geometry(), QRect(200, 150, 700, 500));
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
+    QVERIFY(!full->isVisible());
+    full->move(300, 300);
+    QCOMPARE(openWithF11(), full);
+    QTRY_COMPARE(full->geometry(), workAreaFit(full));
 }
 
 void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
 {
-    const QString url = m_server->url("/radar.html");
-    m_app = launch(url);
-    QVERIFY(m_app);
-    const auto categories = LoadCategories(userData());
-    QVERIFY(categories && categories->size() >= 2);
-    const Category chosen = (*categories)[1];
-    const std::size_t before = LoadSites(userData(), chosen.siteFileName)->size();
-    ui::MainWindow* window = mainWindows().value(0);
-    ui::FullScreenWindow* full = openWithF11(window, url);
+    const std::string file = LoadCategories(m_program->userData())->at(1).siteFileName;
+    const std::size_t before = LoadSites(m_program->userData(), file)->size();
+    ui::FullScreenWindow* full = openWithF11();
     QVERIFY(full);
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().state().pageTitle),
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().pageTitle()),
         QStringLiteral("Radar Loop"), kLoadTimeoutMs);
 
     QWidget* panel = full->control(FullScreenControl::AddPagePanel);
-    auto* chooser = static_cast<QComboBox*>(full->control(FullScreenControl::CategoryChooser));
     QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
     QVERIFY(panel->isVisible());
-    QCOMPARE(chooser->count(), int(categories->size()));
-    QCOMPARE(chooser->itemText(1), QString::fromStdString(chosen.name));
-    QCOMPARE(chooser->currentIndex(), 0);
     // The panel is dragged by its edge: the grabbed point lands where the mouse goes up.
     const QPoint panelAt = panel->pos();
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(103, 53));
     QCOMPARE(panel->pos(), panelAt + QPoint(100, 50));
     // The next item chosen from the keyboard: the page is filed there.
-    chooser->setFocus();
-    QTest::keyClick(chooser, Qt::Key_Down);
-
+    QTest::keyClick(full->pageCategoryChooser(), Qt::Key_Down);
     QVERIFY(!panel->isVisible());
-    QCOMPARE(chooser->count(), 0);
-    const auto sites = LoadSites(userData(), chosen.siteFileName);
-    QVERIFY(sites);
+    const auto sites = LoadSites(m_program->userData(), file);
     QCOMPARE(sites->size(), before + 1);
-    QCOMPARE(QString::fromStdString(sites->back().SiteName), QStringLiteral("Radar Loop"));
-    QCOMPARE(QString::fromStdString(sites->back().SiteUrl), url);
-    // The main window's site selector shows the new page at once.
-    const auto& rows = window->logic().view().categorySelector.rows;
-    QVERIFY(std::any_of(rows.begin(), rows.end(),
-        [&](const SelectorRow& row) { return row.url == url.toStdString(); }));
+    QCOMPARE(QString::fromStdString(sites->back().SiteUrl), m_radar);
 }
 
-void FullScreenWindowTest::addPageWithoutCategoriesShowsTheMessage()
+// A page's new window goes to the full-screen window while the main window's Full Screen box
+// is checked, and the full-screen page's own new windows become main windows.
+void FullScreenWindowTest::newWindowsOfPagesFindTheirWindows()
 {
-    const QString url = m_server->url("/radar.html");
-    m_app = launch(url);
-    QVERIFY(m_app);
-    ui::FullScreenWindow* full = openWithF11(mainWindows().value(0), url);
-    QVERIFY(full);
-    std::filesystem::remove(categoryListPath(userData()));
-
-    QString shown;
-    bool modalWhileShown = false;
-    QTimer::singleShot(0, this, [&] {
-        QTRY_VERIFY_WITH_TIMEOUT(
-            qobject_cast<QMessageBox*>(QApplication::activeModalWidget()), 5000);
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        shown = box->windowTitle() + "|" + box->text();
-        modalWhileShown = m_app->shared().ModalWindowOpen;
-        box->accept();
-    });
-    QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
-    QCOMPARE(shown, QStringLiteral("Skyglass2|Can't Add Page. No Categories Exist."));
-    QVERIFY(modalWhileShown);
-    QVERIFY(!m_app->shared().ModalWindowOpen);
-    QVERIFY(!full->control(FullScreenControl::AddPagePanel)->isVisible());
-    QVERIFY(!std::filesystem::exists(categoryListPath(userData())));
-}
-
-void FullScreenWindowTest::escHidesAndTheNextOpeningFillsTheWorkArea()
-{
-    const QString url = m_server->url("/radar.html");
-    m_app = launch(url);
-    QVERIFY(m_app);
-    ui::MainWindow* window = mainWindows().value(0);
-    ui::FullScreenWindow* full = openWithF11(window, url);
-    QVERIFY(full);
-    full->setGeometry(200, 150, 700, 500); // as if moved by the title strip and resized
-    QTRY_COMPARE(full->geometry(), QRect(200, 150, 700, 500));
-    // Esc is the key of the window the user is in.
-    full->activateWindow();
-    QTRY_VERIFY(full->isActiveWindow());
-    QTest::keyClick(full, Qt::Key_Escape);
-    QVERIFY(!full->isVisible());
-    QCOMPARE(full->geometry(), workAreaFit(full));
-
-    full->move(300, 300);
-    window->forward([](auto& logic) { logic.onKeyDown({ Key::F11 }); });
-    QVERIFY(full->isVisible());
-    QTRY_COMPARE(full->geometry(), workAreaFit(full));
-    // The browser fills the window under the title strip.
-    QCOMPARE(full->browser()->geometry(), QRect(-2, 6, full->width() + 4, full->height() - 6));
-}
-
-void FullScreenWindowTest::theFullScreenBoxSendsTheNextPageThere()
-{
-    const QString radar = m_server->url("/radar.html");
-    const QString other = m_server->url("/other.html");
-    m_app = launch(radar);
-    QVERIFY(m_app);
-    ui::MainWindow* window = mainWindows().value(0);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        QString::fromStdString(window->browser()->address()), radar, kLoadTimeoutMs);
+    server().setPage("/opener.html", page("Opener", "window.open('/other.html');"));
     QCheckBox* box = nullptr;
-    for (auto* check : window->findChildren<QCheckBox*>())
+    for (auto* check : m_main->findChildren<QCheckBox*>())
         if (check->accessibleName() == QStringLiteral("Full Screen (Open Next Page In)"))
             box = check;
     QVERIFY(box);
-
-    // Go with the box checked.
     QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(box->isChecked());
-    window->forward([&](auto& logic) {
-        logic.onAddressTextEdited(other.toStdString());
-        logic.onGoClick();
-    });
-    QVERIFY(!box->isChecked());
+    m_main->browser()->page()->runJavaScript(QStringLiteral("window.open('/opener.html');"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_app->fullScreenWindow(), kLoadTimeoutMs);
     ui::FullScreenWindow* full = m_app->fullScreenWindow();
-    QVERIFY(full);
-    QVERIFY(full->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), other, kLoadTimeoutMs);
-    full->logic().onCloseClick();
-    QVERIFY(!full->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/opener.html"), kLoadTimeoutMs);
+    QVERIFY(full->isVisible() && !box->isChecked());
+    QCOMPARE(QString::fromStdString(m_main->browser()->address()), m_radar);
 
-    // A page's own new window with the box checked goes there too.
-    QTest::mouseClick(box, Qt::LeftButton);
-    QVERIFY(box->isChecked());
-    m_server->setPage("/third.html", page("Third Page"));
-    window->browser()->page()->runJavaScript(QStringLiteral("window.open('/third.html');"));
-    QTRY_VERIFY_WITH_TIMEOUT(full->isVisible(), kLoadTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), m_server->url("/third.html"), kLoadTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(full->windowTitle(),
-        QStringLiteral("Third Page - Skyglass2 - Full Screen Window"), kLoadTimeoutMs);
-    QVERIFY(!box->isChecked());
-    QCOMPARE(mainWindows().size(), 1);
-    QCOMPARE(QString::fromStdString(window->browser()->address()), radar);
+    QTRY_COMPARE_WITH_TIMEOUT(m_app->windows().mainWindows().size(), 2u, kLoadTimeoutMs);
+    ui::MainWindow* opened = m_app->windows().mainWindows().back();
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->address()),
+        server().url("/other.html"), kLoadTimeoutMs);
 }
 
-void FullScreenWindowTest::aPageOpenedByTheFullScreenPageGetsAMainWindow()
+void FullScreenWindowTest::theSlideshowShowsACategorysPagesInTurn()
 {
-    m_server->setPage("/opener.html", page("Opener", "window.open('/other.html');"));
-    const QString url = m_server->url("/radar.html");
-    m_app = launch(url);
-    QVERIFY(m_app);
-    ui::MainWindow* window = mainWindows().value(0);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        QString::fromStdString(window->browser()->address()), url, kLoadTimeoutMs);
-    const float left = m_app->shared().settings.WindowLeft;
-    m_app->openInFullScreen(m_server->url("/opener.html").toStdString());
-    QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 2, kLoadTimeoutMs);
-    ui::MainWindow* opened
-        = mainWindows().value(0) == window ? mainWindows().value(1) : mainWindows().value(0);
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(opened->browser()->address()),
-        m_server->url("/other.html"), kLoadTimeoutMs);
-    QCOMPARE(m_app->shared().settings.WindowLeft, fullScreenCascade(left));
+    server().setPage("/one.html", page("One"));
+    server().setPage("/two.html", page("Two"));
+    // Nothing listens on port 1 of this machine: that page fails to load.
+    const std::vector<SiteRecord> pages { { "One", server().url("/one.html").toStdString() },
+        { "Refused", "http://127.0.0.1:1/" }, { "Two", server().url("/two.html").toStdString() } };
+    const Category category = LoadCategories(m_program->userData())->front();
+    QVERIFY(SaveSites(m_program->userData(), category.siteFileName, pages));
+    const QString name = QString::fromStdString(category.name);
+
+    m_app->startSlideshow(); // as the main menu's entry does
+    ui::FullScreenWindow* full = m_app->fullScreenWindow();
+    QVERIFY(full && QTest::qWaitForWindowExposed(full));
+    QVERIFY(full->control(FullScreenControl::SlideshowPanel)->isVisible());
+    full->slideshowCategoryChooser()->setCurrentIndex(0);
+    full->dwellBox()->setValue(5);
+    QTest::mouseClick(full->slideshowStartButton(), Qt::LeftButton);
+    QVERIFY(!full->control(FullScreenControl::SlideshowPanel)->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/one.html"), kLoadTimeoutMs);
+    QVERIFY(stripText(full).startsWith(name + " - Page 1 Of 3 - Next In "));
+
+    // Right steps at once; the page that fails is told and left after its dwell.
+    QVERIFY(pressShortcut(full, Qt::Key_Right));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        stripText(full).contains("Page 2 Of 3 - Failed To Load"), kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(locationOf(full), server().url("/two.html"), kLoadTimeoutMs);
+
+    // Space pauses and goes on; so does the pointer over the strip.
+    QVERIFY(pressShortcut(full, Qt::Key_Space));
+    QCOMPARE(stripText(full), name + " - Page 3 Of 3 - Paused");
+    QVERIFY(pressShortcut(full, Qt::Key_Space));
+    QVERIFY(stripText(full).contains("Next In"));
+    QWidget* strip = full->control(FullScreenControl::TitleStrip);
+    QTest::mouseMove(strip, strip->rect().center());
+    QTRY_COMPARE(stripText(full), name + " - Page 3 Of 3 - Paused");
+    QTest::mouseMove(full->browser(), full->browser()->rect().center());
+    QTRY_VERIFY(stripText(full).contains("Next In"));
+
+    // Round to the first page again, loaded afresh; Esc ends the show, a second one closes.
+    const int hitsBefore = server().hits("/one.html");
+    QVERIFY(pressShortcut(full, Qt::Key_Right));
+    QTRY_COMPARE_WITH_TIMEOUT(server().hits("/one.html"), hitsBefore + 1, kLoadTimeoutMs);
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
+    QVERIFY(full->isVisible() && !full->logic().view().slideshowRunning);
+    QVERIFY(pressShortcut(full, Qt::Key_Escape));
+    QVERIFY(!full->isVisible());
+    const auto kept = readExtraSettingsFile(extraSettingsPath(m_program->userData()));
+    QCOMPARE(QString::fromStdString(kept->SlideshowCategory), name);
+    QCOMPARE(kept->SlideshowDwellSeconds, 5);
 }
 
 QTEST_MAIN(FullScreenWindowTest)
