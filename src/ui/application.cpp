@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWebEngineProfile>
+#include <algorithm>
+#include <optional>
 
 namespace sg::ui {
 namespace {
@@ -103,17 +105,42 @@ QWebEnginePage* Application::hostNewWindow(
 
 void Application::mainWindowClosed(const CloseOutcome& outcome)
 {
+    if (m_ending)
+        return; // the session's end has saved already
     if (saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow))
         emit settingsSaved();
     if (!outcome.lastMainWindow)
         return;
     // The last main window unloads the others; the History window purges as it closes.
+    m_ending = true;
     if (m_historyWindow)
         m_historyWindow->close();
     if (m_listEditor)
         m_listEditor->close();
     if (m_fullScreen)
         m_fullScreen->hide();
+    emit ended();
+}
+
+void Application::endSession()
+{
+    if (m_ending)
+        return;
+    // The History window hands in its placement and purges, as when the user closes it.
+    if (m_historyWindow)
+        m_historyWindow->close();
+    std::vector<MainWindowLogic*> windows = m_shared.windows.windows();
+    const auto active = std::find_if(windows.begin(), windows.end(),
+        [this](MainWindowLogic* w) { return w->state().WindowId == m_shared.ActiveWindowId; });
+    if (active != windows.end())
+        std::rotate(active, active + 1, windows.end());
+    std::optional<CloseOutcome> last;
+    for (MainWindowLogic* window : windows)
+        last = window->finishClose();
+    m_ending = true;
+    if (last && saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, last->perWindow))
+        emit settingsSaved();
+    emit ended();
 }
 
 void Application::playClickSound()

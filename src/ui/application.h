@@ -51,8 +51,14 @@ public:
     MainWindow* createMainWindow();
     // The page that hosts a page's new window.
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
-    // A main window has closed: writes the settings file; the last one unloads the rest.
+    // A main window has closed: writes the settings file; the last one unloads the rest
+    // and ends the program (ended()).
     void mainWindowClosed(const CloseOutcome& outcome);
+    // The session ends (the desktop logs out): every main window hands in its values, the
+    // active one last, the settings file is written once and the program ends (ended()).
+    void endSession();
+    // True once the program is ending: nothing more is saved or opened.
+    bool ending() const { return m_ending; }
     // The list editor opened from the History window with its selected rows.
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
@@ -77,6 +83,8 @@ public:
 signals:
     void mainWindowCreated(sg::ui::MainWindow* window);
     void settingsSaved();
+    // The program has nothing left to show: the event loop may end.
+    void ended();
 
 private:
     ApplicationOptions m_options;
@@ -93,6 +101,7 @@ private:
     bool m_historyHandOff = false; // HistoryHandOff: the History window opened the editor
     FullScreenWindow* m_fullScreen = nullptr; // application_full_screen.cpp
     HistoryWindow* m_historyWindow = nullptr; // application_history.cpp
+    bool m_ending = false;
 };
 
 } // namespace sg::ui
