@@ -526,16 +526,36 @@ double MainWindow::textHeightTwips(const std::string& text) const
 
 void MainWindow::setWindowGeometry(const Rect& r)
 {
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const int extraW = frame.width() - inner.width();
-    const int extraH = frame.height() - inner.height();
-    move(px(r.left), px(r.top));
-    resize(std::max(1, px(r.width) - extraW), std::max(1, px(r.height) - extraH));
+    // X11 knows a window's frame only once the window is shown and framed: until then the
+    // outer rectangle stays pending and is placed again when the frame is known.
+    m_pendingFrame = QRect(px(r.left), px(r.top), px(r.width), px(r.height));
+    placeFrame(*m_pendingFrame);
+    if (isVisible() && frameGeometry().size() != size())
+        m_pendingFrame.reset();
+}
+
+void MainWindow::applyPendingFrame()
+{
+    if (!m_pendingFrame || !isVisible() || frameGeometry().size() == size())
+        return;
+    const QRect frame = *m_pendingFrame;
+    m_pendingFrame.reset();
+    placeFrame(frame);
+}
+
+void MainWindow::placeFrame(const QRect& frame)
+{
+    const QSize extra = frameGeometry().size() - size();
+    move(frame.topLeft());
+    resize(
+        std::max(1, frame.width() - extra.width()), std::max(1, frame.height() - extra.height()));
 }
 
 Rect MainWindow::windowGeometry() const
 {
+    // A hidden window has no frame: its outer rectangle is the one it had when shown.
+    if (!isVisible() && m_shownFrame.isValid())
+        return twipsRect(m_shownFrame);
     return twipsRect(frameGeometry());
 }
 
@@ -571,6 +591,7 @@ PointPx MainWindow::mousePositionPx() const
 
 void MainWindow::hideWindow()
 {
+    m_shownFrame = frameGeometry();
     hide();
 }
 
@@ -647,9 +668,16 @@ void MainWindow::layoutStatusBar()
     m_statusBar->raise();
 }
 
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    applyPendingFrame();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    applyPendingFrame();
     layoutStatusBar();
     if (m_logic && m_logic->state().loaded)
         m_logic->Resize();

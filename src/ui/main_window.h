@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -86,6 +87,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +104,8 @@ private:
     bool handleKey(QKeyEvent* key);
     bool handleMouse(QObject* watched, QEvent* event);
     QTimer* timerOf(MainWindowTimer timer);
+    void applyPendingFrame();
+    void placeFrame(const QRect& frame);
 
     Application& m_app;
     platform::WebBrowser* m_browser = nullptr;
@@ -121,6 +125,10 @@ private:
     platform::PreciseTicker* m_refreshTicker = nullptr;
     QTimer* m_statusTimer = nullptr;
     double m_panel1WidthTwips = 0;
+    // The outer rectangle asked for before the window manager had framed the window (X11
+    // knows no frame before the window is shown): applied again once the frame is known.
+    std::optional<QRect> m_pendingFrame;
+    QRect m_shownFrame; // the outer rectangle when the window was last hidden
     bool m_closing = false; // the close has run its wait and saved
     bool m_closeStarted = false;
 };
