@@ -6,7 +6,8 @@ set -euo pipefail
 need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
   qt6-multimedia-dev qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev fonts-dejavu-core)
 case "${1:-run}" in
-  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth) ;;
+  # The real-process tests drive the program from outside under openbox.
+  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth openbox wmctrl xdotool x11-utils) ;;
   fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
 esac
 
