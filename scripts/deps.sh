@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: scripts/deps.sh [run|test|fuzz]
+# Usage: scripts/deps.sh [run|test|fuzz|format]
 set -euo pipefail
 
 need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
@@ -9,6 +9,7 @@ case "${1:-run}" in
   # The real-process tests drive the program from outside under openbox.
   test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth openbox wmctrl xdotool x11-utils) ;;
   fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
+  format) need=(clang-format git) ;;
 esac
 
 missing=()
