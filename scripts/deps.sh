@@ -6,8 +6,10 @@ set -euo pipefail
 need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
   qt6-multimedia-dev qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev fonts-dejavu-core)
 case "${1:-run}" in
-  # The real-process tests drive the program from outside under openbox.
-  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth openbox wmctrl xdotool x11-utils) ;;
+  # The real-process tests drive the program from outside under openbox and read its
+  # windows' texts through the accessibility bus.
+  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth openbox wmctrl xdotool x11-utils
+    dbus-daemon at-spi2-core python3-pyatspi) ;;
   fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
   format) need=(clang-format git) ;;
 esac

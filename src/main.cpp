@@ -1,7 +1,9 @@
+#include "platform/instance_channel.h"
 #include "platform/paths.h"
 #include "platform/startup_environment.h"
 #include "platform/termination_signals.h"
 #include "startup/command_line.h"
+#include "startup/hand_over.h"
 #include "startup/startup_helpers.h"
 #include "startup/startup_sequence.h"
 #include "ui/application.h"
@@ -10,19 +12,19 @@
 
 #include <QApplication>
 #include <iostream>
+#include <string_view>
 
 namespace {
 
-// Run as root with the engine's sandbox on, the engine would end the program with only a
-// line of its own log: the user is told why and what to do instead.
-int refuseRoot(int argc, char** argv)
+// A message before any window: on stderr, and in the program's message box when there is
+// a display.
+void tell(int argc, char** argv, std::string_view text)
 {
-    std::cerr << sg::kRootSandboxText << std::endl;
+    std::cerr << text << std::endl;
     if (sg::platform::displayAvailable()) {
         QApplication qtApp(argc, argv);
-        sg::ui::showProgramMessage(nullptr, sg::kRootSandboxText);
+        sg::ui::showProgramMessage(nullptr, text);
     }
-    return 1;
 }
 
 } // namespace
@@ -31,16 +33,35 @@ int main(int argc, char** argv)
 {
     const sg::ProgramCommandLine line
         = sg::readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const std::filesystem::path userDataDir = sg::userDataDirFor(sg::platform::profileDir());
     if (line.request == sg::CommandLineRequest::Help) {
-        std::cout << sg::usageText(sg::userDataDirFor(sg::platform::profileDir()));
+        std::cout << sg::usageText(userDataDir);
         return 0;
     }
     if (line.request == sg::CommandLineRequest::Version) {
         std::cout << sg::versionText(SKYGLASS_VERSION);
         return 0;
     }
-    if (sg::platform::engineRefusesRoot())
-        return refuseRoot(argc, argv);
+
+    // One running copy per user and data folder: a second start hands its command line
+    // over and ends, before any window or engine starts.
+    sg::platform::InstanceChannel channel(userDataDir);
+    switch (channel.start(line.text)) {
+    case sg::platform::InstanceChannel::Start::HandedOver:
+        return 0;
+    case sg::platform::InstanceChannel::Start::NotTaken:
+        tell(argc, argv, sg::kAlreadyRunningText);
+        return 1;
+    case sg::platform::InstanceChannel::Start::First:
+        break;
+    }
+    // Run as root with the engine's sandbox on, the engine would end the program with only
+    // a line of its own log: the user is told why and what to do instead.
+    if (sg::platform::engineRefusesRoot()) {
+        channel.close();
+        tell(argc, argv, sg::kRootSandboxText);
+        return 1;
+    }
 
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Skyglass2"));
@@ -51,6 +72,7 @@ int main(int argc, char** argv)
     const sg::StartupOutcome outcome
         = sg::runStartupSequence(sg::platform::startupEnvironment(line.text));
     if (!outcome.ok) {
+        channel.close();
         sg::ui::BootErrorDialog error(QString::fromStdString(outcome.BootErrorText));
         error.exec();
         return 1;
@@ -62,5 +84,9 @@ int main(int argc, char** argv)
     QObject::connect(&termination, &sg::platform::TerminationSignals::received, &app,
         &sg::ui::Application::endSession);
     app.start();
-    return qtApp.exec();
+    channel.serve(
+        [&app](const std::string& commandLine) { return app.receiveHandOver(commandLine); });
+    const int code = qtApp.exec();
+    channel.close();
+    return code;
 }

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,8 @@ struct CommandContext {
     std::filesystem::path dataDir; // the UserDataDir worked on
     LocalDateTime now;
     std::vector<std::string> args; // the words after the command's two names
+    // True when the program runs on the data folder; unset: it is taken as not running.
+    std::function<bool(const std::filesystem::path&)> programRunsOn;
 
     // The settings file with the loading checks applied; CommandFailure when unreadable.
     Settings loadSettings() const;

@@ -9,6 +9,8 @@
 #include "common/date_time.h"
 #include "history/history_writer.h"
 #include "sitelists/list_editor.h"
+#include "startup/hand_over.h"
+#include "startup/instance_message.h"
 
 #include <QObject>
 #include <QWebEnginePage>
@@ -59,6 +61,8 @@ public:
     void endSession();
     // True once the program is ending: nothing more is saved or opened.
     bool ending() const { return m_ending; }
+    // A second start of the program handed over its command line (application_instance.cpp).
+    InstanceAnswer receiveHandOver(const std::string& commandLine);
     // The list editor opened from the History window with its selected rows.
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
@@ -102,6 +106,8 @@ private:
     FullScreenWindow* m_fullScreen = nullptr; // application_full_screen.cpp
     HistoryWindow* m_historyWindow = nullptr; // application_history.cpp
     bool m_ending = false;
+    HandOverReceiver m_handOver;
+    bool m_handOverRefusalShown = false; // one refusal box at a time
 };
 
 } // namespace sg::ui

@@ -49,6 +49,8 @@ QProcessEnvironment BrowserUser::environment() const
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime);
     env.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"), QStringLiteral("--disable-gpu"));
+    // Its windows' texts can be read as a screen reader reads them.
+    env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     if (::geteuid() == 0)
         env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
     return env;

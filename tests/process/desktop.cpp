@@ -122,6 +122,14 @@ void Desktop::click(const QString& id, int x, int y)
             QString::number(y), QStringLiteral("click"), QStringLiteral("1") });
 }
 
+QString Desktop::windowText(qint64 pid, const QString& title)
+{
+    // Debian's Python, which has the AT-SPI bindings.
+    return runTool(QStringLiteral("/usr/bin/python3"),
+        { QStringLiteral(SKYGLASS_SOURCE_DIR "/tests/process/window_text.py"), QString::number(pid),
+            title });
+}
+
 QRect Desktop::frame(const QString& id)
 {
     const QString info = runTool(QStringLiteral("xwininfo"), { QStringLiteral("-id"), id });

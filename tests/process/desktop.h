@@ -44,6 +44,9 @@ public:
     static void key(const QString& id, const QString& keys);
     // A left click at a point of the window's client area.
     static void click(const QString& id, int x, int y);
+    // The texts a window of the process shows, one a line, as a screen reader reads them
+    // (AT-SPI); empty while there is no such window.
+    static QString windowText(qint64 pid, const QString& title);
     // The window's outer rectangle on the screen: its client area and the frame that the
     // window manager reports round it (_NET_FRAME_EXTENTS); empty while it has none.
     static QRect frame(const QString& id);
