@@ -11,6 +11,7 @@
 #include "ui/program_message_box.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <iostream>
 #include <string_view>
 
@@ -65,6 +66,8 @@ int main(int argc, char** argv)
 
     QApplication qtApp(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Skyglass2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("skyglass2"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("skyglass2")));
     // The program ends when its last main window has closed and saved, not when Qt sees no
     // visible window: a closing main window hides itself while it waits.
     QApplication::setQuitOnLastWindowClosed(false);
