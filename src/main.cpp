@@ -81,8 +81,12 @@ int main(int argc, char** argv)
         return 1;
     }
     sg::ui::Application app(outcome.state);
+    // exit(), not quit(): quit() first closes every window, and a window that only hides
+    // itself or waits before it closes (the main, full-screen and History windows) would
+    // cancel it.
     QObject::connect(
-        &app, &sg::ui::Application::ended, &qtApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        &app, &sg::ui::Application::ended, &qtApp, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     sg::platform::TerminationSignals termination;
     QObject::connect(&termination, &sg::platform::TerminationSignals::received, &app,
         &sg::ui::Application::endSession);

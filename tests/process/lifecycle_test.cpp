@@ -69,15 +69,19 @@ void Lifecycle::aCloseRequestWritesTheSettingsAndEndsTheProgram()
 {
     BrowserUser user;
     QProcess* program = user.start({ m_server->url("/radar.html") });
-    const QString id = Desktop::waitForWindow(program->processId(), kRadarTitle, kWindowTimeoutMs);
+    const qint64 pid = program->processId();
+    const QString id = Desktop::waitForWindow(pid, kRadarTitle, kWindowTimeoutMs);
     QVERIFY(!id.isEmpty());
-    const QList<qint64> helpers = descendantsOf(program->processId());
+    const QList<qint64> helpers = descendantsOf(pid);
     QVERIFY(!helpers.isEmpty());
     // The user moves and sizes the window; the close saves what the user saw.
     const QRect before = Desktop::frame(id);
     Desktop::place(id, before.adjusted(40, 30, -60, -50));
     QTRY_VERIFY(Desktop::frame(id).isValid() && Desktop::frame(id) != before);
     const QRect seen = Desktop::frame(id);
+    // The full-screen window, once shown, does not keep the program alive either.
+    Desktop::key(id, "F11");
+    QTRY_COMPARE_WITH_TIMEOUT(Desktop::windowsEndingIn(pid, "").size(), 2, kWindowTimeoutMs);
 
     Desktop::close(id);
     QTRY_VERIFY_WITH_TIMEOUT(program->state() == QProcess::NotRunning, 2000);
@@ -91,19 +95,29 @@ void Lifecycle::theEndOfTheSessionWritesTheSettingsAndEndsTheProgram()
 {
     BrowserUser user;
     QProcess* program = user.start({ m_server->url("/radar.html") });
-    const QString id = Desktop::waitForWindow(program->processId(), kRadarTitle, kWindowTimeoutMs);
+    const qint64 pid = program->processId();
+    const QString id = Desktop::waitForWindow(pid, kRadarTitle, kWindowTimeoutMs);
     QVERIFY(!id.isEmpty());
     const QRect before = Desktop::frame(id);
     Desktop::place(id, before.adjusted(-30, 20, 70, -40));
     QTRY_VERIFY(Desktop::frame(id).isValid() && Desktop::frame(id) != before);
-    const QRect seen = Desktop::frame(id);
-    const QList<qint64> helpers = descendantsOf(program->processId());
+    // A second main window, which the user works in last.
+    m_server->setPage("/second.html", titledPage("Second Page"));
+    QProcess* second = user.start({ m_server->url("/second.html") });
+    const QString other = Desktop::waitForWindow(pid, "Second Page - Skyglass2", kWindowTimeoutMs);
+    QVERIFY(!other.isEmpty());
+    QCOMPARE(second->exitCode(), 0);
+    Desktop::key(other, "shift");
+    const QRect seen = Desktop::frame(other);
+    QVERIFY(seen != Desktop::frame(id));
+    const QList<qint64> helpers = descendantsOf(pid);
 
-    ::kill(static_cast<pid_t>(program->processId()), SIGTERM);
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
     QTRY_VERIFY_WITH_TIMEOUT(program->state() == QProcess::NotRunning, 2000);
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
     QCOMPARE(program->exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!anyAlive(helpers), 2000);
+    // The window active last gave the placement.
     QCOMPARE(savedPlacement(user.settings()), seen);
 }
 
