@@ -3,7 +3,8 @@
 the program to its first main window's first finished load of a local page (cold start),
 against the time from a second start to the new window's first finished load of a local
 page in the running copy. Target: at most 0.3 times the cold start.
-Each page reports its load to a server on 127.0.0.1 from its onload handler.
+The pages come from a server on 127.0.0.1, to which each reports its load from its onload
+handler (a file page may not reach a server).
 Usage: bench/run_instance_bench.py BUILD_DIR [ROUNDS]   (run under xvfb-run; as root it
 disables the engine's sandbox)."""
 
@@ -21,11 +22,23 @@ loads = {}
 loaded = threading.Condition()
 
 
-class Beacon(http.server.BaseHTTPRequestHandler):
+class Server(http.server.BaseHTTPRequestHandler):
+    # /page/TAG is a page that reports /loaded/TAG when it has loaded.
     def do_GET(self):
-        with loaded:
-            loads.setdefault(self.path.lstrip("/"), time.monotonic())
-            loaded.notify_all()
+        kind, _, tag = self.path.strip("/").partition("/")
+        if kind == "page":
+            body = (f"<html><head><title>{tag}</title></head><body onload=\"new Image().src="
+                    f"'/loaded/{tag}'\"><h1>{tag}</h1></body></html>").encode()
+            self.send_response(200)
+            self.send_header("Content-Type", "text/html")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
+        if kind == "loaded":
+            with loaded:
+                loads.setdefault(tag, time.monotonic())
+                loaded.notify_all()
         self.send_response(204)
         self.end_headers()
 
@@ -44,16 +57,11 @@ def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     program = os.path.join(args[0] if args else "build", "bin", "skyglass2")
     rounds = int(args[1]) if len(args) > 1 else 5
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Beacon)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Server)
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    pages = tempfile.mkdtemp()
 
     def page(tag):
-        path = os.path.join(pages, tag + ".html")
-        with open(path, "w") as f:
-            f.write(f"<html><head><title>{tag}</title></head><body onload=\"new Image().src="
-                    f"'http://127.0.0.1:{server.server_port}/{tag}'\"><h1>{tag}</h1></body></html>")
-        return path
+        return f"http://127.0.0.1:{server.server_port}/page/{tag}"
 
     cold, second = [], []
     for n in range(rounds):
