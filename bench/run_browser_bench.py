@@ -45,7 +45,7 @@ def main():
                 "</script></body></html>")
     url = "file://" + page
     minimal = os.path.join(bindir, "minimal_browser")
-    sky = os.path.join(bindir, "skyglass_browser_bench")
+    sky = os.path.join(bindir, "skyglass2_browser_bench")
 
     def fresh_env():
         e = dict(env)

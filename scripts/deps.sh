@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: scripts/deps.sh [run|test|fuzz]
+# Usage: scripts/deps.sh [run|test|fuzz|format|package]
 set -euo pipefail
 
 need=(g++ cmake ninja-build pkg-config python3 qt6-base-dev qt6-webengine-dev
   qt6-multimedia-dev qt6-qpa-plugins libgl-dev libglx-dev libopengl-dev fonts-dejavu-core)
 case "${1:-run}" in
-  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth) ;;
+  # The real-process tests drive the program from outside under openbox and read its
+  # windows' texts through the accessibility bus.
+  test) need+=(googletest libgtest-dev libgmock-dev xvfb xauth openbox wmctrl xdotool x11-utils
+    dbus-daemon at-spi2-core python3-pyatspi desktop-file-utils) ;;
   fuzz) need+=(clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev) ;;
+  format) need=(clang-format git) ;;
+  package) need+=(dpkg-dev desktop-file-utils) ;;
 esac
 
 missing=()

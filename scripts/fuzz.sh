@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh fuzz
 dir=build-fuzz
 CXX=clang++-14 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSKYGLASS_CORE_ONLY=ON -DSKYGLASS_FUZZ=ON -DSKYGLASS_TESTS=OFF \
+  -DSKYGLASS_CORE_ONLY=ON -DSKYGLASS_FUZZ=ON -DSKYGLASS_TESTS=OFF -DSKYGLASS_WERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 for target in "$dir"/bin/*_fuzz; do

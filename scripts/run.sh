@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
 . scripts/env.sh
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD_DIR" -j "$JOBS" --target skyglass2 skyglass2-data skyglass_data
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSKYGLASS_WERROR=ON >/dev/null
+cmake --build "$BUILD_DIR" -j "$JOBS" --target skyglass2 skyglass2-data sg_data
 exec "$BUILD_DIR/bin/skyglass2" "$@"

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 dir=build-asan
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYGLASS_CORE_ONLY=ON \
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSKYGLASS_CORE_ONLY=ON -DSKYGLASS_WERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
   >/dev/null
 cmake --build "$dir" -j "$(nproc)"

@@ -64,10 +64,12 @@ std::filesystem::path CommandContext::subDir(const char* name) const
 }
 
 int runDataTool(const std::vector<std::string>& args, const std::filesystem::path& defaultDataDir,
-    std::ostream& out, std::ostream& err)
+    std::ostream& out, std::ostream& err,
+    std::function<bool(const std::filesystem::path&)> programRunsOn)
 {
     CommandContext ctx;
     ctx.dataDir = defaultDataDir;
+    ctx.programRunsOn = std::move(programRunsOn);
     std::optional<LocalDateTime> now;
     std::size_t i = 0;
     try {

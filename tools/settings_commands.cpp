@@ -64,6 +64,11 @@ std::string settingsCommand(const std::string& verb, const CommandContext& ctx)
     if (verb == "set") {
         if (ctx.args.size() != 2)
             throw UsageError("settings set FIELD VALUE");
+        // The running program writes its settings when its windows close: it would undo this.
+        if (ctx.programRunsOn && ctx.programRunsOn(ctx.dataDir))
+            throw CommandFailure("Skyglass2 is running on this data folder and would undo the "
+                                 "change when its windows close. Close Skyglass2, then set the "
+                                 "field again.");
         Settings s = ctx.loadSettings();
         ExtraSettings extra = loadExtraSettings(ctx);
         if (isExtraSettingName(ctx.args[0])) {

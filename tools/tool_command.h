@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -34,6 +35,8 @@ struct CommandContext {
 
     // Hands the document's text made so far to out, so that no document is held whole.
     void emit(std::string text) const;
+    // True when the program runs on the data folder; unset: it is taken as not running.
+    std::function<bool(const std::filesystem::path&)> programRunsOn;
 
     // The settings file with the loading checks applied; CommandFailure when unreadable.
     Settings loadSettings() const;

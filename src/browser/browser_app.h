@@ -2,7 +2,6 @@
 // The services of the application that every main window calls: the other windows, the
 // sounds, the connection, and the broadcasts to every open main window.
 
-#include <cstddef>
 #include <string>
 
 namespace sg {
@@ -48,8 +47,7 @@ public:
     virtual bool SetOffline() = 0;
     virtual bool SetOnline() = 0;
 
-    // The open main windows: how many there are, and what every one of them is told.
-    virtual std::size_t mainWindowCount() const = 0;
+    // What every open main window is told.
     // Refill the site selector from the list files.
     virtual void refillSiteSelectors() = 0;
     // Apply the tool tips again (switched on or off, or an entry rebuilt).

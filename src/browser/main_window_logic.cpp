@@ -135,7 +135,6 @@ CloseOutcome MainWindowLogic::finishClose()
     st.CycleButton1State = bars.firstCycleState;
     st.CycleButton2State = bars.secondCycleState;
     out.perWindow = perWindowSettingsOf(st);
-    out.lastMainWindow = m_context.app.mainWindowCount() < 2;
 
     for (const MainWindowTimer timer :
         { MainWindowTimer::RefreshTick, MainWindowTimer::ToolbarJustHidden,

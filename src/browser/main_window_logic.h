@@ -31,7 +31,6 @@ struct CloseOutcome {
     std::optional<Rect> placement; // saved only in the normal state, wide and high enough
     std::optional<std::array<float, 4>> columnWidths; // not read while minimized
     PerWindowSettings perWindow;
-    bool lastMainWindow = false; // the other windows are to be unloaded
 
     bool operator==(const CloseOutcome&) const = default;
 };

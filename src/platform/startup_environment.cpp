@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
+#include <unistd.h>
 
 namespace sg::platform {
 
@@ -29,6 +30,24 @@ StartupEnvironment startupEnvironment(std::string commandLine)
     for (const QString& family : QFontDatabase::families())
         env.installedFonts.push_back(family.toStdString());
     return env;
+}
+
+bool engineRefusesRoot()
+{
+    if (::geteuid() != 0 || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        return false;
+    return !qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS")
+                .contains(QLatin1String("--no-sandbox"));
+}
+
+bool displayAvailable()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(QLatin1String("offscreen"))
+        || platform.startsWith(QLatin1String("minimal")))
+        return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace sg::platform

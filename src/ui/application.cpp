@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineProfile>
+#include <algorithm>
+#include <optional>
 
 namespace sg::ui {
 namespace {
@@ -97,23 +99,51 @@ QWebEnginePage* Application::hostNewWindow(
     return window->browser()->page();
 }
 
-void Application::mainWindowClosed(const CloseOutcome& outcome)
+void Application::mainWindowClosed(MainWindow* window, const CloseOutcome& outcome)
 {
+    // Out of the count at once: windows closed together each see the others go.
+    m_windows.removeMainWindow(window);
+    if (m_ending)
+        return; // the session's end has saved already
     const SettingsSave saved
         = saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, outcome.perWindow);
     if (saved)
         emit settingsSaved();
     else
         showProgramMessage(nullptr, saved.message);
-    if (!outcome.lastMainWindow)
+    if (!m_windows.mainWindows().empty())
         return;
     // The last main window unloads the others; the History window purges as it closes.
+    m_ending = true;
     if (m_windows.history)
         m_windows.history->close();
     if (m_windows.listEditor)
         m_windows.listEditor->close();
     if (m_windows.fullScreen)
         m_windows.fullScreen->hide();
+    emit ended();
+}
+
+void Application::endSession()
+{
+    if (m_ending)
+        return;
+    // The History window hands in its placement and purges, as when the user closes it.
+    if (m_windows.history)
+        m_windows.history->close();
+    // Every main window hands in its values; the one used last does so last and wins.
+    std::vector<MainWindow*> windows = m_windows.mainWindows();
+    if (MainWindow* active = m_windows.activeMainWindow()) {
+        std::erase(windows, active);
+        windows.push_back(active);
+    }
+    std::optional<CloseOutcome> last;
+    for (MainWindow* window : windows)
+        last = window->forward([](auto& logic) { return logic.finishClose(); });
+    m_ending = true;
+    if (last && saveSettingsFile(m_shared.paths.SettingsPath, m_shared.settings, last->perWindow))
+        emit settingsSaved();
+    emit ended();
 }
 
 // The options, About and suggestions windows are still to come: their menu entries do
@@ -183,11 +213,6 @@ FullScreenWindow* Application::fullScreenWindow() const
 HistoryWindow* Application::historyWindow() const
 {
     return m_windows.history;
-}
-
-std::size_t Application::mainWindowCount() const
-{
-    return m_windows.mainWindows().size();
 }
 
 void Application::refillSiteSelectors()

@@ -9,6 +9,8 @@
 #include "common/date_time.h"
 #include "history/history_writer.h"
 #include "sitelists/list_editor.h"
+#include "startup/hand_over.h"
+#include "startup/instance_message.h"
 #include "ui/window_registry.h"
 
 #include <QObject>
@@ -52,8 +54,16 @@ public:
     MainWindow* createMainWindow();
     // The page that hosts a page's new window.
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
-    // A main window has closed: writes the settings file; the last one unloads the rest.
-    void mainWindowClosed(const CloseOutcome& outcome);
+    // A main window has closed: writes the settings file; the last one unloads the rest
+    // and ends the program (ended()).
+    void mainWindowClosed(MainWindow* window, const CloseOutcome& outcome);
+    // The session ends (the desktop logs out): every main window hands in its values, the
+    // active one last, the settings file is written once and the program ends (ended()).
+    void endSession();
+    // True once the program is ending: nothing more is saved or opened.
+    bool ending() const { return m_ending; }
+    // A second start of the program handed over its command line (application_instance.cpp).
+    InstanceAnswer receiveHandOver(const std::string& commandLine);
     // The list editor opened from the History window with its selected rows.
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
@@ -85,7 +95,6 @@ public:
     void autodial() override;
     bool SetOffline() override;
     bool SetOnline() override;
-    std::size_t mainWindowCount() const override;
     void refillSiteSelectors() override;
     void toolTipsChanged() override;
     void popUpModesChanged() override;
@@ -94,6 +103,8 @@ public:
 signals:
     void mainWindowCreated(sg::ui::MainWindow* window);
     void settingsSaved();
+    // The program has nothing left to show: the event loop may end.
+    void ended();
 
 private:
     FullScreenWindow* loadedFullScreenWindow();
@@ -110,6 +121,9 @@ private:
     QTimer* m_boomTimer; // the boom sound's one-shot timer
     WindowRegistry m_windows;
     bool m_historyHandOff = false; // the History window opened the list editor
+    bool m_ending = false;
+    HandOverReceiver m_handOver;
+    bool m_handOverRefusalShown = false; // one refusal box at a time
 };
 
 } // namespace sg::ui

@@ -560,16 +560,36 @@ std::array<int, 2> MainWindow::selectorColumnWidthsPx(Control list) const
 
 void MainWindow::setWindowGeometry(const Rect& r)
 {
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const int extraW = frame.width() - inner.width();
-    const int extraH = frame.height() - inner.height();
-    move(px(r.left), px(r.top));
-    resize(std::max(1, px(r.width) - extraW), std::max(1, px(r.height) - extraH));
+    // X11 knows a window's frame only once the window is shown and framed: until then the
+    // outer rectangle stays pending and is placed again when the frame is known.
+    m_pendingFrame = QRect(px(r.left), px(r.top), px(r.width), px(r.height));
+    placeFrame(*m_pendingFrame);
+    if (isVisible() && frameGeometry().size() != size())
+        m_pendingFrame.reset();
+}
+
+void MainWindow::applyPendingFrame()
+{
+    if (!m_pendingFrame || !isVisible() || frameGeometry().size() == size())
+        return;
+    const QRect frame = *m_pendingFrame;
+    m_pendingFrame.reset();
+    placeFrame(frame);
+}
+
+void MainWindow::placeFrame(const QRect& frame)
+{
+    const QSize extra = frameGeometry().size() - size();
+    move(frame.topLeft());
+    resize(
+        std::max(1, frame.width() - extra.width()), std::max(1, frame.height() - extra.height()));
 }
 
 Rect MainWindow::windowGeometry() const
 {
+    // A hidden window has no frame: its outer rectangle is the one it had when shown.
+    if (!isVisible() && m_shownFrame.isValid())
+        return twipsRect(m_shownFrame);
     return twipsRect(frameGeometry());
 }
 
@@ -605,6 +625,7 @@ PointPx MainWindow::mousePositionPx() const
 
 void MainWindow::hideWindow()
 {
+    m_shownFrame = frameGeometry();
     hide();
 }
 
@@ -722,9 +743,16 @@ void MainWindow::onToolbarRequested(bool shown)
 
 // --- the window's events -------------------------------------------------------------------
 
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    applyPendingFrame();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    applyPendingFrame();
     layoutStatusBar();
     if (m_logic && m_logic->loaded())
         forward([](auto& logic) { logic.resize(); });
@@ -752,7 +780,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     const int waitMs = forward([](auto& logic) { return logic.beginClose(); });
     QTimer::singleShot(waitMs, this, [this] {
         const CloseOutcome outcome = forward([](auto& logic) { return logic.finishClose(); });
-        m_app.mainWindowClosed(outcome);
+        m_app.mainWindowClosed(this, outcome);
         m_closing = true;
         close();
     });

@@ -9,6 +9,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -53,6 +54,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +72,8 @@ private:
     void paintControl(Control control, const ControlView& now, const ControlView& was);
     void paintSelector(Control list, const SelectorListView& now, const SelectorListView& was);
     QTimer* timerOf(MainWindowTimer timer) const;
+    void applyPendingFrame();
+    void placeFrame(const QRect& frame);
 
     // MainWindowHost.
     void applyListFont(const std::string& name, bool bold, double size) override;
@@ -123,6 +127,10 @@ private:
     std::map<MainWindowTimer, QTimer*> m_timers;
     platform::PreciseTicker* m_refreshTicker = nullptr;
     QTimer* m_statusTimer = nullptr;
+    // The outer rectangle asked for before the window manager had framed the window (X11
+    // knows no frame before the window is shown): applied again once the frame is known.
+    std::optional<QRect> m_pendingFrame;
+    QRect m_shownFrame; // the outer rectangle when the window was last hidden
     bool m_closing = false; // the close has run its wait and saved
     bool m_closeStarted = false;
 };

@@ -158,7 +158,6 @@ public:
 
     // The open windows, in the order they were made.
     std::vector<MainWindowLogic*> windows;
-    std::size_t mainWindowCount() const override { return windows.size(); }
     void refillSiteSelectors() override
     {
         for (MainWindowLogic* w : windows)

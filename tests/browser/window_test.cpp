@@ -231,7 +231,6 @@ TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValues)
     EXPECT_EQ(m_shared.settings.WindowWidth, 10000);
     EXPECT_EQ(out.columnWidths, (std::array<float, 4> { 3000, 3150, 4500, 1500 }));
     EXPECT_EQ(out.perWindow, (PerWindowSettings { 5, 1, 1, 0 }));
-    EXPECT_TRUE(out.lastMainWindow);
 }
 
 TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
@@ -244,7 +243,6 @@ TEST_F(Window, CloseKeepsTheLastNormalPlacementOtherwise)
     CloseOutcome out = w.logic.finishClose();
     EXPECT_FALSE(out.placement);
     EXPECT_TRUE(out.columnWidths);
-    EXPECT_FALSE(out.lastMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 1500);
 
     w.host.state = WindowState::Minimized;

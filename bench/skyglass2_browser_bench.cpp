@@ -1,7 +1,7 @@
 // Skyglass2 itself under the browser benchmark: the real start-up and main window, a page
 // given on the command line, and (optionally) N refreshes by the countdown with a
 // shortened minute. Prints the lines minimal_browser prints, and the refresh lateness.
-//   skyglass_browser_bench URL [REFRESHES TICK_MS]
+//   skyglass2_browser_bench URL [REFRESHES TICK_MS]
 
 #include "platform/startup_environment.h"
 #include "platform/web_browser.h"
