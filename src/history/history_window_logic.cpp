@@ -2,9 +2,9 @@
 
 #include "common/erase_indices.h"
 #include "common/file_io.h"
+#include "common/program.h"
 #include "common/record_codec.h"
 #include "history/day_file_reader.h"
-#include "common/program.h"
 #include "history/history_periods.h"
 #include "history/history_purge.h"
 #include "history/history_record.h"
