@@ -2,7 +2,7 @@
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "support/file_size_limit.h"
-#include "support/read_only_folder.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // Back-up, restore and undo, the shortcut import, tool tips and layout of the list editor.
 #include "list_editor_fixture.h"
-#include "support/failing_syscall.h"
+#include "support/child_process.h"
 
 #include <functional>
 #include <map>

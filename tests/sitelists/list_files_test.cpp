@@ -1,7 +1,7 @@
 #include "common/file_io.h"
 #include "list_test_files.h"
 #include "sitelists/list_files.h"
-#include "support/read_only_folder.h"
+#include "support/child_process.h"
 
 #include <sys/stat.h>
 
