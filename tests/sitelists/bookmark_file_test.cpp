@@ -13,12 +13,6 @@ namespace {
 const std::filesystem::path kData
     = std::filesystem::path(SKYGLASS_SOURCE_DIR) / "tests/sitelists/data";
 
-std::string fileText(const std::filesystem::path& path)
-{
-    const Bytes bytes = readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 // Every category with its pages, as the list files hold them.
 std::vector<BookmarkFolder> listsOf(const std::filesystem::path& dataDir)
 {
@@ -35,7 +29,7 @@ using BookmarkImportTest = ListFolderTest;
 
 TEST(BookmarkFile, ReadsNestedFoldersEntitiesAndSkipsAsFirefoxWritesThem)
 {
-    const std::string html = fileText(kData / "firefox_bookmarks.html");
+    const std::string html = readText(kData / "firefox_bookmarks.html");
     ASSERT_TRUE(isBookmarkFile(html));
     const BookmarkFile file = parseBookmarkFile(html);
     const std::vector<BookmarkFolder> expected {
@@ -61,7 +55,7 @@ TEST(BookmarkFile, ReadsNestedFoldersEntitiesAndSkipsAsFirefoxWritesThem)
 
 TEST(BookmarkFile, ReadsChromiumFilesAndLinksOutsideFoldersLeniently)
 {
-    const BookmarkFile file = parseBookmarkFile(fileText(kData / "chromium_bookmarks.html"));
+    const BookmarkFile file = parseBookmarkFile(readText(kData / "chromium_bookmarks.html"));
     const std::vector<BookmarkFolder> expected {
         { "Bookmarks bar",
             { { "Windy: Wind map & weather forecast",

@@ -8,17 +8,27 @@ namespace fs = std::filesystem;
 namespace msg = sg::sitelist_messages;
 using ListOperations = ListFolderTest;
 
-TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithANewEmptySiteList)
+TEST_F(ListOperations, AddCategoryAppendsTheTrimmedNameWithANewEmptySiteListButNoTwin)
 {
     writeBytes(catList(), categoryBytes("News", 1) + categoryBytes("Radar", 3));
     writeBytes(siteFile(1), siteBytes("News", "http://news"));
-
     const auto added = addCategory(data(), "  Weather  ");
     ASSERT_EQ(added.status, ListStatus::Done) << added.message;
     EXPECT_EQ(added.value, (Category { "Weather", 2, "Sites00002.dab" }));
-    EXPECT_EQ(readBytes(catList()),
-        categoryBytes("News", 1) + categoryBytes("Radar", 3) + categoryBytes("Weather", 2));
     EXPECT_EQ(fs::file_size(siteFile(2)), 0u);
+
+    const auto duplicate = addCategory(data(), " News");
+    EXPECT_EQ(duplicate.status, ListStatus::Refused);
+    EXPECT_EQ(duplicate.message, "You Already Have A Category Named:\nNews");
+    EXPECT_EQ(addCategory(data(), "   ").status, ListStatus::Ignored);
+    EXPECT_EQ(addCategory(data(), "News" + std::string(160, ' ') + "x").status,
+        ListStatus::Refused); // the same name once cut to 158 bytes
+    EXPECT_EQ(addCategory(data(), "news").value.siteFileName, "Sites00004.dab");
+    EXPECT_EQ(readBytes(catList()),
+        categoryBytes("News", 1) + categoryBytes("Radar", 3) + categoryBytes("Weather", 2)
+            + categoryBytes("news", 4));
+    fs::remove_all(lists());
+    EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
 }
 
 TEST_F(ListOperations, AddCategoryNeverTakesTheNumberOfAFileThatExists)
@@ -41,28 +51,7 @@ TEST_F(ListOperations, AddCategoryNeverTakesTheNumberOfAFileThatExists)
     EXPECT_FALSE(fs::exists(siteFile(5))); // the new category's file went with it
 }
 
-TEST_F(ListOperations, AddCategoryRefusesAnExactDuplicateAndIgnoresAnEmptyName)
-{
-    writeBytes(catList(), categoryBytes("News", 1));
-    const auto duplicate = addCategory(data(), " News");
-    EXPECT_EQ(duplicate.status, ListStatus::Refused);
-    EXPECT_EQ(duplicate.message, "You Already Have A Category Named:\nNews");
-    EXPECT_EQ(addCategory(data(), "   ").status, ListStatus::Ignored);
-    EXPECT_EQ(addCategory(data(), "News" + std::string(160, ' ') + "x").status,
-        ListStatus::Refused); // the same name once cut to 158 bytes
-    EXPECT_EQ(readBytes(catList()), categoryBytes("News", 1));
-
-    EXPECT_EQ(addCategory(data(), "news").value.siteFileName, "Sites00002.dab");
-    EXPECT_EQ(readBytes(catList()), categoryBytes("News", 1) + categoryBytes("news", 2));
-}
-
-TEST_F(ListOperations, AddCategoryReportsFileErrors)
-{
-    fs::remove_all(lists());
-    EXPECT_EQ(addCategory(data(), "A").message, msg::kAddingCategoryError);
-}
-
-TEST_F(ListOperations, DeleteCategoryRemovesTheFirstExactMatchAndItsSiteList)
+TEST_F(ListOperations, DeleteCategoryRemovesTheFirstExactMatchAndAnUnsharedSiteList)
 {
     writeLists({ { "A", { { "p", "u" } } }, { "B", { { "p", "u" } } }, { "B", { { "p", "u" } } } });
 
@@ -76,14 +65,11 @@ TEST_F(ListOperations, DeleteCategoryRemovesTheFirstExactMatchAndItsSiteList)
 
     // The number is free again and its file comes back empty.
     EXPECT_EQ(addCategory(data(), "C").value.siteFileName, "Sites00002.dab");
-}
 
-TEST_F(ListOperations, DeleteCategoryKeepsASiteListAnotherCategoryStillUses)
-{
+    // A site list another category still uses stays.
     writeBytes(catList(), categoryBytes("A", 1) + categoryBytes("B", 1));
-    writeBytes(siteFile(1), siteBytes("p", "u"));
     ASSERT_TRUE(deleteCategory(data(), "A").ok());
-    EXPECT_EQ(readBytes(siteFile(1)), siteBytes("p", "u"));
+    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes({ { "p", "u" } }));
 }
 
 TEST_F(ListOperations, AddPageCutsTheTitleMakesItUniqueAndAppends)

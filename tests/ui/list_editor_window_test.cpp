@@ -90,9 +90,9 @@ QLineEdit* textBox(ui::ListEditorWindow* editor, EditorControl c)
 QLineEdit* nameEditorOf(QTreeWidget* tree, const std::function<void()>& start)
 {
     QLineEdit* editor = nullptr;
-    QTest::qWaitFor(
+    const bool opened = QTest::qWaitFor(
         [&] { return start(), (editor = tree->viewport()->findChild<QLineEdit*>()) != nullptr; });
-    return editor;
+    return opened ? editor : nullptr;
 }
 
 std::vector<SiteRecord> sitesOf(const std::filesystem::path& userData, const std::string& file)
