@@ -49,8 +49,10 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool
 {
     // A reload is no new navigation: the page stays where it is.
     if (isMainFrame && m_events && type != NavigationTypeReload
-        && m_events->onNavigationRequested(toStd(url.toString(QUrl::FullyEncoded))))
+        && m_events->onNavigationRequested(toStd(url.toString(QUrl::FullyEncoded)))) {
+        m_refusedUrl = url;
         return false;
+    }
     return true;
 }
 
@@ -113,6 +115,13 @@ void WebBrowser::connectEvents()
         m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
             if (!m_events)
                 return;
+            // The engine reports a start and an abort for a navigation the page refused
+            // (one sent to a new window): nothing loaded here.
+            if (info.url() == m_page->refusedUrl()) {
+                if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                    m_page->forgetRefusedUrl();
+                return;
+            }
             switch (info.status()) {
             case QWebEngineLoadingInfo::LoadStartedStatus:
                 m_events->onLoadStarted();
