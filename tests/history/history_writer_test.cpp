@@ -103,11 +103,7 @@ TEST_F(HistoryWriterTest, AVisitFromMidnightOnStartsTheNewDaysFile)
     m_clock.set({ 2026, 12, 6, 0, 0, 0 });
     add("A", "http://a.com/");
     EXPECT_EQ(hits(), std::vector<std::int32_t> { 1 });
-    const Bytes stored = readBytes(m_history / "SG_12062026.hiz");
-    ASSERT_EQ(stored.size(), 512u);
-    // 2026-12-06 00:00:00 = 46362.0
-    EXPECT_EQ(Bytes(stored.begin(), stored.begin() + 12),
-        (Bytes { 0x00, 0x00, 0x00, 0x00, 0x40, 0xA3, 0xE6, 0x40, 1, 0, 0, 0 }));
+    EXPECT_EQ(readDayFile(m_history / "SG_12062026.hiz")->size(), 1u);
     EXPECT_EQ(m_today.calls[2], "clear");
 }
 
@@ -204,10 +200,9 @@ TEST_F(HistoryWriterTest, SecurePagesAreLoggedOnlyWhenSwitchedOnAndNoWindowIsNee
     m_settings.LogSecurePages = true;
     for (int i = 0; i < 2; ++i)
         m_writer.AddHistoryEntry(m_settings, nullptr, "Bank", "https://www.bank.example/login");
-    const auto recs = records();
-    ASSERT_EQ(recs.size(), 1u);
-    EXPECT_EQ(recs[0].Host, "bank.example");
-    EXPECT_EQ(recs[0].Hits, 2);
+    HistoryRecord expected = visit(kToday, 2, "Bank", "https://www.bank.example/login");
+    expected.Host = "bank.example"; // a logged secure page keeps its host
+    EXPECT_EQ(records(), std::vector<HistoryRecord> { expected });
 }
 
 TEST_F(HistoryWriterTest, ChangesByAnotherWriterAreNeverOverlooked)

