@@ -122,9 +122,6 @@ TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
     EXPECT_EQ(w.view()[Control::AddressBox].geometry->left, 4785);
     EXPECT_EQ(w.view()[Control::AddressBox].geometry->width, width + 315);
     EXPECT_EQ(w.view()[Control::CategorySelector].geometry->left, 4455);
-    w.logic.onCheckBoxesToggleClick();
-    EXPECT_TRUE(w.view()[Control::NewWindowBox].visible);
-    EXPECT_EQ(w.view()[Control::AddressBox].geometry->left, 5100);
 
     m_shared.settings.CheckBoxesShown = 0; // a new window follows the setting
     TestWindow& hidden = open();
@@ -132,47 +129,28 @@ TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
     EXPECT_EQ(hidden.view()[Control::AddressBox].geometry->left, 4785);
 }
 
-TEST_F(Layout, CycleButtonsReachEveryStateWithTheirToolTips)
+TEST_F(Layout, CycleButtonsStepThroughTheirStatesAndActions)
 {
     TestWindow& w = open();
-    for (const char* caption : { "Find", "Full", "Stop" }) {
-        w.logic.onFirstCycleButtonRightDown();
-        EXPECT_EQ(w.view()[Control::StopFindFullButton].text, caption);
-    }
-    EXPECT_EQ(w.view()[Control::StopFindFullButton].toolTip, m_shared.toolTips[43]);
-    for (const char* caption : { "Mail", "Offline", "History" }) {
-        w.logic.onSecondCycleButtonRightDown();
-        EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].text, caption);
-    }
-    EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].toolTip, m_shared.toolTips[46]);
-    m_shared.settings.ToolTipsOff = 1;
-    w.logic.onFirstCycleButtonRightDown();
-    w.logic.onSecondCycleButtonRightDown();
-    EXPECT_EQ(w.view()[Control::StopFindFullButton].toolTip, "");
-    EXPECT_EQ(m_shared.settings.CycleButton1State, 1);
-    EXPECT_EQ(m_shared.settings.CycleButton2State, 1);
-
-    TestWindow& next = open(); // a new window takes the shared states
-    EXPECT_EQ(next.view()[Control::StopFindFullButton].text, "Find");
-    EXPECT_EQ(next.view()[Control::HistoryMailOfflineButton].text, "Mail");
-}
-
-TEST_F(Layout, CycleButtonActions)
-{
-    TestWindow& w = open();
+    const auto& first = w.view()[Control::StopFindFullButton];
+    const auto& second = w.view()[Control::HistoryMailOfflineButton];
     w.logic.onAddressTextEdited("http://typed.example/");
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "stop");
     w.logic.onFirstCycleButtonRightDown();
+    EXPECT_EQ(first.text, "Find");
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "findInPage");
     w.logic.onFirstCycleButtonRightDown();
+    EXPECT_EQ(first.text, "Full");
+    EXPECT_EQ(first.toolTip, m_shared.toolTips[45]);
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "full screen http://typed.example/");
 
     w.logic.onSecondCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "history");
     w.logic.onSecondCycleButtonRightDown();
+    EXPECT_EQ(second.text, "Mail");
     w.logic.onSecondCycleButtonClick();
     EXPECT_EQ(w.host.calls.back(), "mail menu");
     EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
@@ -180,8 +158,17 @@ TEST_F(Layout, CycleButtonActions)
     w.logic.onSecondCycleButtonClick();
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_TRUE(w.view().menuCheck(MenuItem::WorkOffline));
-    EXPECT_EQ(w.view()[Control::HistoryMailOfflineButton].toolTip,
-        "Working Offline - Now = True (Right-Click To Cycle)");
+    EXPECT_EQ(second.toolTip, "Working Offline - Now = True (Right-Click To Cycle)");
+    w.logic.onSecondCycleButtonRightDown();
+    EXPECT_EQ(second.text, "History");
+
+    // The states are shared: a new window takes them, without tool tips once they are off.
+    w.logic.onFirstCycleButtonRightDown();
+    m_shared.settings.ToolTipsOff = 1;
+    TestWindow& next = open();
+    EXPECT_EQ(next.view()[Control::StopFindFullButton].text, "Stop");
+    EXPECT_EQ(next.view()[Control::StopFindFullButton].toolTip, "");
+    EXPECT_EQ(next.view()[Control::HistoryMailOfflineButton].text, "History");
 }
 
 TEST_F(Layout, SwapButtonShowsOneGroupOrTheOther)
