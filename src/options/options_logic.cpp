@@ -47,14 +47,14 @@ bool fileExists(const std::filesystem::path& path)
 // file (the defaults of the record where it has none).
 std::array<std::string, kLauncherBoxCount> defaultLaunchers(const AppPaths& paths)
 {
-    std::array<std::string, kLauncherBoxCount> out = { std::string(kDefaultMessengerPath),
-        std::string(kDefaultMailAppPath), std::string(kDefaultMessengerCaption),
-        std::string(kDefaultMailAppCaption) };
+    std::array<std::string, kLauncherBoxCount> out
+        = { std::string(kDefaultMessengerPath), std::string(kDefaultMailAppPath),
+              std::string(kDefaultMessengerCaption), std::string(kDefaultMailAppCaption) };
     const auto seed = readSeedSettings(paths.AppDir / "Skyglass.ini");
     if (!seed)
         return out;
-    const std::array<const std::string*, kLauncherBoxCount> fields
-        = { &seed->MessengerPath, &seed->MailAppPath, &seed->MessengerCaption, &seed->MailAppCaption };
+    const std::array<const std::string*, kLauncherBoxCount> fields = { &seed->MessengerPath,
+        &seed->MailAppPath, &seed->MessengerCaption, &seed->MailAppCaption };
     for (std::size_t i = 0; i < out.size(); ++i) {
         std::string value = trimBlanks(*fields[i]);
         if (!value.empty() && value.front() != '\0')
@@ -73,7 +73,8 @@ PanelColours panelColours(std::int32_t PanelBackColor)
 
 std::string browseStartFolder(std::string_view programPath)
 {
-    const std::filesystem::path folder = std::filesystem::path(trimBlanks(programPath)).parent_path();
+    const std::filesystem::path folder
+        = std::filesystem::path(trimBlanks(programPath)).parent_path();
     if (!folder.empty() && DirMissing(folder) == 0)
         return folder.string();
     return std::string(kProgramsFolder);
@@ -92,10 +93,13 @@ void OptionsLogic::open()
 {
     m_shared.OptionsWindowOpen = true;
     m_shared.ModalWindowOpen = true;
+    m_view.closed = false;
+    m_view.startPageChoice.reset();
     const std::string title(kProgramTitle);
     m_view.caption = "Start Page & Options - " + title;
     m_view.startPageCaptions = { "Set To " + title + " Intro-Help Page File On Your Computer",
-        "Set To Default Blank Page", "Type A Default Start Page URL Address In The Text Box, Above.",
+        "Set To Default Blank Page",
+        "Type A Default Start Page URL Address In The Text Box, Above.",
         "Set To The Page Currently Displayed In Skyglass", "No Change" };
 
     const Settings& s = m_shared.settings;
@@ -109,8 +113,7 @@ void OptionsLogic::open()
     m_pending.LogSecurePages = m_shared.extra.LogSecurePages;
     showChecks();
     showDays();
-    m_view.launcherTexts
-        = { s.MessengerPath, s.MailAppPath, s.MessengerCaption, s.MailAppCaption };
+    m_view.launcherTexts = { s.MessengerPath, s.MailAppPath, s.MessengerCaption, s.MailAppCaption };
     m_view.tab = OptionsTab::StartPage;
     m_changed = false;
 }
@@ -240,8 +243,8 @@ void OptionsLogic::releaseSpin()
 void OptionsLogic::step(int delta)
 {
     const std::int64_t days = std::int64_t { m_pending.HistoryDaysToKeep } + delta;
-    m_pending.HistoryDaysToKeep = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(days, kMinDaysToKeep, kMaxDaysToKeep));
+    m_pending.HistoryDaysToKeep
+        = static_cast<std::int32_t>(std::clamp<std::int64_t>(days, kMinDaysToKeep, kMaxDaysToKeep));
     showDays();
 }
 

@@ -18,8 +18,13 @@ inline constexpr std::array<std::string_view, kOptionsTabCount> kOptionsTabCapti
     = { "Default Start Page", "Options", "Mail - Messenger", "More" };
 
 // The start-page option buttons, by index.
-enum class StartPageChoice { HelpPage = 0, BlankPage = 1, TypedAddress = 2, CurrentPage = 3,
-    NoChange = 4 };
+enum class StartPageChoice {
+    HelpPage = 0,
+    BlankPage = 1,
+    TypedAddress = 2,
+    CurrentPage = 3,
+    NoChange = 4
+};
 inline constexpr std::size_t kStartPageChoiceCount = 5;
 
 // The six check boxes of the Options tab, in their order there, and the settings they set.

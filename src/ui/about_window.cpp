@@ -15,8 +15,8 @@ namespace sg::ui {
 AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(q(kAboutCaption));
     setAccessibleName(q(kAboutCaption));
 

@@ -51,8 +51,8 @@ Application::~Application()
 {
     // The once-only windows hold references into this object: they go first, without
     // their closing steps or calling back.
-    const QList<QWidget*> extras = { m_windows.listEditor, m_windows.history,
-        m_windows.fullScreen, m_windows.options, m_windows.about, m_windows.suggestions };
+    const QList<QWidget*> extras = { m_windows.listEditor, m_windows.history, m_windows.fullScreen,
+        m_windows.options, m_windows.about, m_windows.suggestions };
     for (QWidget* extra : extras) {
         if (extra) {
             extra->disconnect();

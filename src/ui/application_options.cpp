@@ -35,8 +35,8 @@ void placeOverActiveWindow(QWidget* window)
 {
     window->adjustSize();
     QWidget* opener = QApplication::activeWindow();
-    const QRect area = opener ? opener->frameGeometry()
-                              : QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area
+        = opener ? opener->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame(QPoint(), window->size());
     frame.moveCenter(area.center());
     window->move(frame.topLeft());
@@ -72,7 +72,8 @@ void Application::historyDaysLowered()
     if (m_windows.history && m_windows.history->isOpen())
         m_windows.history->daysToKeepLowered();
     else
-        purgeDayFiles(m_shared.paths.HistoryDir, m_clock.now(), m_shared.settings.HistoryDaysToKeep);
+        purgeDayFiles(
+            m_shared.paths.HistoryDir, m_clock.now(), m_shared.settings.HistoryDaysToKeep);
 }
 
 void Application::showAboutWindow()

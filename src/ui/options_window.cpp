@@ -82,12 +82,12 @@ void showText(QLineEdit* box, const std::string& text)
 OptionsWindow::OptionsWindow(SharedBrowserState& shared, std::string OptionsCurrentPage,
     std::unique_ptr<OptionsEffects> effects)
     : m_effects(std::move(effects))
-    , m_logic(std::make_unique<OptionsLogic>(shared, std::move(OptionsCurrentPage),
-          static_cast<OptionsPrompter&>(*this), *m_effects))
+    , m_logic(std::make_unique<OptionsLogic>(
+          shared, std::move(OptionsCurrentPage), static_cast<OptionsPrompter&>(*this), *m_effects))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setAccessibleName(QStringLiteral("Options Tabs"));
@@ -253,8 +253,8 @@ void OptionsWindow::connectControls()
             run([&] { m_logic->editLauncherText(static_cast<LauncherBox>(i), t.toStdString()); });
         });
     }
-    connect(m_browse[0], &QPushButton::clicked, this,
-        [this] { browse(LauncherBox::MessengerPath); });
+    connect(
+        m_browse[0], &QPushButton::clicked, this, [this] { browse(LauncherBox::MessengerPath); });
     connect(m_browse[1], &QPushButton::clicked, this, [this] { browse(LauncherBox::MailAppPath); });
     connect(m_spinTimer, &QTimer::timeout, this, [this] { run([&] { m_logic->repeatSpin(); }); });
     connect(m_save, &QPushButton::clicked, this, [this] {
@@ -288,7 +288,8 @@ void OptionsWindow::openOver(QWidget* opener)
 {
     run([&] { m_logic->open(); });
     adjustSize();
-    const QRect area = opener ? opener->frameGeometry()
+    const QRect area = opener
+        ? opener->frameGeometry()
         : (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     QRect frame(QPoint(), size());
     frame.moveCenter(area.center());
@@ -417,8 +418,7 @@ bool OptionsWindow::spinEvent(SpinButton button, QEvent* event)
             return false;
         if (event->type() == QEvent::KeyPress)
             run([&] {
-                m_logic->pressSpin(
-                    button, true, key->modifiers().testFlag(Qt::ControlModifier));
+                m_logic->pressSpin(button, true, key->modifiers().testFlag(Qt::ControlModifier));
             });
         else
             run([&] { m_logic->releaseSpin(); });

@@ -5,11 +5,11 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGroupBox>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -19,8 +19,8 @@ SuggestionsWindow::SuggestionsWindow(bool& SuggestionsWindowOpen)
     : m_logic(SuggestionsWindowOpen)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(q(kSuggestionsCaption));
 
     m_frame = new QGroupBox(this);
