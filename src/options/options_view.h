@@ -57,7 +57,8 @@ inline constexpr std::array<std::pair<std::int16_t, std::string_view>, 3> kHideC
 enum class ExtraCheck { RefreshRecovery, LogSecurePages };
 inline constexpr std::size_t kExtraCheckCount = 2;
 inline constexpr std::array<std::string_view, kExtraCheckCount> kExtraCheckCaptions
-    = { "Refresh that survives sleep and errors", "Log secure (https) pages in history" };
+    = { "Refresh at once after sleep and retry failed refreshes",
+          "Log secure (https) pages in history" };
 
 // The four boxes of the Mail - Messenger tab.
 enum class LauncherBox { MessengerPath, MailAppPath, MessengerCaption, MailAppCaption };
