@@ -60,16 +60,37 @@ class OptionsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void savedOptionsReachTheWindowsAndTheSettingsFile();
-    void aboutShowsTheVersionAndSuggestionsAsksForAPreAddressedMail();
+    void menuEntriesOpenTheWindowsAndSavedOptionsReachTheSettingsFile();
 };
 
-void OptionsWindowTest::savedOptionsReachTheWindowsAndTheSettingsFile()
+void OptionsWindowTest::menuEntriesOpenTheWindowsAndSavedOptionsReachTheSettingsFile()
 {
     sgtest::RunningProgram program;
     QVERIFY(program.start());
     ui::Application& app = program.app();
     ui::MainWindow* main = program.firstWindow();
+    QVERIFY(chooseMenuEntry(main, "&Help >>", "&About"));
+    ui::AboutWindow* about = app.windows().about;
+    QVERIFY(about && QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->versionLabel()->text(), QStringLiteral("Vs." SKYGLASS_PROJECT_VERSION));
+    about->close();
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    QVERIFY(chooseMenuEntry(main, "&Help >>", "&Suggestions && Bugs"));
+    ui::SuggestionsWindow* suggestions = app.windows().suggestions;
+    QVERIFY(suggestions && QTest::qWaitForWindowExposed(suggestions));
+    QTest::mouseClick(suggestions->sendButton(), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QCOMPARE(catcher.urls.size(), 1);
+    const QUrl url = catcher.urls.front();
+    QCOMPARE(url.scheme() + u':' + url.path(),
+        QStringLiteral("mailto:") + QString::fromUtf8(suggestionsRecipient().data()));
+    for (const char* field : { "subject", "body" })
+        QCOMPARE(QUrlQuery(url).queryItemValue(QString::fromUtf8(field), QUrl::FullyDecoded),
+            QStringLiteral("Suggestions And Bugs"));
+    suggestions->close();
+
     QVERIFY(chooseMenuEntry(main, "&Options >>", "&Start Page && Options (This App)"));
     ui::OptionsWindow* options = app.windows().options;
     QVERIFY(options && QTest::qWaitForWindowExposed(options) && options->isModal());
@@ -86,7 +107,6 @@ void OptionsWindowTest::savedOptionsReachTheWindowsAndTheSettingsFile()
     QTest::mouseClick(options->saveButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!app.windows().options, kWaitMs);
     QVERIFY(!app.shared().OptionsWindowOpen && !app.shared().ModalWindowOpen);
-
     // The main window heard at once; the switches of the More tab are in their file.
     QCOMPARE(main->control(Control::RefreshButton)->toolTip(), QString());
     QVERIFY(readExtraSettingsFile(extraSettingsPath(program.userData()))->LogSecurePages);
@@ -99,38 +119,6 @@ void OptionsWindowTest::savedOptionsReachTheWindowsAndTheSettingsFile()
     QVERIFY(stored);
     QCOMPARE(stored->ToolTipsOff, 1);
     QCOMPARE(stored->HistoryDaysToKeep, 0);
-}
-
-void OptionsWindowTest::aboutShowsTheVersionAndSuggestionsAsksForAPreAddressedMail()
-{
-    sgtest::RunningProgram program;
-    QVERIFY(program.start());
-    ui::Application& app = program.app();
-    ui::MainWindow* main = program.firstWindow();
-    QVERIFY(chooseMenuEntry(main, "&Help >>", "&About"));
-    ui::AboutWindow* about = app.windows().about;
-    QVERIFY(about && QTest::qWaitForWindowExposed(about));
-    QCOMPARE(about->versionLabel()->text(), QStringLiteral("Vs." SKYGLASS_PROJECT_VERSION));
-    QVERIFY(chooseMenuEntry(main, "&Help >>", "&About"));
-    QCOMPARE(app.windows().about.data(), about); // only brought to the front
-
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
-    QVERIFY(chooseMenuEntry(main, "&Help >>", "&Suggestions && Bugs"));
-    ui::SuggestionsWindow* suggestions = app.windows().suggestions;
-    QVERIFY(suggestions && QTest::qWaitForWindowExposed(suggestions));
-    QTest::mouseClick(suggestions->sendButton(), Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-    QCOMPARE(catcher.urls.size(), 1);
-    const QUrl url = catcher.urls.front();
-    QCOMPARE(url.scheme() + u':' + url.path(),
-        QStringLiteral("mailto:") + QString::fromUtf8(suggestionsRecipient().data()));
-    const QUrlQuery query(url);
-    for (const char* field : { "subject", "body" })
-        QCOMPARE(query.queryItemValue(QString::fromUtf8(field), QUrl::FullyDecoded),
-            QStringLiteral("Suggestions And Bugs"));
-    suggestions->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!app.shared().SuggestionsWindowOpen, kWaitMs);
 }
 
 QTEST_MAIN(OptionsWindowTest)
