@@ -32,12 +32,20 @@ constexpr MenuEntry kView[] = {
     command("&Stop               Esc", C::ViewStop),
 };
 
+constexpr MenuEntry kOptions[] = {
+    command("&Start Page && Options (This App)", C::OptionsWindow),
+};
+
 constexpr MenuEntry kHelp[] = {
+    command("&About", C::AboutWindow),
+    command("&Suggestions && Bugs", C::SuggestionsWindow),
     command("&Close", C::CloseWindow),
 };
 
 constexpr MenuEntry kMain[] = {
     submenu("&View >>", kView),
+    separator(),
+    submenu("&Options >>", kOptions),
     separator(),
     command("&New Browser Window", C::NewBrowserWindow),
     command("Full &Screen Window        F11", C::FullScreenWindow),

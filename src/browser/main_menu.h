@@ -25,6 +25,9 @@ enum class MenuCommand {
     CloseWindow,
     OpenMailProgram,
     CreateNewMail,
+    OptionsWindow,
+    AboutWindow,
+    SuggestionsWindow,
 };
 
 // One line of a menu: a command, a separator, or a submenu with its own lines.

@@ -512,6 +512,15 @@ void MainWindowLogic::onMenuCommand(MenuCommand command)
     case MenuCommand::CreateNewMail:
         m_context.app.openNewMail();
         break;
+    case MenuCommand::OptionsWindow:
+        m_context.app.showOptionsWindow(m_navigator.addressText());
+        break;
+    case MenuCommand::AboutWindow:
+        m_context.app.showAboutWindow();
+        break;
+    case MenuCommand::SuggestionsWindow:
+        m_context.app.showSuggestionsWindow();
+        break;
     }
 }
 

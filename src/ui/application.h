@@ -78,6 +78,9 @@ public:
     // The History window's choice: the main window activated last goes to the address and
     // comes to the front.
     void navigateActiveMainWindow(const std::string& address);
+    // The options window lowered the days to keep: an open History window purges and shows
+    // what is left, else the old day files are deleted here (application_options.cpp).
+    void historyDaysLowered();
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
