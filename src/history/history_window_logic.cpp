@@ -368,7 +368,10 @@ void HistoryWindowLogic::searchEnded(SearchOutcome outcome)
     if (!m_searchRunning)
         return;
     m_searchRunning = false;
-    // A cancelled or failed search leaves the list as it was.
+    // A cancelled or failed search leaves the list as it was; Cancel clicked after the
+    // reading ended but before its rows were shown cancels too.
+    if (m_cancel && outcome.status == SearchStatus::Complete)
+        outcome.status = SearchStatus::Cancelled;
     if (outcome.status == SearchStatus::Complete) {
         m_view.search.rows = std::move(outcome.result.rows);
         m_view.search.header = std::move(outcome.result.header);

@@ -273,6 +273,9 @@ TEST_F(HistoryWindowLogicTest, ASearchSwapsTheControlsAndOnlyACompleteOneReplace
     m_logic.onCancelClick();
     runSearch();
     m_logic.onSearchClick();
+    m_logic.onCancelClick(); // the reading had ended, its rows were not shown yet
+    m_logic.searchEnded({ SearchStatus::Complete, {} });
+    m_logic.onSearchClick();
     m_logic.searchEnded({ SearchStatus::Failed, {} });
     EXPECT_EQ(view().search.rows, shown);
     EXPECT_EQ(m_host.messages,
@@ -286,7 +289,7 @@ TEST_F(HistoryWindowLogicTest, ASearchSwapsTheControlsAndOnlyACompleteOneReplace
     m_logic.onSearchClick();
     EXPECT_EQ(m_host.messages.back(), "Can't Search...No Text Was Entered In The Text Box (modal)");
     EXPECT_EQ(view().searchText, "");
-    EXPECT_EQ(m_host.searches.size(), 5u);
+    EXPECT_EQ(m_host.searches.size(), 6u);
 }
 
 // The options window lowered the days to keep while the window was open.

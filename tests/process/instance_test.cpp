@@ -209,8 +209,10 @@ void SingleInstance::aSecondStartWhileTheListEditorIsOpenIsRefused()
     QVERIFY(handOver(user, { m_server->url("/kept.html") }));
     QVERIFY(!Desktop::waitForWindow(pid, "Skyglass2", kWindowTimeoutMs).isEmpty());
     QString text;
-    QTRY_VERIFY((text = Desktop::windowText(pid, QStringLiteral("Skyglass2")).trimmed())
-                    .startsWith(QStringLiteral("Can't")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (text = Desktop::windowText(pid, QStringLiteral("Skyglass2")).trimmed())
+            .startsWith(QStringLiteral("Can't")),
+        kWindowTimeoutMs);
     QCOMPARE(text,
         QStringLiteral("Can't Launch A New Browser Window While Options, Edit,\n"
                        "Open-About, Or App-Message Window Like This Is Open."));

@@ -149,8 +149,9 @@ void Lifecycle::runningAsRootWithTheSandboxOnIsExplained()
     QProcess* program = user.start({ m_server->url("/root.html") }, env);
     const QString box = Desktop::waitForWindow(program->processId(), "Skyglass2", kWindowTimeoutMs);
     QVERIFY(!box.isEmpty());
-    QTRY_VERIFY(Desktop::windowText(program->processId(), "Skyglass2")
-                    .contains("Start Skyglass2 as a normal user."));
+    QTRY_VERIFY_WITH_TIMEOUT(Desktop::windowText(program->processId(), "Skyglass2")
+                                 .contains("Start Skyglass2 as a normal user."),
+        kWindowTimeoutMs);
     QVERIFY(descendantsOf(program->processId()).isEmpty()); // no engine helper
     Desktop::close(box);
     QTRY_VERIFY(program->state() == QProcess::NotRunning);
