@@ -26,6 +26,7 @@ struct SharedBrowserState {
     bool OfflineModeAutomatic = false; // switched offline by a failed navigation, not the user
     bool SelectorLoading = false;
     std::string LastPageTitle;
+    std::string LastOpenFolder; // the folder of the last file "&Open" opened
     // False until a window placement is known: the first main window then places itself
     // from the work area.
     bool placementSaved = false;

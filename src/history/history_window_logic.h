@@ -99,6 +99,8 @@ public:
     void purgeOldHistory();
     void loadPeriodSelector();
     void applyToolTips();
+    // The list font of the settings (changed from a main window's menu).
+    void applyListFont();
 
     // TodayListListener: the history writer keeps the Today list up to date.
     void clearTodayList() override;

@@ -6,17 +6,46 @@
 
 namespace sg::platform {
 
-ConnectionState queryConnectionState()
+namespace {
+
+bool anyInterfaceUp()
 {
-    ConnectionState state;
     for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
         const auto flags = nic.flags();
-        if (flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        if (flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning))
-            state.connected = true;
+        if (!flags.testFlag(QNetworkInterface::IsLoopBack) && flags.testFlag(QNetworkInterface::IsUp)
+            && flags.testFlag(QNetworkInterface::IsRunning))
+            return true;
     }
-    return state;
+    return false;
+}
+
+// The system's reachability, from the NetworkManager backend loaded on first use; nullopt
+// where it does not load (no NetworkManager on the system bus).
+std::optional<QNetworkInformation::Reachability> systemReachability()
+{
+    static const bool loaded = QNetworkInformation::loadBackendByName(u"networkmanager");
+    const QNetworkInformation* info = loaded ? QNetworkInformation::instance() : nullptr;
+    if (!info)
+        return std::nullopt;
+    return info->reachability();
+}
+
+} // namespace
+
+bool connectedBy(std::optional<QNetworkInformation::Reachability> reachability, bool interfaceUp)
+{
+    using R = QNetworkInformation::Reachability;
+    if (!reachability || *reachability == R::Unknown)
+        return interfaceUp;
+    return *reachability == R::Online;
+}
+
+ConnectionState queryConnectionState()
+{
+    const auto reachability = systemReachability();
+    // The interfaces are looked at only when the system does not know.
+    const bool unknown = !reachability || *reachability == QNetworkInformation::Reachability::Unknown;
+    return { connectedBy(reachability, unknown && anyInterfaceUp()), false };
 }
 
 void startNetworkSettings()

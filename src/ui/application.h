@@ -68,8 +68,6 @@ public:
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
-    // The full-screen window shown with its slideshow panel open (the main menu's entry).
-    void startSlideshow();
     // The open windows.
     WindowRegistry& windows() { return m_windows; }
     ListEditorWindow* listEditor() const;
@@ -78,6 +76,12 @@ public:
     // The History window's choice: the main window activated last goes to the address and
     // comes to the front.
     void navigateActiveMainWindow(const std::string& address);
+    // Every main window shows the launcher captions of the settings again (after the
+    // options window changed them).
+    void launcherCaptionsChanged();
+    // The desktop's colours changed: the panel colour is chosen again and
+    // panelBackColorChanged tells an open options window to recolour itself.
+    void systemColoursChanged();
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
@@ -90,6 +94,10 @@ public:
     void showSuggestionsWindow() override;
     void startProgram(const std::string& path) override;
     void openNewMail() override;
+    void openNetworkSettings() override;
+    // The full-screen window shown with its slideshow panel open (the main menu's entry).
+    void startSlideshow() override;
+    void listFontChanged() override;
     TodayListListener* todayList() override;
     ConnectionState connectionState() override;
     void autodial() override;
@@ -103,11 +111,15 @@ public:
 signals:
     void mainWindowCreated(sg::ui::MainWindow* window);
     void settingsSaved();
+    // PanelBackColor was chosen again for new desktop colours.
+    void panelBackColorChanged();
     // The program has nothing left to show: the event loop may end.
     void ended();
 
 private:
     FullScreenWindow* loadedFullScreenWindow();
+    // The full-screen window follows each screen's work area.
+    void watchWorkAreas();
 
     ApplicationOptions m_options;
     SharedBrowserState m_shared;
