@@ -7,7 +7,11 @@ namespace sg {
 
 void MenuActions::load()
 {
+    m_textSize = m_c.shared.TextZoom;
     m_c.view.menuCheck(textSizeItem(m_textSize)) = true;
+    // A page starts at its own size.
+    if (m_textSize != kMediumTextSize)
+        m_c.browser.setTextZoom(m_textSize);
     showLauncherCaptions();
 }
 
@@ -141,6 +145,7 @@ void MenuActions::setTextSize(int size)
 {
     m_c.view.menuCheck(textSizeItem(m_textSize)) = false;
     m_textSize = size;
+    m_c.shared.TextZoom = size;
     m_c.view.menuCheck(textSizeItem(size)) = true;
     m_c.browser.setTextZoom(size);
 }

@@ -24,7 +24,8 @@ public:
     {
     }
 
-    // The text size check marks and the launcher captions as a new window shows them.
+    // A new window's page takes the last text size chosen, with its check mark, and the
+    // launcher captions.
     void load();
     // The launcher entries' captions from the settings.
     void showLauncherCaptions();
@@ -44,7 +45,7 @@ private:
     PageNavigator& m_navigator;
     ToolbarController& m_toolbar;
     SelectorLists& m_selector;
-    int m_textSize = kMediumTextSize;
+    int m_textSize = kMediumTextSize; // this window's page
 };
 
 } // namespace sg
