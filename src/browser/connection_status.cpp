@@ -71,8 +71,9 @@ void ConnectionStatus::onStatusBarRightClick()
 void ConnectionStatus::showClock()
 {
     const Settings& st = m_c.settings();
-    m_c.view.panels[1].text
-        = st.ClockHidden == 1 ? std::string() : clockPanelText(m_c.host.readClock(), st.ClockUtc == 1);
+    m_c.view.panels[1].text = st.ClockHidden == 1
+        ? std::string()
+        : clockPanelText(m_c.host.readClock(), st.ClockUtc == 1);
 }
 
 } // namespace sg

@@ -17,7 +17,8 @@ void MenuActions::load()
 
 void MenuActions::showLauncherCaptions()
 {
-    for (const LauncherCaption launcher : { LauncherCaption::Messenger, LauncherCaption::MailProgram })
+    for (const LauncherCaption launcher :
+        { LauncherCaption::Messenger, LauncherCaption::MailProgram })
         m_c.view.launcherCaption(launcher) = launcherCaptionText(m_c.settings(), launcher);
 }
 
@@ -97,7 +98,10 @@ bool MenuActions::run(MenuCommand command)
 void MenuActions::openFile()
 {
     std::string& folder = m_c.shared.LastOpenFolder;
-    const auto path = m_c.host.chooseFileToOpen(openFileChoice(folder));
+    const auto path = [&] {
+        const ModalWindowHold hold(m_c.shared);
+        return m_c.host.chooseFileToOpen(openFileChoice(folder));
+    }();
     if (!path)
         return;
     folder = folderOfOpenedFile(*path);
@@ -106,7 +110,10 @@ void MenuActions::openFile()
 
 void MenuActions::openFavorite()
 {
-    const auto path = m_c.host.chooseFileToOpen(favoriteFileChoice(m_c.shared.paths.FavoritesDir));
+    const auto path = [&] {
+        const ModalWindowHold hold(m_c.shared);
+        return m_c.host.chooseFileToOpen(favoriteFileChoice(m_c.shared.paths.FavoritesDir));
+    }();
     if (!path)
         return;
     const auto address = ReadShortcutUrl(*path, kMaxShortcutUrlLength);
@@ -128,7 +135,10 @@ void MenuActions::openHelpPage()
 void MenuActions::chooseListFont()
 {
     Settings& st = m_c.settings();
-    const auto chosen = m_c.host.chooseListFont(listFontDialogStart(st));
+    const auto chosen = [&] {
+        const ModalWindowHold hold(m_c.shared);
+        return m_c.host.chooseListFont(listFontDialogStart(st));
+    }();
     if (!chosen)
         return;
     const ListFont font = cappedListFont(*chosen);

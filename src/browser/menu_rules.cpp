@@ -84,8 +84,7 @@ const std::string_view kMailCheckerMissingText = ".../Mailpeek/Mailpeek Is Not I
 
 std::string launcherCaptionText(const Settings& s, LauncherCaption launcher)
 {
-    return "&"
-        + (launcher == LauncherCaption::Messenger ? s.MessengerCaption : s.MailAppCaption);
+    return "&" + (launcher == LauncherCaption::Messenger ? s.MessengerCaption : s.MailAppCaption);
 }
 
 } // namespace sg

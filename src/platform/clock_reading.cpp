@@ -27,9 +27,11 @@ ClockReading readClockAt(const QDateTime& instant)
     const QLocale locale = QLocale::system();
     const QDateTime local = instant.toLocalTime();
     const QTime utc = instant.toUTC().time();
-    return { locale.toString(local.time(), timeFormWithoutZone(locale.timeFormat(QLocale::LongFormat)))
-                 .toStdString(),
-        utc.hour(), utc.minute(), utc.second() };
+    return {
+        locale.toString(local.time(), timeFormWithoutZone(locale.timeFormat(QLocale::LongFormat)))
+            .toStdString(),
+        utc.hour(), utc.minute(), utc.second()
+    };
 }
 
 } // namespace sg::platform

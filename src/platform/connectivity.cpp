@@ -1,8 +1,10 @@
 #include "platform/connectivity.h"
 
+#include <QNetworkInformation>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QStandardPaths>
+#include <optional>
 
 namespace sg::platform {
 
@@ -12,18 +14,20 @@ bool anyInterfaceUp()
 {
     for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
         const auto flags = nic.flags();
-        if (!flags.testFlag(QNetworkInterface::IsLoopBack) && flags.testFlag(QNetworkInterface::IsUp)
+        if (!flags.testFlag(QNetworkInterface::IsLoopBack)
+            && flags.testFlag(QNetworkInterface::IsUp)
             && flags.testFlag(QNetworkInterface::IsRunning))
             return true;
     }
     return false;
 }
 
-// The system's reachability, from the NetworkManager backend loaded on first use; nullopt
-// where it does not load (no NetworkManager on the system bus).
+// The system's reachability, from the backend loaded on first use (NetworkManager, else
+// any other that knows reachability); nullopt where none loads.
 std::optional<QNetworkInformation::Reachability> systemReachability()
 {
-    static const bool loaded = QNetworkInformation::loadBackendByName(u"networkmanager");
+    static const bool loaded = QNetworkInformation::loadBackendByName(u"networkmanager")
+        || QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
     const QNetworkInformation* info = loaded ? QNetworkInformation::instance() : nullptr;
     if (!info)
         return std::nullopt;
@@ -32,20 +36,14 @@ std::optional<QNetworkInformation::Reachability> systemReachability()
 
 } // namespace
 
-bool connectedBy(std::optional<QNetworkInformation::Reachability> reachability, bool interfaceUp)
-{
-    using R = QNetworkInformation::Reachability;
-    if (!reachability || *reachability == R::Unknown)
-        return interfaceUp;
-    return *reachability == R::Online;
-}
-
 ConnectionState queryConnectionState()
 {
-    const auto reachability = systemReachability();
+    using R = QNetworkInformation::Reachability;
+    const std::optional<R> reachability = systemReachability();
     // The interfaces are looked at only when the system does not know.
-    const bool unknown = !reachability || *reachability == QNetworkInformation::Reachability::Unknown;
-    return { connectedBy(reachability, unknown && anyInterfaceUp()), false };
+    if (reachability && *reachability != R::Unknown)
+        return { *reachability == R::Online, false };
+    return { anyInterfaceUp(), false };
 }
 
 void startNetworkSettings()

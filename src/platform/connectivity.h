@@ -4,10 +4,8 @@
 
 #include "browser/browser_app.h"
 
-#include <QNetworkInformation>
 #include <QWebEngineUrlRequestInterceptor>
 #include <atomic>
-#include <optional>
 
 namespace sg::platform {
 
@@ -15,10 +13,6 @@ namespace sg::platform {
 // QNetworkInformation); without such a report, when a network interface other than
 // loopback is up and running. Never a modem.
 ConnectionState queryConnectionState();
-
-// The rule: the system's reachability when it knows it (nullopt or Unknown: it does not),
-// else whether an interface is up.
-bool connectedBy(std::optional<QNetworkInformation::Reachability> reachability, bool interfaceUp);
 
 // Starts the desktop's network settings program, when one is installed.
 void startNetworkSettings();

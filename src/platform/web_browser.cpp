@@ -286,7 +286,8 @@ void WebBrowser::savePage()
         Format format;
     } kinds[] = {
         { "Web Page, Complete (*.htm *.html)", QWebEngineDownloadRequest::CompleteHtmlSaveFormat },
-        { "Web Archive, Single File (*.mht *.mhtml)", QWebEngineDownloadRequest::MimeHtmlSaveFormat },
+        { "Web Archive, Single File (*.mht *.mhtml)",
+            QWebEngineDownloadRequest::MimeHtmlSaveFormat },
         { "Web Page, HTML Only (*.htm *.html)", QWebEngineDownloadRequest::SingleHtmlSaveFormat },
     };
     QStringList filters;
@@ -296,8 +297,7 @@ void WebBrowser::savePage()
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (name.isEmpty())
         name = QStringLiteral("page");
-    const QString folder
-        = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     QString chosenFilter = filters.front();
     const QString path = QFileDialog::getSaveFileName(this, QString(),
         QDir(folder).filePath(name + QStringLiteral(".html")), filters.join(QStringLiteral(";;")),

@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -584,6 +585,11 @@ std::optional<ListFont> MainWindow::chooseListFont(const ListFont& start)
     QFont initial(q(start.name));
     initial.setBold(start.bold);
     initial.setPointSizeF(start.size);
+    // The dialog finds its family and style in its lists only by the font the name resolves
+    // to ("Arial" is "DejaVu Sans" "Book" on many systems).
+    const QFontInfo resolved(initial);
+    initial.setFamily(resolved.family());
+    initial.setStyleName(resolved.styleName());
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, this);
     if (!ok)
@@ -914,12 +920,13 @@ bool MainWindow::handleMouse(QWidget* w, QEvent* event)
         return run([](auto& logic) { logic.onCheckBoxesToggleClick(); });
     QWidget* statusBar = control(Control::StatusBar);
     const bool onStatusBar = w == statusBar || statusBar->isAncestorOf(w);
-    if (onStatusBar && type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton
-        && w == m_clockPanel)
-        forward([](auto& logic) { logic.onClockPanelDoubleClick(); });
-    else if (press && onStatusBar && mouse->button() == Qt::RightButton)
-        forward([](auto& logic) { logic.onStatusBarRightClick(); });
-    else if (press && onStatusBar)
+    // Taken here, so that a panel's parent does not see the same click again.
+    if (w == m_clockPanel && type == QEvent::MouseButtonDblClick
+        && mouse->button() == Qt::LeftButton)
+        return run([](auto& logic) { logic.onClockPanelDoubleClick(); });
+    if (right && onStatusBar)
+        return run([](auto& logic) { logic.onStatusBarRightClick(); });
+    if (press && onStatusBar)
         forward([](auto& logic) { logic.onStatusBarClick(); });
     else if (press && is(Control::Toolbar))
         forward([](auto& logic) { logic.onToolbarBackgroundClick(); });

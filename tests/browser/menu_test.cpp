@@ -93,8 +93,8 @@ TEST(MainMenu, TreeInOrderWithExactCaptions)
 
 TEST(ConnectionStatus, CaptionMarkAndClockTexts)
 {
-    EXPECT_EQ(captionWithOfflineMark("Radar - Skyglass2", true),
-        "Radar - Skyglass2 - [working offline]");
+    EXPECT_EQ(
+        captionWithOfflineMark("Radar - Skyglass2", true), "Radar - Skyglass2 - [working offline]");
     EXPECT_EQ(captionWithOfflineMark("Radar - Skyglass2 - [working offline]", true),
         "Radar - Skyglass2 - [working offline]");
     EXPECT_EQ(captionWithOfflineMark("Radar - Skyglass2 - [working offline]", false),
@@ -226,7 +226,8 @@ TEST_F(Menu, HelpPageAndMailCheckerReportWhatIsMissing)
     std::filesystem::create_directory(m_dir / "Mailpeek");
     writeBytes(m_dir / "Mailpeek" / "Mailpeek", bytesOf("#!/bin/sh\n"));
     w.logic.onMenuCommand(MenuCommand::HelpPage);
-    EXPECT_EQ(w.browser.calls.back(), "navigate " + (m_shared.paths.AppDir / "Skyglass2Help.htm").string());
+    EXPECT_EQ(w.browser.calls.back(),
+        "navigate " + (m_shared.paths.AppDir / "Skyglass2Help.htm").string());
     w.logic.onMenuCommand(MenuCommand::StartMailChecker);
     EXPECT_EQ(m_app.calls.back(), "start " + (m_dir / "Mailpeek" / "Mailpeek").string());
     EXPECT_EQ(w.host.messages.size(), 2u);
@@ -267,8 +268,8 @@ TEST_F(Menu, TextSizeFontsAndLaunchers)
     w.logic.onAddressTextEdited("radar.example");
     w.logic.onMenuCommand(MenuCommand::OptionsWindow);
     EXPECT_EQ(std::vector<std::string>(m_app.calls.end() - 5, m_app.calls.end()),
-        (std::vector<std::string> { "start /usr/bin/messenger", "start /usr/bin/mail",
-            "new mail", "network settings", "options radar.example" }));
+        (std::vector<std::string> { "start /usr/bin/messenger", "start /usr/bin/mail", "new mail",
+            "network settings", "options radar.example" }));
 
     m_shared.settings.MailAppCaption = "Thunderbird";
     w.logic.onMenuButtonClick();
