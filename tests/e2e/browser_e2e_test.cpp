@@ -1,7 +1,7 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: start-up to a main
 // window, history logging, settings at close, new windows, pop-up killing, the site
-// selector, the refresh countdown, offline mode, the menu's check marks, printing and
-// recovery from a crashed renderer.
+// selector, the refresh countdown, offline mode, the menu's check marks and launchers,
+// printing and recovery from a crashed renderer.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -46,6 +46,17 @@ bool anyWindowTitled(const QString& title)
         [&](ui::MainWindow* w) { return w->windowTitle() == title; });
 }
 
+// The entry of this menu or its submenus with this caption.
+QAction* menuEntry(const QMenu* menu, const QString& text)
+{
+    for (QAction* a : menu->actions()) {
+        QAction* found = a->menu() ? menuEntry(a->menu(), text) : nullptr;
+        if (a->text() == text || found)
+            return found ? found : a;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class BrowserEndToEnd : public QObject {
@@ -65,6 +76,7 @@ private slots:
     void menuCheckMarksFollowTheSettings();
     void aPagesPrintRequestPrintsThroughThePrintDialog();
     void aPageWhoseRendererCrashedComesBack();
+    void theMessengerEntryStartsTheProgramAtItsPath();
 
 private:
     std::unique_ptr<ui::Application> launch(
@@ -281,7 +293,13 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
         window->windowTitle(), QStringLiteral("Radar Loop - Skyglass2"), kLoadTimeoutMs);
     QSignalSpy finished(window->browser()->page(), &QWebEnginePage::loadFinished);
 
-    QVERIFY(app->SetOffline());
+    // "&Work Offline" marks the caption (and every later caption) and blocks served pages.
+    QAction* workOffline = menuEntry(window->mainMenu(), QStringLiteral("&Work Offline"));
+    QVERIFY(workOffline);
+    workOffline->trigger();
+    const QString mark = QStringLiteral(" - Skyglass2 - [working offline]");
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Radar Loop") + mark, 2500);
+    QVERIFY(workOffline->isChecked());
     window->browser()->navigate(m_server->url("/storm.html").toStdString());
     // The spy may also catch the first page's late loadFinished(true).
     const auto failedLoad = [&] {
@@ -290,8 +308,10 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     };
     QTRY_VERIFY_WITH_TIMEOUT(failedLoad(), kLoadTimeoutMs);
     QCOMPARE(m_server->hits("/storm.html"), 0);
+    QTRY_VERIFY(window->windowTitle().endsWith(mark));
 
-    QVERIFY(app->SetOnline());
+    workOffline->trigger();
+    QVERIFY(!workOffline->isChecked() && !window->windowTitle().contains(mark));
     window->browser()->navigate(m_server->url("/storm.html").toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(m_server->hits("/storm.html"), 1, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(
@@ -305,20 +325,8 @@ void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
     QVERIFY(app);
     ui::MainWindow* window = mainWindows().value(0);
     QVERIFY(window);
-    const auto find = [&](const QString& text) -> QAction* {
-        for (QAction* a : window->mainMenu()->actions()) {
-            if (a->text() == text)
-                return a;
-            if (a->menu()) {
-                for (QAction* sub : a->menu()->actions())
-                    if (sub->text() == text)
-                        return sub;
-            }
-        }
-        return nullptr;
-    };
-    QAction* statusBarEntry = find(QStringLiteral("Status&Bar"));
-    QAction* killPops = find(QStringLiteral("&Kill Pop-Up Ad Windows"));
+    QAction* statusBarEntry = menuEntry(window->mainMenu(), QStringLiteral("Status&Bar"));
+    QAction* killPops = menuEntry(window->mainMenu(), QStringLiteral("&Kill Pop-Up Ad Windows"));
     QVERIFY(statusBarEntry && killPops);
     const Settings& s = app->shared().settings;
     QWidget* statusBar = window->control(Control::StatusBar);
@@ -396,6 +404,28 @@ void BrowserEndToEnd::aPageWhoseRendererCrashedComesBack()
     QTRY_COMPARE_WITH_TIMEOUT(crashed.count(), 2, kLoadTimeoutMs);
     QTest::qWait(2000);
     QCOMPARE(m_server->hits("/radar.html"), 2);
+    window->close();
+}
+
+void BrowserEndToEnd::theMessengerEntryStartsTheProgramAtItsPath()
+{
+    auto app = launch(m_server->url("/radar.html"));
+    QVERIFY(app);
+    ui::MainWindow* window = mainWindows().value(0);
+    const QString started = m_home->filePath(QStringLiteral("started"));
+    const QString program = m_home->filePath(QStringLiteral("messenger program"));
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"$$\" > \"$(dirname \"$0\")/started\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    Settings& s = app->shared().settings;
+    s.MessengerPath = program.toStdString();
+    const QString caption = QStringLiteral("&") + QString::fromStdString(s.MessengerCaption);
+    QAction* messenger = menuEntry(window->mainMenu(), caption);
+    QVERIFY(messenger);
+    messenger->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 10000);
     window->close();
 }
 
