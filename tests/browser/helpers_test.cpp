@@ -16,7 +16,6 @@ TEST(AddressDisplayForm, ShowsLocalFilesAsPathsWithBlanks)
 {
     EXPECT_EQ(
         AddressDisplayForm("file:///home/me/My%20Pages/a%20b.htm"), "/home/me/My Pages/a b.htm");
-    EXPECT_EQ(AddressDisplayForm("FILE:///Tmp/X.htm"), "/Tmp/X.htm");
     EXPECT_EQ(AddressDisplayForm("http://a.example/x%20y"), "http://a.example/x%20y");
     EXPECT_EQ(AddressDisplayForm("file://"), "file://");
     EXPECT_EQ(addressBoxTextFor("Http:///"), "http://");
@@ -50,14 +49,6 @@ TEST(PagePlacement, ClampsRequestsToTheWorkArea)
     EXPECT_EQ(requestedWidthFor(5000, work), (ExtentRequest { 19200, 19200 }));
     EXPECT_EQ(requestedHeightFor(10, work), (ExtentRequest { 1500, 2700 }));
     EXPECT_EQ(requestedHeightFor(640, work), (ExtentRequest { 9600, 10800 }));
-}
-
-TEST(PagePlacement, CaptionAllowanceSteps)
-{
-    const std::pair<int, double> steps[] = { { 19, 405 }, { 20, 465 }, { 23, 465 }, { 24, 495 },
-        { 26, 510 }, { 30, 570 }, { 34, 660 }, { 39, 660 }, { 45, 750 } };
-    for (const auto& [c, allowance] : steps)
-        EXPECT_EQ(captionAllowance(c), allowance) << c;
 }
 
 TEST(PagePlacement, RefitKeepsThePageInsideTheWorkArea)
@@ -118,23 +109,9 @@ TEST(SiteSelector, HeightFactorsAndBounds)
     EXPECT_EQ(selectorListTop(500), 435);
 }
 
-TEST(PopUpModes, ToggleCyclesAndTables)
+TEST(PopUpModes, IndicatorsFollowTheModes)
 {
     Settings s;
-    using Mode = std::pair<std::int16_t, std::int16_t>;
-    const auto mode = [&] { return Mode(s.PopUpKilling, s.PopUpKillBoom); };
-    toggleKillPops(s);
-    EXPECT_EQ(mode(), Mode(1, 0));
-    toggleKillPops(s);
-    EXPECT_EQ(mode(), Mode(0, 0));
-    toggleKillPopsBoom(s);
-    EXPECT_EQ(mode(), Mode(1, 1));
-    toggleKillPops(s); // boom -> plain kill, not off
-    EXPECT_EQ(mode(), Mode(1, 0));
-    toggleKillPopsBoom(s);
-    toggleKillPopsBoom(s);
-    EXPECT_EQ(mode(), Mode(0, 0));
-
     struct Row {
         std::int16_t silenced, killing, boom;
         PopUpIndicators shown;

@@ -66,33 +66,18 @@ INSTANTIATE_TEST_SUITE_P(OwnPagesAndErrors, HistoryExclusion,
         Exclusion { "http://www.google.com/search?q=radar", "radar - Search", false },
         Exclusion { "http://a.example/", "Help: cannot find server", true }));
 
+// The failed page is skipped once (an excluded page in between leaves the skip in place),
+// then pages are logged again.
 TEST_F(PostDownload, FailedNavigationIsSkippedOnceThenPagesAreLoggedAgain)
-{
-    TestWindow& w = open();
-    w.logic.onNavigationFailed(NavigationFailure::Other);
-    finishPage(w, "http://down.example/", "Error");
-    EXPECT_TRUE(history().empty());
-    EXPECT_FALSE(w.logic.navigation().state().skipNextHistoryEntry);
-    finishPage(w, "http://radar.example/", "Radar");
-    EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/" });
-}
-
-TEST_F(PostDownload, ExcludedPageLeavesTheSkipForTheNextPage)
 {
     TestWindow& w = open();
     w.logic.onNavigationFailed(NavigationFailure::Other);
     finishPage(w, "http://start.example/", "Start");
     EXPECT_TRUE(w.logic.navigation().state().skipNextHistoryEntry);
-    finishPage(w, "http://radar.example/", "Radar");
+    finishPage(w, "http://down.example/", "Error");
     EXPECT_TRUE(history().empty());
-}
-
-TEST_F(PostDownload, HistoryOffWritesNothing)
-{
-    m_shared.settings.HistoryDaysToKeep = 0;
-    TestWindow& w = open();
     finishPage(w, "http://radar.example/", "Radar");
-    EXPECT_FALSE(std::filesystem::exists(dayFilePath(m_dir / "History", kNow)));
+    EXPECT_EQ(loggedUrls(), Urls { "http://radar.example/" });
 }
 
 TEST_F(PostDownload, PageThatSizedItsWindowIsRefittedEveryPassAndNeverLogged)
@@ -129,17 +114,6 @@ TEST_F(PostDownload, MaximizedWindowFillsUnlessMarkedAndMinimizedOnlyLogs)
     finishPage(w, "http://b.example/", "B");
     EXPECT_EQ(w.view().browserRelayouts, relayouts + 1);
     EXPECT_EQ(loggedUrls(), (Urls { "http://a.example/", "http://b.example/" }));
-}
-
-TEST_F(PostDownload, PageRequestsAreClampedToTheWorkArea)
-{
-    TestWindow& w = open();
-    w.logic.onGeometryRequested({ -40, 5000, 2000, 100 });
-    EXPECT_EQ(w.logic.navigation().state().requestedLeft, 0);
-    EXPECT_EQ(w.logic.navigation().state().requestedTop, 10800 - 1800);
-    EXPECT_EQ(w.host.window.width, 19200);
-    EXPECT_TRUE(w.logic.navigation().state().pageChangedWindow);
-    EXPECT_EQ(w.logic.popUps().stage(), 0); // killing is off
 }
 
 class PopUpKilling : public MainWindowFixture {

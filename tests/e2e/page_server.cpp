@@ -42,4 +42,12 @@ void PageServer::answer()
     }
 }
 
+QByteArray page(const QString& title, const QString& script)
+{
+    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p><script>%2</script>"
+                          "</body></html>")
+        .arg(title, script)
+        .toUtf8();
+}
+
 } // namespace sgtest

@@ -25,4 +25,7 @@ private:
     QHash<QString, int> m_hits;
 };
 
+// A page with a title (shown in its body too) and an optional script.
+QByteArray page(const QString& title, const QString& script = {});
+
 } // namespace sgtest

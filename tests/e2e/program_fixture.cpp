@@ -29,14 +29,6 @@ QList<sg::ui::MainWindow*> mainWindows()
     return windows;
 }
 
-QByteArray page(const QString& title, const QString& script)
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p><script>%2</script>"
-                          "</body></html>")
-        .arg(title, script)
-        .toUtf8();
-}
-
 sg::StartupOutcome startUp(const QString& commandLine)
 {
     sg::StartupEnvironment env;
@@ -64,12 +56,13 @@ RunningProgram::~RunningProgram()
     m_app.reset();
 }
 
-bool RunningProgram::start(const QString& commandLine)
+bool RunningProgram::start(const QString& commandLine, int refreshTickMs)
 {
     const sg::StartupOutcome outcome = startUp(commandLine);
     if (!outcome.ok)
         return false;
-    m_app = std::make_unique<sg::ui::Application>(outcome.state);
+    m_app = std::make_unique<sg::ui::Application>(
+        outcome.state, sg::ui::ApplicationOptions { refreshTickMs });
     m_first = m_app->start();
     return true;
 }

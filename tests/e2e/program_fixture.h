@@ -30,9 +30,6 @@ std::unique_ptr<QTemporaryDir> useNewDataHome();
 // The visible main windows.
 QList<sg::ui::MainWindow*> mainWindows();
 
-// A page with a title (shown in its body too) and an optional script.
-QByteArray page(const QString& title, const QString& script = {});
-
 // The start-up sequence as the program runs it, with the shipped data of the build and
 // the user's data under the current XDG_DATA_HOME.
 sg::StartupOutcome startUp(const QString& commandLine = {});
@@ -47,8 +44,8 @@ public:
     ~RunningProgram();
 
     // Runs the start-up sequence with this command line and shows the first main window;
-    // false when the start-up failed.
-    bool start(const QString& commandLine = {});
+    // false when the start-up failed. refreshTickMs is a minute of the refresh countdown.
+    bool start(const QString& commandLine = {}, int refreshTickMs = 60000);
     sg::ui::Application& app() const { return *m_app; }
     PageServer& server() const { return *m_server; }
     sg::ui::MainWindow* firstWindow() const { return m_first; }

@@ -12,14 +12,7 @@ using namespace sg;
 using namespace sgtest;
 namespace fs = std::filesystem;
 
-class AddPage : public ::testing::Test {
-protected:
-    TempDir m_dir;
-    AddPage() { fs::create_directory(lists()); }
-    fs::path data() const { return m_dir.path(); }
-    fs::path lists() const { return m_dir / "SiteLists"; }
-    fs::path catList() const { return lists() / "CatList.dab"; }
-};
+using AddPage = ListFolderTest;
 
 TEST_F(AddPage, ChooserWithoutCategoriesGivesTheMessageAndCreatesNoFile)
 {

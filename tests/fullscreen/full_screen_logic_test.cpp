@@ -3,7 +3,6 @@
 // (the slideshow's own timing is CategorySlideshow's test).
 
 #include "browser/browser_fakes.h"
-#include "fullscreen/full_screen_layout.h"
 #include "fullscreen/full_screen_logic.h"
 #include "settings/extra_settings.h"
 #include "sitelists/list_files.h"
@@ -61,22 +60,6 @@ protected:
     std::filesystem::path lists() const { return m_dir / "SiteLists"; }
 };
 
-// Mended: the page covered the lower half of the picture buttons.
-TEST(FullScreenLayout, ButtonsLieWholeInTheStripAboveThePageAndApart)
-{
-    for (const Size client : { Size { 24000, 14955 }, Size { 9000, 6000 } }) {
-        const FullScreenLayout l = fullScreenLayout(client);
-        const std::vector<Rect> row { l.dockButton, l.addPageButton, l.slideshowButton,
-            l.titleStrip, l.backButton, l.forwardButton, l.refreshButton, l.closeButton };
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            EXPECT_LE(row[i].bottom(), l.browser.top) << i;
-            EXPECT_LE(row[i].bottom(), l.strip.bottom()) << i;
-            EXPECT_TRUE(i == 0 || row[i - 1].right() <= row[i].left) << i;
-        }
-        EXPECT_EQ(l.browser.bottom(), client.height);
-    }
-}
-
 // Mended: the hidden window went on playing its page.
 TEST_F(FullScreen, LoadCloseAndEscFitTheWorkAreaAndLeaveTheBlankPageOutOfHistory)
 {
@@ -132,17 +115,6 @@ TEST_F(FullScreen, TitleAndToolTipsFollowThePageUnlessTipsAreOff)
     m_logic.applyToolTips();
     for (std::size_t c = 0; c < kFullScreenControlCount; ++c)
         EXPECT_EQ(view().controls[c].toolTip, "") << c;
-}
-
-TEST_F(FullScreen, PagesNewWindowGoesToACascadedMainWindowUnlessAMessageIsUp)
-{
-    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
-    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
-    EXPECT_EQ(m_shared.settings.WindowLeft, 300); // 1500 - 600 - 600
-    EXPECT_EQ(m_shared.settings.WindowTop, 600); // below 0: 600
-    m_shared.ModalWindowOpen = true;
-    EXPECT_EQ(m_logic.onNewWindowRequested(), NewWindowTarget::Cancel);
-    EXPECT_EQ(m_shared.settings.WindowLeft, 300);
 }
 
 TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)

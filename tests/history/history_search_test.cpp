@@ -95,21 +95,18 @@ TEST_F(HistorySearchTest, HostSortPutsEachHostsPagesUnderItsHeaderRow)
     EXPECT_EQ(r.header, "7 Page Titles    4 Hosts");
 }
 
-TEST_F(HistorySearchTest, HostListOnlyListsTheHostsByTheirFirstColumn)
+TEST_F(HistorySearchTest, HostListOnlyListsTheHostsByTheirFirstColumnAndThenAHostsPages)
 {
-    const SearchRows r = search(query(SortItem::HostListOnly));
+    SearchRows r = search(query(SortItem::HostListOnly));
     EXPECT_EQ(r.rows,
         (Rows { hostHeaderRow("files.example"), hostHeaderRow("my computer"),
             hostHeaderRow("news.example"), hostHeaderRow("radar.example") }));
     EXPECT_TRUE(r.sortedByFirstColumn);
     EXPECT_EQ(r.header, "0 Page Titles    4 Hosts");
-}
 
-TEST_F(HistorySearchTest, HostPagesAreThatHostsRecordsInDateOrder)
-{
     SearchQuery q = query(SortItem::HostListOnly);
     q.host = "radar.example";
-    SearchRows r = search(q);
+    r = search(q);
     EXPECT_EQ(r.rows, (Rows { kRadar, kSatellite }));
     EXPECT_EQ(r.header, "2 Page Titles");
     EXPECT_FALSE(r.sortedByFirstColumn);

@@ -15,12 +15,6 @@ inline const sg::LocalDateTime kToday { 2026, 12, 5, 14, 8, 35 };
 // little-endian IEEE double.
 inline const sg::Bytes kTodayOle = { 0x46, 0x0D, 0x7F, 0xDB, 0x32, 0xA3, 0xE6, 0x40 };
 
-// A text field as stored: the bytes padded with blanks to width.
-inline sg::Bytes padded(const std::string& text, std::size_t width)
-{
-    return bytesOf(text) + filled(width - text.size(), ' ');
-}
-
 inline sg::HistoryRecord visit(
     const sg::LocalDateTime& at, int hits, const std::string& title, const std::string& url)
 {

@@ -19,13 +19,6 @@ QString dataToolPath()
     return QStringLiteral(SKYGLASS_BIN_DIR "/skyglass2-data");
 }
 
-QByteArray titledPage(const QString& title)
-{
-    return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p></body></html>")
-        .arg(title)
-        .toUtf8();
-}
-
 BrowserUser::BrowserUser()
     : m_runtime(m_home.filePath(QStringLiteral("runtime")))
 {

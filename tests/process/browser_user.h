@@ -45,9 +45,6 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
 };
 
-// A page with a title.
-QByteArray titledPage(const QString& title);
-
 // The program's executables in the build.
 QString programPath();
 QString dataToolPath();

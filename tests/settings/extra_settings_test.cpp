@@ -7,16 +7,6 @@
 using namespace sg;
 using namespace sgtest;
 
-namespace {
-
-std::string textOf(const std::filesystem::path& path)
-{
-    const Bytes bytes = readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-} // namespace
-
 TEST(ExtraSettings, DefaultsAreWrittenAsQSettingsWritesThem)
 {
     EXPECT_EQ(formatExtraSettings({}),
@@ -92,7 +82,7 @@ TEST(ExtraSettings, FileKeepsOtherKeysAndSettingChecksValues)
              { "RefreshRecovery", "yes" }, { "NoSuchSetting", "1" } })
         EXPECT_TRUE(setExtraSetting(s, name, value)) << name << " " << value;
     ASSERT_TRUE(saveExtraSettingsFile(path, s));
-    EXPECT_EQ(textOf(path),
+    EXPECT_EQ(readText(path),
         "[General]\n"
         "LogSecurePages=true\n"
         "RefreshRecovery=true\n"

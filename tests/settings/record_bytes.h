@@ -12,6 +12,7 @@
 namespace settingstest {
 
 using sgtest::operator+;
+using sgtest::padded;
 
 inline sg::Bytes le16(std::uint16_t v)
 {
@@ -26,14 +27,6 @@ inline sg::Bytes le32(std::uint32_t v)
 inline sg::Bytes le64(std::uint64_t v)
 {
     return le32(static_cast<std::uint32_t>(v)) + le32(static_cast<std::uint32_t>(v >> 32));
-}
-
-// Text padded with blanks to width.
-inline sg::Bytes padded(const std::string& text, std::size_t width)
-{
-    sg::Bytes b(text.begin(), text.end());
-    b.resize(width, ' ');
-    return b;
 }
 
 inline void place(sg::Bytes& record, std::size_t offset, const sg::Bytes& bytes)

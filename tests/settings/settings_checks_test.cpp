@@ -11,6 +11,7 @@
 using namespace sg;
 using namespace settingstest;
 using sgtest::bytesOf;
+using sgtest::padded;
 
 namespace {
 
@@ -28,73 +29,50 @@ Settings loadedFrom(const std::function<void(Bytes&)>& edit)
 
 TEST(LoadChecks, CorrectOutOfRangeWholeNumbers)
 {
-    struct Case {
-        std::size_t offset;
-        std::int16_t stored;
-        std::int16_t loaded;
-        std::int16_t Settings::*field;
-    };
-    const Case cases[] = { { 508, 0, 1, &Settings::RefreshInterval },
+    // One field of each rule: a range, a switch, a three-way state, "above 1 only", always 0.
+    const std::tuple<std::size_t, std::int16_t, std::int16_t, std::int16_t Settings::*> cases[] = {
+        { 508, 0, 1, &Settings::RefreshInterval },
         { 508, 10080, 10080, &Settings::RefreshInterval },
         { 508, 10081, 10080, &Settings::RefreshInterval },
-        { 500, 1, 0, &Settings::ScriptErrorsSilenced },
-        { 1634, 2, 2, &Settings::CycleButton2State }, { 1634, 3, 0, &Settings::CycleButton2State },
-        { 1632, -1, 0, &Settings::CycleButton1State },
         { 1630, 1, 1, &Settings::TimerControlsSwapped },
         { 1630, 2, 0, &Settings::TimerControlsSwapped },
-        { 1628, -1, 0, &Settings::CheckBoxesShown }, { 1622, 2, 0, &Settings::StoreDuplicateUrls },
-        { 1622, -1, 0, &Settings::StoreDuplicateUrls }, { 510, 2, 0, &Settings::StatusBarHidden },
-        { 510, -1, -1, &Settings::StatusBarHidden }, // only "above 1" is corrected
-        { 506, 5, 0, &Settings::NewWindowStaysChecked },
-        { 502, 2, 0, &Settings::EditorBackupEnabled },
-        { 502, 1, 1, &Settings::EditorBackupEnabled } };
-    for (const Case& c : cases) {
-        const Settings s = loadedFrom([&](Bytes& r) { place(r, c.offset, le16(c.stored)); });
-        EXPECT_EQ(s.*c.field, c.loaded) << "stored " << c.stored << " at " << c.offset;
+        { 1634, 2, 2, &Settings::CycleButton2State }, { 1632, -1, 0, &Settings::CycleButton1State },
+        { 510, 2, 0, &Settings::StatusBarHidden }, { 510, -1, -1, &Settings::StatusBarHidden },
+        { 500, 1, 0, &Settings::ScriptErrorsSilenced }
+    };
+    for (const auto& [offset, stored, loaded, field] : cases) {
+        const Settings s = loadedFrom([&](Bytes& r) { place(r, offset, le16(stored)); });
+        EXPECT_EQ(s.*field, loaded) << "stored " << stored << " at " << offset;
     }
-}
-
-TEST(LoadChecks, HistoryDaysToKeepOutsideZeroTo9999BecomesSeven)
-{
     // 0xFFFFFFFF is -1.
     for (const auto& [stored, loaded] : { std::pair<std::uint32_t, std::int32_t> { 10000, 7 },
-             { 9999, 9999 }, { 0, 0 }, { 0xFFFFFFFF, 7 }, { 0x80000000, 7 } }) {
+             { 9999, 9999 }, { 0, 0 }, { 0xFFFFFFFF, 7 } }) {
         const Settings s = loadedFrom([&](Bytes& r) { place(r, 514, le32(stored)); });
         EXPECT_EQ(s.HistoryDaysToKeep, loaded) << stored;
     }
 }
 
-TEST(LoadChecks, ZeroColumnWidthsBecome6000OthersStay)
+TEST(LoadChecks, ColumnWidthsPanelColourAndEmptyTextsTakeTheirDefaults)
 {
-    const Settings s = loadedFrom([](Bytes& r) {
+    Settings s = loadedFrom([](Bytes& r) {
         place(r, 1640, le32(kF0) + le32(kF1500) + le32(0xBF800000) + le32(0x80000000)); // -1, -0
-    });
-    EXPECT_EQ(s.ColumnWidths, (std::array<float, 4> { 6000, 1500, -1, 6000 }));
-}
-
-TEST(LoadChecks, PanelBackColorIsRecomputed)
-{
-    Settings s = loadedFrom([](Bytes& r) { place(r, 1624, le32(0x8000000F)); });
-    EXPECT_EQ(s.PanelBackColor, kThemed);
-    applyLoadChecks(s, kButtonFaceColor);
-    EXPECT_EQ(s.PanelBackColor, kButtonFaceColor);
-}
-
-TEST(LoadChecks, EmptyOrNeverWrittenTextsTakeTheirDefaults)
-{
-    const Settings s = loadedFrom([](Bytes& r) {
+        place(r, 1624, le32(0x8000000F));
         place(r, 822, Bytes(256, 0)); // never written: NULs
         place(r, 1078, Bytes { 0 } + bytesOf("junk"));
         place(r, 1334, padded("My Messenger", 32));
         place(r, 30, Bytes(300, 0));
         place(r, 336, Bytes(128, 0));
     });
+    EXPECT_EQ(s.ColumnWidths, (std::array<float, 4> { 6000, 1500, -1, 6000 }));
     EXPECT_EQ(s.MessengerPath, "C:\\Program Files\\Messenger\\MSMSGS.EXE");
     EXPECT_EQ(s.MailAppPath, "C:\\Program Files\\Outlook Express\\msimn.exe");
     EXPECT_EQ(s.MessengerCaption, "My Messenger");
     EXPECT_EQ(s.MailAppCaption, "Outlook Express");
     EXPECT_EQ(s.StartPage, ""); // never written, but without a default
     EXPECT_EQ(s.FontName, "");
+    EXPECT_EQ(s.PanelBackColor, kThemed); // recomputed
+    applyLoadChecks(s, kButtonFaceColor);
+    EXPECT_EQ(s.PanelBackColor, kButtonFaceColor);
 }
 
 TEST(LoadChecks, NonFiniteNumbersCountAsOutOfRange)

@@ -122,16 +122,14 @@ TEST(SettingsCodec, DecodesTheHandWrittenRecord)
     EXPECT_EQ(s.Bytes, r);
 }
 
-TEST(SettingsCodec, NewSettingsWriteABlankRecordExceptPerWindowValues)
+TEST(SettingsCodec, NewSettingsWriteABlankRecordAndShortBytesAreCompletedFromIt)
 {
     Bytes expected = blankRecordBytes();
     place(expected, 508, le16(1));
     EXPECT_EQ(encodeSettings(Settings {}, PerWindowSettings { 1, 0, 0, 0 }), expected);
     EXPECT_EQ(decodeSettings(blankRecordBytes()), Settings {});
-}
+    EXPECT_EQ(decodeSettings(Bytes {}), Settings {});
 
-TEST(SettingsCodec, ShortBytesAreCompletedFromABlankRecord)
-{
     const Bytes full = expectedSampleRecord();
     const Settings s = decodeSettings(Bytes(full.begin(), full.begin() + 1000));
     EXPECT_EQ(s.StartPage, "http://radar.example/loop");
@@ -139,7 +137,6 @@ TEST(SettingsCodec, ShortBytesAreCompletedFromABlankRecord)
     EXPECT_EQ(s.MailAppPath, "");
     ASSERT_EQ(s.Bytes.size(), 1670u);
     EXPECT_EQ(s.Bytes[1656], 0);
-    EXPECT_EQ(decodeSettings(Bytes {}), Settings {});
 }
 
 } // namespace

@@ -1,25 +1,11 @@
 #include "list_test_files.h"
 #include "sitelists/list_backup.h"
 
-#include <map>
-
 using namespace sg;
 using namespace sgtest;
 namespace fs = std::filesystem;
 
 namespace {
-
-using Tree = std::map<std::string, Bytes>; // relative path -> content ("/" for directories)
-
-Tree treeOf(const fs::path& dir)
-{
-    Tree tree;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        const std::string name = fs::relative(entry.path(), dir).string();
-        tree[name] = entry.is_directory() ? bytesOf("/") : readBytes(entry.path());
-    }
-    return tree;
-}
 
 class ListBackup : public ListFolderTest {
 protected:

@@ -1,24 +1,14 @@
 // Back-up, restore and undo, the shortcut import, tool tips and layout of the list editor.
 #include "list_editor_fixture.h"
-#include "support/failing_syscall.h"
+#include "support/child_process.h"
 
 #include <functional>
-#include <map>
 
 using namespace sg;
 using namespace sgtest;
 namespace fs = std::filesystem;
-using Files = std::map<std::string, Bytes>;
 
 namespace {
-
-Files filesIn(const fs::path& dir)
-{
-    Files files;
-    for (const auto& entry : fs::directory_iterator(dir))
-        files[entry.path().filename().string()] = readBytes(entry.path());
-    return files;
-}
 
 const std::string kConfirmRestore = "YN: Confirm: Do You Want -Restore- To Replace Your\n"
                                     "Current Files With the Backed-Up Files Set?\n\n"
@@ -31,7 +21,7 @@ protected:
     {
         ListEditorTest::SetUp();
         writeLists({ { "Now", { { "Current", "http://now" } } } });
-        m_current = filesIn(lists());
+        m_current = treeOf(lists());
         fs::remove_all(backupDir());
         fs::create_directory(backupDir());
         m_backup = { { "CatList.dab", categoryBytes("Then", 1) + categoryBytes("Also", 2) },
@@ -43,8 +33,8 @@ protected:
     {
         return view().control(EditorControl::RestoreButton);
     }
-    Files m_current;
-    Files m_backup;
+    Tree m_current;
+    Tree m_backup;
 };
 
 } // namespace
@@ -53,28 +43,25 @@ TEST_F(ListEditorBackup, RestoreThenUndoGivesBackExactlyTheOldFiles)
 {
     open();
     editor().restoreOrUndo();
-    EXPECT_EQ(filesIn(lists()), m_backup);
-    EXPECT_EQ(filesIn(undoDir()), m_current);
+    EXPECT_EQ(treeOf(lists()), m_backup);
+    EXPECT_EQ(treeOf(undoDir()), m_current);
     EXPECT_EQ(view().categories[1], (EditorRow { "Also", "Sites00002.dab" }));
     EXPECT_EQ(view().sites, (std::vector<EditorRow> { { "Old", "http://then" } }));
     EXPECT_EQ(restoreButton().caption, "Undo");
     EXPECT_EQ(restoreButton().toolTip, "Undo The -Restore-");
 
     editor().restoreOrUndo(); // no question for an undo
-    EXPECT_EQ(filesIn(lists()), m_current);
+    EXPECT_EQ(treeOf(lists()), m_current);
     EXPECT_FALSE(fs::exists(undoDir()));
     EXPECT_EQ(restoreButton().caption, "Restore");
     EXPECT_EQ(view().sites, (std::vector<EditorRow> { { "Current", "http://now" } }));
-    EXPECT_EQ(filesIn(backupDir()), m_backup);
+    EXPECT_EQ(treeOf(backupDir()), m_backup);
     EXPECT_EQ(prompter.shown, (Strings { kConfirmRestore }));
-}
 
-TEST_F(ListEditorBackup, RestoreThenCloseKeepsTheRestoredFiles)
-{
-    open();
+    // Closing after a restore keeps the restored files and drops the undo copy.
     editor().restoreOrUndo();
     editor().close({});
-    EXPECT_EQ(filesIn(lists()), m_backup);
+    EXPECT_EQ(treeOf(lists()), m_backup);
     EXPECT_FALSE(fs::exists(undoDir()));
     open();
     EXPECT_EQ(restoreButton().caption, "Restore");
@@ -82,14 +69,9 @@ TEST_F(ListEditorBackup, RestoreThenCloseKeepsTheRestoredFiles)
 
 TEST_F(ListEditorBackup, RestoreStopsWithoutChangingTheFiles)
 {
-    struct Case {
-        const char* name;
-        std::function<void()> prepare;
-        bool answer;
-        std::string message;
-    };
-    const Case cases[] = {
-        { "answered No", [] {}, false, "" },
+    // What goes wrong, the answer to the question, and the message that ends it.
+    const std::tuple<const char*, std::function<void()>, bool, std::string> cases[] = {
+        { "answered No", [] {}, false, kConfirmRestore },
         { "empty back-up", [this] { fs::remove_all(backupDir()); }, true,
             "OK: Restore Imposible: There Aren't Any Files In Your Back-Up Dir" },
         { "stuck undo copy", [this] { fs::create_directories(undoDir() / "sub"); }, true,
@@ -99,22 +81,20 @@ TEST_F(ListEditorBackup, RestoreStopsWithoutChangingTheFiles)
         { "copy fails", [this] { writeBytes(backupDir() / "Big.dab", filled(5000, 'b')); }, true,
             "OK: An Error Occurred Restoring Your SiteLists Dir" },
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, prepare, answer, message] : cases) {
         SetUp();
-        c.prepare();
+        prepare();
         prompter.shown.clear();
-        prompter.answers = { c.answer };
+        prompter.answers = { answer };
         open();
         {
             FileSizeLimit limit(4000); // the back-up's Big.dab cannot be copied
             editor().restoreOrUndo();
         }
-        EXPECT_EQ(filesIn(lists()), m_current) << c.name;
-        EXPECT_EQ(restoreButton().caption, "Restore") << c.name;
-        EXPECT_EQ(prompter.shown.back(), c.message.empty() ? kConfirmRestore : c.message) << c.name;
-        if (std::string(c.name) != "stuck undo copy") {
-            EXPECT_FALSE(fs::exists(undoDir())) << c.name;
-        }
+        EXPECT_EQ(treeOf(lists()), m_current) << what;
+        EXPECT_EQ(restoreButton().caption, "Restore") << what;
+        EXPECT_EQ(prompter.shown.back(), message) << what;
+        EXPECT_EQ(fs::exists(undoDir()), std::string(what) == "stuck undo copy") << what;
         fs::remove_all(undoDir());
     }
 }
@@ -122,18 +102,18 @@ TEST_F(ListEditorBackup, RestoreStopsWithoutChangingTheFiles)
 TEST_F(ListEditorBackup, AFailedUndoKeepsTheUndoCaptionAndCopy)
 {
     writeBytes(lists() / "Big.dab", filled(5000, 'b'));
-    m_current = filesIn(lists());
+    m_current = treeOf(lists());
     open();
     editor().restoreOrUndo();
     {
         FileSizeLimit limit(4000); // Big.dab cannot come back
         editor().restoreOrUndo();
     }
-    EXPECT_EQ(filesIn(lists()), m_backup);
+    EXPECT_EQ(treeOf(lists()), m_backup);
     EXPECT_EQ(restoreButton().caption, "Undo");
     EXPECT_EQ(prompter.shown.back(), "OK: An Error Occurred Restoring Your SiteLists Dir");
     editor().restoreOrUndo();
-    EXPECT_EQ(filesIn(lists()), m_current);
+    EXPECT_EQ(treeOf(lists()), m_current);
     EXPECT_FALSE(fs::exists(undoDir()));
 }
 
@@ -153,8 +133,8 @@ TEST_F(ListEditorBackup, AFolderThatCannotBeReadIsReportedAndChangesNothing)
                    "OK: An Error Occurred Restoring Your SiteLists Dir" }
         && view().control(EditorControl::RestoreButton).caption == "Restore";
     }));
-    EXPECT_EQ(filesIn(lists()), m_current);
-    EXPECT_EQ(filesIn(backupDir()), m_backup);
+    EXPECT_EQ(treeOf(lists()), m_current);
+    EXPECT_EQ(treeOf(backupDir()), m_backup);
     EXPECT_FALSE(fs::exists(undoDir()));
 
     editor().restoreOrUndo();
@@ -164,35 +144,33 @@ TEST_F(ListEditorBackup, AFolderThatCannotBeReadIsReportedAndChangesNothing)
         return prompter.shown == Strings { "OK: An Error Occurred Restoring Your SiteLists Dir" }
         && view().control(EditorControl::RestoreButton).caption == "Undo";
     }));
-    EXPECT_EQ(filesIn(lists()), m_backup);
-    EXPECT_EQ(filesIn(undoDir()), m_current);
+    EXPECT_EQ(treeOf(lists()), m_backup);
+    EXPECT_EQ(treeOf(undoDir()), m_current);
 }
 
-TEST_F(ListEditorBackup, BackUpReplacesTheSetAndDatesTheToolTips)
+TEST_F(ListEditorBackup, BackUpReplacesTheSetAndDatesTheToolTipsUnlessThereIsNothingToBackUp)
 {
     open();
     const std::string restoreTip
         = "Restore - Replaces Your Current Category And Site List Files With The Back-Up Copies";
     EXPECT_EQ(restoreButton().toolTip, restoreTip); // never backed up: no suffix
+    fs::remove_all(lists());
+    fs::create_directory(lists());
     editor().backUp();
-    EXPECT_EQ(filesIn(backupDir()), m_current); // Sites00002.dab is gone
+    EXPECT_EQ(treeOf(backupDir()), m_backup);
+    EXPECT_EQ(settings.LastBackupTime, 0);
+    EXPECT_EQ(prompter.shown.back(), "OK: There Aren't Any Files To Back-Up In Your SiteLists Dir");
+
+    for (const auto& [name, bytes] : m_current)
+        writeBytes(lists() / name, bytes);
+    editor().backUp();
+    EXPECT_EQ(treeOf(backupDir()), m_current); // Sites00002.dab is gone
     EXPECT_EQ(fromOleDate(settings.LastBackupTime), clock.now());
     EXPECT_EQ(restoreButton().toolTip, restoreTip + " -Last BU: 12/5/2026 3:04:05 PM");
     EXPECT_EQ(view().control(EditorControl::BackupButton).toolTip,
         "Back Up - Copies Your Category And Site List Files To Skyglass2's Back-Up Dir"
         " -Last BU: 12/5/2026 3:04:05 PM");
-    EXPECT_EQ(prompter.shown, (Strings { "YN: Confirm: Do You Want To Back-Up Your Files?" }));
-}
-
-TEST_F(ListEditorBackup, AnEmptyBackUpLeavesThePreviousSetAndItsTime)
-{
-    open();
-    fs::remove_all(lists());
-    fs::create_directory(lists());
-    editor().backUp();
-    EXPECT_EQ(filesIn(backupDir()), m_backup);
-    EXPECT_EQ(settings.LastBackupTime, 0);
-    EXPECT_EQ(prompter.shown.back(), "OK: There Aren't Any Files To Back-Up In Your SiteLists Dir");
+    EXPECT_EQ(prompter.shown.front(), "YN: Confirm: Do You Want To Back-Up Your Files?");
 }
 
 TEST_F(ListEditorBackup, ToolTipsAndBackupButtonsFollowTheSettings)

@@ -7,18 +7,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const Pages kFive = { { "A", "ua" }, { "B", "ub" }, { "C", "uc" }, { "D", "ud" }, { "E", "ue" } };
+// Pages named by the letters, each at "u" and its letter in lower case: "AB" is A at ua, B at ub.
+Pages named(const std::string& letters)
+{
+    Pages pages;
+    for (const char c : letters)
+        pages.push_back({ std::string(1, c), "u" + std::string(1, char(c + 32)) });
+    return pages;
+}
 
 class ListEditorOrder : public ListEditorTest {
 protected:
     void SetUp() override
     {
         ListEditorTest::SetUp();
-        writeLists({ { "Cat1", kFive }, { "Cat2", {} }, { "Cat3", {} }, { "Cat4", {} },
+        writeLists({ { "Cat1", named("ABCDE") }, { "Cat2", {} }, { "Cat3", {} }, { "Cat4", {} },
             { "Cat5", { { "Radar", "r0" }, { "Radar(1)", "r1" } } } });
     }
-    // A list file that is not written keeps a trailing part that a rewrite would drop.
-    static Bytes withTail(Bytes bytes) { return bytes + bytesOf("tail"); }
     void openOn(EditorList list, std::size_t row)
     {
         open();
@@ -34,12 +39,9 @@ protected:
 
 TEST_F(ListEditorOrder, MovesOnlyTheSelectedRowAndWritesNothingAtTheBounds)
 {
-    struct Case {
-        void (ListEditor::*move)();
-        std::size_t row;
-        std::string expected; // names in order; "" when nothing may be written
-    };
-    const Case cases[] = {
+    // A list file that is not written keeps a trailing part that a rewrite would drop.
+    const Bytes untouched = pagesBytes(named("ABCDE")) + bytesOf("tail");
+    const std::tuple<void (ListEditor::*)(), std::size_t, std::string> cases[] = {
         { &ListEditor::moveUp, 0, "" },
         { &ListEditor::moveToTop, 0, "" },
         { &ListEditor::moveDown, 4, "" },
@@ -49,25 +51,18 @@ TEST_F(ListEditorOrder, MovesOnlyTheSelectedRowAndWritesNothingAtTheBounds)
         { &ListEditor::moveToTop, 3, "DABCE" },
         { &ListEditor::moveToBottom, 1, "ACDEB" },
     };
-    for (const Case& c : cases) {
-        writeBytes(siteFile(1), withTail(pagesBytes(kFive)));
-        openOn(EditorList::Sites, c.row);
-        (editor().*c.move)();
-        if (c.expected.empty()) {
-            EXPECT_EQ(readBytes(siteFile(1)), withTail(pagesBytes(kFive))) << c.row;
-            continue;
-        }
-        Pages pages;
-        for (char name : c.expected)
-            pages.push_back(
-                { std::string(1, name), "u" + std::string(1, static_cast<char>(name + 32)) });
-        EXPECT_EQ(readBytes(siteFile(1)), pagesBytes(pages)) << c.expected;
-        EXPECT_EQ(view().sites[*view().currentSite].name, std::string(1, "ABCDE"[c.row]));
+    for (const auto& [move, row, expected] : cases) {
+        writeBytes(siteFile(1), untouched);
+        openOn(EditorList::Sites, row);
+        (editor().*move)();
+        EXPECT_EQ(
+            readBytes(siteFile(1)), expected.empty() ? untouched : pagesBytes(named(expected)))
+            << row << " " << expected;
+        EXPECT_EQ(view().sites[*view().currentSite].name, std::string(1, "ABCDE"[row]));
     }
-}
 
-TEST_F(ListEditorOrder, MoveUpWithSeveralPagesSelectedMovesTheCurrentOne)
-{
+    // With several pages selected the current one moves, and the selection with it.
+    writeBytes(siteFile(1), pagesBytes(named("ABCDE")));
     openOn(EditorList::Sites, 0);
     editor().selectSites({ 1, 3 }, 3);
     editor().moveUp();
@@ -75,25 +70,13 @@ TEST_F(ListEditorOrder, MoveUpWithSeveralPagesSelectedMovesTheCurrentOne)
     EXPECT_EQ(view().selectedSites(), (std::vector<std::size_t> { 1, 2 }));
 }
 
-TEST_F(ListEditorOrder, MovingACategoryToTheTopKeepsItsFile)
-{
-    openOn(EditorList::Categories, 2);
-    editor().moveToTop();
-    EXPECT_EQ(readBytes(catList()),
-        categoryBytes("Cat3", 3) + categoryBytes("Cat1", 1) + categoryBytes("Cat2", 2)
-            + categoryBytes("Cat4", 4) + categoryBytes("Cat5", 5));
-    EXPECT_EQ(view().selectedCategory, 0u);
-    EXPECT_EQ(view().destination, 0u);
-}
-
-TEST_F(ListEditorOrder, SortsOnceByNameKeepingTheSelection)
+TEST_F(ListEditorOrder, SortsAndMovesCategoriesWithTheirFilesKeepingTheSelection)
 {
     writeBytes(siteFile(1), pagesBytes({ { "b", "u1" }, { "C", "u2" }, { "a", "u3" } }));
     openOn(EditorList::Sites, 1);
     editor().sortAscending();
     EXPECT_EQ(readBytes(siteFile(1)), pagesBytes({ { "a", "u3" }, { "b", "u1" }, { "C", "u2" } }));
     EXPECT_EQ(view().sites[*view().currentSite].name, "C");
-    EXPECT_EQ(view().SortedList, EditorList::Sites);
     EXPECT_TRUE(view().sortTimerRunning);
     editor().onSortTimer();
     EXPECT_FALSE(view().sortTimerRunning);
@@ -102,20 +85,23 @@ TEST_F(ListEditorOrder, SortsOnceByNameKeepingTheSelection)
 
     openOn(EditorList::Categories, 1);
     editor().sortDescending();
-    EXPECT_EQ(readBytes(catList()),
-        categoryBytes("Cat5", 5) + categoryBytes("Cat4", 4) + categoryBytes("Cat3", 3)
-            + categoryBytes("Cat2", 2) + categoryBytes("Cat1", 1));
     EXPECT_EQ(view().categories[*view().selectedCategory].name, "Cat2");
     EXPECT_EQ(view().destination, view().selectedCategory);
-    EXPECT_EQ(view().CurrentSiteFile, "Sites00002.dab"); // the site list is unchanged
+    editor().moveToTop();
+    EXPECT_EQ(readBytes(catList()),
+        categoryBytes("Cat2", 2) + categoryBytes("Cat5", 5) + categoryBytes("Cat4", 4)
+            + categoryBytes("Cat3", 3) + categoryBytes("Cat1", 1));
+    EXPECT_EQ(view().selectedCategory, 0u);
+    EXPECT_EQ(view().CurrentSiteFile, "Sites00002.dab");
 }
 
-TEST_F(ListEditorOrder, CopyNamesEachPageUniquelyInTheDestination)
+TEST_F(ListEditorOrder, CopyNamesEachPageUniquelyInTheDestinationButNeverIntoTheShownOne)
 {
     writeBytes(
         siteFile(1), pagesBytes({ { "Radar", "x1" }, { "Other", "x2" }, { "Radar", "x3" } }));
     open();
     editor().selectSites({ 0, 2 }, 0);
+    editor().copySelectedSites(); // the shown category is the destination still
     editor().selectDestination(4);
     editor().copySelectedSites();
     editor().selectDestination(1);
@@ -126,35 +112,12 @@ TEST_F(ListEditorOrder, CopyNamesEachPageUniquelyInTheDestination)
     EXPECT_EQ(readBytes(siteFile(2)), pagesBytes({ { "Radar", "x1" }, { "Radar(1)", "x3" } }));
     EXPECT_EQ(siteNames(), (Strings { "Radar", "Other", "Radar" })); // the source stays
     EXPECT_EQ(prompter.shown,
-        (Strings { "YN: Confirm: Copy The Selected Sites? ..To:\nCat5",
+        (Strings { "OK: Can't Copy:\nSource And Destination Categories Are The Same",
+            "YN: Confirm: Copy The Selected Sites? ..To:\nCat5",
             "YN: Confirm: Copy The Selected Sites? ..To:\nCat2" }));
 }
 
-TEST_F(ListEditorOrder, CopyOrMoveIntoTheShownCategoryIsRefused)
-{
-    open();
-    editor().selectAll();
-    editor().copySelectedSites();
-    editor().moveSelectedSites();
-    EXPECT_EQ(prompter.shown,
-        (Strings(2, "OK: Can't Copy:\nSource And Destination Categories Are The Same")));
-    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes(kFive));
-}
-
-TEST_F(ListEditorOrder, MoveAppendsInReverseAndRewritesTheSource)
-{
-    settings.DeleteWarningsOff = 1;
-    open();
-    editor().selectSites({ 0, 2 }, 2);
-    editor().selectDestination(1);
-    editor().moveSelectedSites();
-    EXPECT_EQ(readBytes(siteFile(2)), pagesBytes({ { "C", "uc" }, { "A", "ua" } }));
-    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes({ { "B", "ub" }, { "D", "ud" }, { "E", "ue" } }));
-    EXPECT_EQ(siteNames(), (Strings { "B", "D", "E" }));
-    EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(ListEditorOrder, AFailedMoveKeepsThePagesWhereTheyWere)
+TEST_F(ListEditorOrder, MoveAppendsInReverseAndRewritesTheSourceOrChangesNothing)
 {
     open();
     editor().selectSites({ 0, 2 }, 2);
@@ -165,8 +128,17 @@ TEST_F(ListEditorOrder, AFailedMoveKeepsThePagesWhereTheyWere)
     fs::create_directory(siteFile(2));
     editor().moveSelectedSites();
     EXPECT_EQ(prompter.shown.back(), "OK: An Error Occurred Opening File And Moving List Items");
-    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes(kFive));
+    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes(named("ABCDE")));
     EXPECT_EQ(view().sites.size(), 5u);
+
+    fs::remove(siteFile(2));
+    settings.DeleteWarningsOff = 1;
+    prompter.shown.clear();
+    editor().moveSelectedSites();
+    EXPECT_EQ(readBytes(siteFile(2)), pagesBytes(named("CA")));
+    EXPECT_EQ(readBytes(siteFile(1)), pagesBytes(named("BDE")));
+    EXPECT_EQ(siteNames(), (Strings { "B", "D", "E" }));
+    EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(ListEditorOrder, HistoryRowsWithAnAddressAreAddedToTheShownCategory)
@@ -176,9 +148,9 @@ TEST_F(ListEditorOrder, HistoryRowsWithAnAddressAreAddedToTheShownCategory)
     const std::vector<HistoryHandOffRow> rows
         = { { "Radar", "h1" }, { "host.example", "" }, { "Radar", "h2" }, { "", "h3" } };
     editor().addHistoryItems(rows);
-    const Pages added = { { "Radar(2)", "h1" }, { "Radar(3)", "h2" }, { "", "h3" } };
     EXPECT_EQ(readBytes(siteFile(5)),
-        pagesBytes({ { "Radar", "r0" }, { "Radar(1)", "r1" } }) + pagesBytes(added));
+        pagesBytes({ { "Radar", "r0" }, { "Radar(1)", "r1" }, { "Radar(2)", "h1" },
+            { "Radar(3)", "h2" }, { "", "h3" } }));
     EXPECT_EQ(siteNames(), (Strings { "Radar", "Radar(1)", "Radar(2)", "Radar(3)", "" }));
     EXPECT_EQ(prompter.shown,
         (Strings { "YN: Confirm: Copy The Selected History Sites..To Category:\nCat5" }));

@@ -1,7 +1,7 @@
 #include "common/file_io.h"
 #include "list_test_files.h"
 #include "sitelists/list_files.h"
-#include "support/read_only_folder.h"
+#include "support/child_process.h"
 
 #include <sys/stat.h>
 
@@ -21,6 +21,24 @@ TEST(SiteFileName, IsFiveDigitsAndItsNumberIsItsInverseForEvery16BitNumber)
         EXPECT_EQ(siteFileNumberOf(bad), std::nullopt) << bad;
 }
 
+TEST_F(ListFiles, CategoriesAreWrittenAndReadAsExactRecordsNumberedFromTheFileName)
+{
+    const std::vector<CategoryEntry> cats
+        = { { "Weather Radar US", "Sites00042.dab" }, { "X", "Sites12345.dab" } };
+    ASSERT_TRUE(SaveCategories(data(), cats));
+    EXPECT_EQ(readBytes(catList()),
+        bytesOf("Weather Radar US") + filled(142, ' ') + Bytes({ 0x2A, 0x00 }) + bytesOf("X")
+            + filled(157, ' ') + Bytes({ 0x39, 0x30 }));
+    EXPECT_EQ(namesIn(lists()), Names { "CatList.dab" }); // no temp file
+    EXPECT_FALSE(SaveCategories(data(), std::vector<CategoryEntry> { { "Y", "Sites.dab" } }));
+
+    writeBytes(catList(),
+        bytesOf("  News  ") + filled(150, ' ') + Bytes { 2, 0 } + categoryBytes("Radar", 10));
+    const std::vector<Category> expected
+        = { { "News", 2, "Sites00002.dab" }, { "Radar", 10, "Sites00010.dab" } };
+    EXPECT_EQ(LoadCategories(data()), expected);
+}
+
 TEST_F(ListFiles, DeletingTheLastCategoryLeavesNoCategoryListUntilTheNextRead)
 {
     writeBytes(catList(), categoryBytes("Only", 1));
@@ -30,37 +48,11 @@ TEST_F(ListFiles, DeletingTheLastCategoryLeavesNoCategoryListUntilTheNextRead)
     EXPECT_EQ(LoadCategories(data()), std::vector<Category> {});
     EXPECT_TRUE(fs::is_regular_file(catList()) && fs::file_size(catList()) == 0);
     EXPECT_EQ(NextSiteFileNumber(data()), "00001");
-}
-
-TEST_F(ListFiles, ReadingNeedsTheSiteListsFolder)
-{
-    fs::remove(lists());
+    // Reading needs the SiteLists folder.
+    fs::remove_all(lists());
     EXPECT_EQ(LoadCategories(data()), std::nullopt);
     EXPECT_EQ(LoadSites(data(), "Sites00001.dab"), std::nullopt);
     EXPECT_EQ(NextSiteFileNumber(data()), std::nullopt);
-}
-
-TEST_F(ListFiles, LoadsCategoriesTrimmedWithTheirFileNames)
-{
-    writeBytes(catList(),
-        bytesOf("  News  ") + filled(150, ' ') + Bytes { 2, 0 } + categoryBytes("Radar", 10));
-    const std::vector<Category> expected
-        = { { "News", 2, "Sites00002.dab" }, { "Radar", 10, "Sites00010.dab" } };
-    EXPECT_EQ(LoadCategories(data()), expected);
-}
-
-TEST_F(ListFiles, SaveCategoriesWritesExactRecordsNumberedFromTheFileName)
-{
-    const std::vector<CategoryEntry> cats
-        = { { "Weather Radar US", "Sites00042.dab" }, { "X", "Sites12345.dab" } };
-    ASSERT_TRUE(SaveCategories(data(), cats));
-    EXPECT_EQ(readBytes(catList()),
-        bytesOf("Weather Radar US") + filled(142, ' ') + Bytes({ 0x2A, 0x00 }) + bytesOf("X")
-            + filled(157, ' ') + Bytes({ 0x39, 0x30 }));
-    EXPECT_EQ(namesIn(lists()), Names { "CatList.dab" }); // no temp file
-
-    EXPECT_FALSE(SaveCategories(data(), std::vector<CategoryEntry> { { "Y", "Sites.dab" } }));
-    EXPECT_EQ(LoadCategories(data())->size(), 2u);
 }
 
 TEST_F(ListFiles, NextSiteFileNumberIsTheLowestFreeNumber)
@@ -152,7 +144,7 @@ TEST_F(ListFiles, CreateAndDeleteSiteFiles)
     EXPECT_EQ(LoadSites(data(), "../x.dab"), std::nullopt);
 }
 
-TEST_F(ListFiles, ADirectoryInPlaceOfAListFileHasNoRecordsAndIsNeverReplaced)
+TEST_F(ListFiles, ADirectoryInPlaceOfAListFileHasNoRecordsAndIsNeverReplacedAFifoIsAnError)
 {
     fs::create_directory(catList());
     fs::create_directory(siteFile(1));
@@ -164,9 +156,13 @@ TEST_F(ListFiles, ADirectoryInPlaceOfAListFileHasNoRecordsAndIsNeverReplaced)
     EXPECT_FALSE(CreateEmptySiteFile(data(), "00001"));
     EXPECT_FALSE(AppendSite(data(), "Sites00001.dab", { "A", "b" }));
     EXPECT_TRUE(DeleteSiteFile(data(), "Sites00001.dab"));
-    EXPECT_TRUE(fs::is_directory(catList()));
-    EXPECT_TRUE(fs::is_directory(siteFile(1)));
-    EXPECT_EQ(namesIn(lists()), (Names { "CatList.dab", "Sites00001.dab" }));
+    EXPECT_EQ(treeOf(lists()),
+        (Tree { { "CatList.dab", bytesOf("/") }, { "Sites00001.dab", bytesOf("/") } }));
+
+    // A fifo is never opened to wait for a writer.
+    ASSERT_EQ(::mkfifo(siteFile(2).c_str(), 0644), 0);
+    EXPECT_EQ(LoadSites(data(), "Sites00002.dab"), std::nullopt);
+    EXPECT_FALSE(AppendSite(data(), "Sites00002.dab", { "A", "b" }));
 }
 
 TEST_F(ListFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
@@ -201,13 +197,6 @@ TEST_F(ListFiles, AFailedRewriteInAReadOnlyFolderLeavesTheOldFile)
     })) << "the rewrites must report their failure";
     EXPECT_EQ(readBytes(siteFile(1)), old);
     EXPECT_EQ(namesIn(lists()), Names { "Sites00001.dab" });
-}
-
-TEST_F(ListFiles, AFifoInPlaceOfAListFileIsAnErrorNotAHang)
-{
-    ASSERT_EQ(::mkfifo(siteFile(1).c_str(), 0644), 0);
-    EXPECT_EQ(LoadSites(data(), "Sites00001.dab"), std::nullopt);
-    EXPECT_FALSE(AppendSite(data(), "Sites00001.dab", { "A", "b" }));
 }
 
 TEST_F(ListFiles, AListFileBeyondItsRecordLimitIsRefusedUnread)

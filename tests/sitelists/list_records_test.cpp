@@ -7,38 +7,27 @@
 using namespace sg;
 using namespace sgtest;
 
-// Whole records are written out by hand in the list file tests; these cover the edges.
-TEST(CategoryRecordCodec, NumberIsSignedLittleEndianAndLongNamesAreCut)
+// Whole records are written out by hand in the list file tests, and the record count is the
+// record codec's; these cover the edges.
+TEST(ListRecords, NumbersAreSignedTextIsWindows1252AndAPartialRecordIsCompleted)
 {
-    const std::string longName(170, 'x');
-    const Bytes expected = filled(158, 'x') + Bytes { 0x39, 0x30 }; // 12345
-    EXPECT_EQ(encodeCategoryRecord({ longName, 12345 }), expected);
+    EXPECT_EQ(encodeCategoryRecord({ std::string(170, 'x'), 12345 }),
+        filled(158, 'x') + Bytes({ 0x39, 0x30 }));
     EXPECT_EQ(decodeCategoryRecord(bytesOf("A") + filled(157, ' ') + Bytes { 0xFB, 0xFF }),
         (CategoryRecord { "A", -5 }));
-}
-
-TEST(SiteRecordCodec, TextIsWindows1252AndTrimmedOfBlanksOnRead)
-{
     const Bytes caf = bytesOf("  Caf") + Bytes { 0xE9, 0x80 } + filled(133, ' ')
         + bytesOf("  http://x/ ") + filled(248, ' ');
     EXPECT_EQ(decodeSiteRecord(caf), (SiteRecord { "Caf\xC3\xA9\xE2\x82\xAC", "http://x/" }));
     EXPECT_EQ(encodeSiteRecord({ "\xE4\xB8\xAD", "" }), bytesOf("?") + filled(399, ' '));
-}
 
-TEST(ListCodec, RecordCountRoundsHalvesToEvenAndCompletesThePartialRecord)
-{
+    // A partial record is completed with blanks and number 0, keeping the bytes that are there.
     const Bytes one = encodeCategoryRecord({ "One", 1 });
-    EXPECT_TRUE(decodeCategoryList(Bytes(80, 'x')).empty()); // half a record: to even 0
-    // One and a half records: to even 2, the second completed with blanks and number 0.
-    const auto two = decodeCategoryList(one + bytesOf("Two") + filled(77, ' '));
-    EXPECT_EQ(two, (std::vector<CategoryRecord> { { "One", 1 }, { "Two", 0 } }));
-    // The number of a partial record keeps the bytes that are there.
-    const auto cut = decodeCategoryList(one + bytesOf("T") + filled(157, ' ') + Bytes { 7 });
-    EXPECT_EQ(cut.back(), (CategoryRecord { "T", 7 }));
-
-    const auto sites = decodeSiteList(bytesOf("Name") + filled(200, ' ') + bytesOf("http://p"));
-    EXPECT_EQ(sites, (std::vector<SiteRecord> { { "Name", "http://p" } }));
-    EXPECT_TRUE(decodeSiteList(filled(200, ' ')).empty()); // exactly half: to even 0
+    EXPECT_EQ(decodeCategoryList(one + bytesOf("Two") + filled(77, ' ')),
+        (std::vector<CategoryRecord> { { "One", 1 }, { "Two", 0 } }));
+    EXPECT_EQ(decodeCategoryList(one + bytesOf("T") + filled(157, ' ') + Bytes { 7 }).back(),
+        (CategoryRecord { "T", 7 }));
+    EXPECT_EQ(decodeSiteList(bytesOf("Name") + filled(200, ' ') + bytesOf("http://p")),
+        (std::vector<SiteRecord> { { "Name", "http://p" } }));
 }
 
 TEST(FieldText, CutsOnTheWindows1252ByteCountBetweenCharacters)

@@ -6,6 +6,7 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,17 @@ inline sg::Bytes pagesBytes(const Pages& pages)
     for (const auto& [name, url] : pages)
         bytes = bytes + siteBytes(name, url);
     return bytes;
+}
+
+// Every file and folder under dir by its relative path, with its bytes ("/" for a folder).
+using Tree = std::map<std::string, sg::Bytes>;
+inline Tree treeOf(const std::filesystem::path& dir)
+{
+    Tree tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        tree[std::filesystem::relative(entry.path(), dir).string()]
+            = entry.is_directory() ? bytesOf("/") : readBytes(entry.path());
+    return tree;
 }
 
 class ListFolderTest : public ::testing::Test {

@@ -36,21 +36,6 @@ protected:
 
 } // namespace
 
-TEST(StartupHelpers, CommandLineQuotesBecomeBlanksAndAreTrimmed)
-{
-    EXPECT_EQ(pendingStartUrlFrom("\"/home/me/My Page.htm\""), "/home/me/My Page.htm");
-    EXPECT_EQ(pendingStartUrlFrom("  a\"b  "), "a b");
-    EXPECT_EQ(pendingStartUrlFrom(""), "");
-}
-
-TEST(StartupHelpers, SmallHelpers)
-{
-    EXPECT_EQ(StripAtNull(std::string("abc\0def", 7)), "abc");
-    EXPECT_EQ(StripAtNull(""), "");
-    EXPECT_EQ(ZeroPad5(1), "00001");
-    EXPECT_EQ(ZeroPad5(12345), "12345");
-}
-
 TEST(StartupPaths, AppDirIsTheExecutableFolderOnlyWhenItHoldsTheSeed)
 {
     sgtest::TempDir tmp;

@@ -35,6 +35,12 @@ sg::Bytes readBytes(const std::filesystem::path& path)
     return sg::Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string readText(const std::filesystem::path& path)
+{
+    const sg::Bytes bytes = readBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 sg::Bytes bytesOf(const std::string& text)
 {
     return sg::Bytes(text.begin(), text.end());
@@ -43,6 +49,13 @@ sg::Bytes bytesOf(const std::string& text)
 sg::Bytes filled(std::size_t count, std::uint8_t value)
 {
     return sg::Bytes(count, value);
+}
+
+sg::Bytes padded(const std::string& text, std::size_t width)
+{
+    sg::Bytes bytes = bytesOf(text);
+    bytes.resize(width, ' ');
+    return bytes;
 }
 
 sg::Bytes operator+(sg::Bytes a, const sg::Bytes& b)

@@ -1,13 +1,13 @@
 // The list editor window in the real program: opened from the main window's List button
 // and from the History window's hand-off, driven through its controls, and the main
-// window's site selector refilled when it closes.
+// window's site selector refilled when it closes. What the editor does with the lists is
+// the list editor's own tests'; these check the window's wiring.
 
 #include "e2e/program_fixture.h"
 #include "platform/paths.h"
 #include "platform/web_browser.h"
 #include "sitelists/list_files.h"
 #include "startup/startup_helpers.h"
-#include "startup/startup_sequence.h"
 #include "ui/application.h"
 #include "ui/list_editor_window.h"
 #include "ui/main_window.h"
@@ -15,23 +15,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <fstream>
+#include <functional>
 #include <memory>
 
 using namespace sg;
-using sgtest::kLoadTimeoutMs;
 using sgtest::mainWindows;
-using sgtest::page;
 
 namespace {
 
@@ -47,7 +44,6 @@ public:
         m_timer.start(50);
     }
     QStringList seen;
-    QMessageBox::StandardButton answer = QMessageBox::Yes;
 
 private:
     void poll()
@@ -57,9 +53,8 @@ private:
             if (!box || !box->isVisible())
                 continue;
             seen << box->windowTitle() + "|" + box->text();
-            QAbstractButton* b
-                = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
-            b->click();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
         }
     }
     QTimer m_timer;
@@ -90,6 +85,16 @@ QLineEdit* textBox(ui::ListEditorWindow* editor, EditorControl c)
     return qobject_cast<QLineEdit*>(editor->control(c));
 }
 
+// The in-place name editor of a row, opened by start (a view still busy with a click refuses
+// to start an edit, so start is repeated until the editor is open).
+QLineEdit* nameEditorOf(QTreeWidget* tree, const std::function<void()>& start)
+{
+    QLineEdit* editor = nullptr;
+    const bool opened = QTest::qWaitFor(
+        [&] { return start(), (editor = tree->viewport()->findChild<QLineEdit*>()) != nullptr; });
+    return opened ? editor : nullptr;
+}
+
 std::vector<SiteRecord> sitesOf(const std::filesystem::path& userData, const std::string& file)
 {
     return LoadSites(userData, file).value_or(std::vector<SiteRecord> {});
@@ -108,9 +113,8 @@ private slots:
     void historyHandOffAddsTheRowsToTheChosenCategory();
     void popUpMenuFollowsTheListItOpensOn();
     void renameToATakenNameIsRefusedAndCancelled();
-    void splitButtonsMoveTheBoundaryBetweenTheLists();
-    void importTakesTheChosenShortcutsInReverseOrder();
-    void backUpShowsItsTimeInTheToolTips();
+    void splitAndBackUpButtonsRepaintTheWindow();
+    void importTakesTheChosenShortcuts();
 
 private:
     void launch();
@@ -119,8 +123,8 @@ private:
     std::filesystem::path userData() const { return userDataDirFor(platform::profileDir()); }
     void writeLists(const std::vector<CategoryEntry>& categories);
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<ui::Application> m_app;
+    std::unique_ptr<sgtest::RunningProgram> m_program;
+    ui::Application* m_app = nullptr;
     std::unique_ptr<BoxAnswerer> m_boxes;
 };
 
@@ -132,30 +136,23 @@ void ListEditorWindowTest::initTestCase()
 
 void ListEditorWindowTest::init()
 {
-    m_home = sgtest::useNewDataHome();
+    m_program = std::make_unique<sgtest::RunningProgram>();
     m_boxes = std::make_unique<BoxAnswerer>();
 }
 
 void ListEditorWindowTest::cleanup()
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* editor = qobject_cast<ui::ListEditorWindow*>(w))
-            editor->close();
-    }
-    for (ui::MainWindow* w : mainWindows())
-        w->close();
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindows().isEmpty(), 5000);
-    m_app.reset();
+    if (m_app && m_app->listEditor())
+        m_app->listEditor()->close();
+    m_program.reset();
+    m_app = nullptr;
     m_boxes.reset();
-    m_home.reset();
 }
 
 void ListEditorWindowTest::launch()
 {
-    const StartupOutcome outcome = sgtest::startUp();
-    QVERIFY(outcome.ok);
-    m_app = std::make_unique<ui::Application>(outcome.state);
-    m_app->start();
+    QVERIFY(m_program->start());
+    m_app = &m_program->app();
     QTRY_COMPARE_WITH_TIMEOUT(mainWindows().size(), 1, kWaitMs);
 }
 
@@ -168,9 +165,8 @@ void ListEditorWindowTest::writeLists(const std::vector<CategoryEntry>& categori
 
 ui::ListEditorWindow* ListEditorWindowTest::openFromListButton()
 {
-    ui::MainWindow* window = mainWindows().value(0);
     QPushButton* list = nullptr;
-    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+    for (QPushButton* b : mainWindows().value(0)->findChildren<QPushButton*>()) {
         if (b->accessibleName() == "List")
             list = b;
     }
@@ -206,36 +202,25 @@ void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
         editor->windowTitle(), QStringLiteral("Edit Category & Site Selector Lists - Skyglass2"));
     QVERIFY(editor->isModal());
     QVERIFY(m_app->shared().ModalWindowOpen);
-    QVERIFY(buttonOf(editor, EditorControl::AddPageButton)->isVisible());
     QVERIFY(!buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
-    QCOMPARE(buttonOf(editor, EditorControl::AddAddressButton)->text(),
-        QStringLiteral("Enter A Web Address >>>"));
-    QCOMPARE(textBox(editor, EditorControl::AddressBox)->text(), QStringLiteral("http://"));
 
-    // A new category, typed and added; the selection stays where it was.
+    // A new category, typed and added; the same name again is refused in a box.
     QTreeWidget* categories = editor->list(EditorList::Categories);
     const int before = categories->topLevelItemCount();
-    QTest::keyClicks(textBox(editor, EditorControl::CategoryNameBox), "Test Weather");
-    QTest::mouseClick(buttonOf(editor, EditorControl::AddCategoryButton), Qt::LeftButton);
-    QCOMPARE(categories->topLevelItemCount(), before + 1);
-    QCOMPARE(categories->topLevelItem(before)->text(0), QStringLiteral("Test Weather"));
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(textBox(editor, EditorControl::CategoryNameBox), "Test Weather");
+        QTest::mouseClick(buttonOf(editor, EditorControl::AddCategoryButton), Qt::LeftButton);
+    }
+    QCOMPARE(texts(categories, 0).mid(before), QStringList { "Test Weather" });
     QCOMPARE(editor->destinationSelector()->count(), before + 1);
-    QVERIFY(textBox(editor, EditorControl::CategoryNameBox)->text().isEmpty());
-    const std::string siteFile = categories->topLevelItem(before)->text(1).toStdString();
-
-    // The same name again is refused in a box, and the text box keeps it.
-    QTest::keyClicks(textBox(editor, EditorControl::CategoryNameBox), "Test Weather");
-    QTest::mouseClick(buttonOf(editor, EditorControl::AddCategoryButton), Qt::LeftButton);
     QCOMPARE(m_boxes->seen,
         QStringList { "Skyglass2|You Already Have A Category Named:\nTest Weather" });
-    QCOMPARE(
-        textBox(editor, EditorControl::CategoryNameBox)->text(), QStringLiteral("Test Weather"));
+    const std::string siteFile = categories->topLevelItem(before)->text(1).toStdString();
 
     // Into the new category: a typed address, renamed in place, and the main window's page.
     clickRow(categories, before);
     QCOMPARE(editor->destinationSelector()->currentIndex(), before);
     QTreeWidget* sites = editor->list(EditorList::Sites);
-    QCOMPARE(sites->topLevelItemCount(), 0);
     textBox(editor, EditorControl::AddressBox)->clear();
     QTest::keyClicks(textBox(editor, EditorControl::AddressBox), "http://radar.example/loop");
     QTest::mouseClick(buttonOf(editor, EditorControl::AddAddressButton), Qt::LeftButton);
@@ -243,12 +228,9 @@ void ListEditorWindowTest::listButtonEditsWhatTheSelectorShows()
     QTest::mouseClick(buttonOf(editor, EditorControl::AddPageButton), Qt::LeftButton);
     QCOMPARE(texts(sites, 1), (QStringList { "http://radar.example/loop", pageUrl }));
     clickRow(sites, 0);
-    // The view refuses to start an edit while it is still busy with the click: ask again
-    // until the editor is open.
-    QLineEdit* nameEditor = nullptr;
-    QTRY_VERIFY((sites->editItem(sites->topLevelItem(0), 0),
-                    nameEditor = sites->viewport()->findChild<QLineEdit*>())
-        != nullptr);
+    QLineEdit* nameEditor
+        = nameEditorOf(sites, [&] { sites->editItem(sites->topLevelItem(0), 0); });
+    QVERIFY(nameEditor);
     nameEditor->setText("Radar Loop");
     QTest::keyClick(nameEditor, Qt::Key_Return);
     QTRY_COMPARE(sites->topLevelItem(0)->text(0), QStringLiteral("Radar Loop"));
@@ -276,27 +258,18 @@ void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
 {
     launch();
     writeLists({ { "First", "Sites00001.dab" }, { "Second", "Sites00002.dab" } });
-    QVERIFY(SaveSites(
-        userData(), "Sites00002.dab", std::vector<SiteRecord> { { "Radar", "http://a/" } }));
-    m_app->openListEditorFromHistory(
-        { { "Radar", "http://b/" }, { "127.0.0.1", "" }, { "News", "http://c/" } });
+    m_app->openListEditorFromHistory({ { "Radar", "http://b/" }, { "News", "http://c/" } });
     QTRY_VERIFY_WITH_TIMEOUT(m_app->listEditor() && m_app->listEditor()->isVisible(), kWaitMs);
     ui::ListEditorWindow* editor = m_app->listEditor();
     QVERIFY(!buttonOf(editor, EditorControl::AddPageButton)->isVisible());
     QVERIFY(!buttonOf(editor, EditorControl::ImportFavoritesButton)->isVisible());
-    QVERIFY(buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
-    QCOMPARE(buttonOf(editor, EditorControl::AddHistoryItemsButton)->text(),
-        QStringLiteral("Add Selected History Item(s)"));
-
     clickRow(editor->list(EditorList::Categories), 1);
     QTest::mouseClick(buttonOf(editor, EditorControl::AddHistoryItemsButton), Qt::LeftButton);
     QCOMPARE(m_boxes->seen,
         QStringList { "Skyglass2|Confirm: Copy The Selected History Sites..To Category:\nSecond" });
-    const std::vector<SiteRecord> expected
-        = { { "Radar", "http://a/" }, { "Radar(1)", "http://b/" }, { "News", "http://c/" } };
+    const std::vector<SiteRecord> expected = { { "Radar", "http://b/" }, { "News", "http://c/" } };
     QCOMPARE(sitesOf(userData(), "Sites00002.dab"), expected);
-    QCOMPARE(
-        texts(editor->list(EditorList::Sites), 0), (QStringList { "Radar", "Radar(1)", "News" }));
+    QCOMPARE(texts(editor->list(EditorList::Sites), 0), (QStringList { "Radar", "News" }));
     closeEditor();
 
     // The hand-off ends with the window: the next opening is the List button's form.
@@ -304,14 +277,12 @@ void ListEditorWindowTest::historyHandOffAddsTheRowsToTheChosenCategory()
     QVERIFY(editor);
     QVERIFY(buttonOf(editor, EditorControl::AddPageButton)->isVisible());
     QVERIFY(!buttonOf(editor, EditorControl::AddHistoryItemsButton)->isVisible());
-    closeEditor();
 }
 
 void ListEditorWindowTest::popUpMenuFollowsTheListItOpensOn()
 {
     launch();
-    writeLists({ { "Alpha", "Sites00001.dab" }, { "Beta", "Sites00002.dab" },
-        { "Gamma", "Sites00003.dab" } });
+    writeLists({ { "Alpha", "Sites00001.dab" }, { "Beta", "Sites00002.dab" } });
     QVERIFY(SaveSites(userData(), "Sites00001.dab",
         std::vector<SiteRecord> { { "One", "http://1/" }, { "Two", "http://2/" } }));
     ui::ListEditorWindow* editor = openFromListButton();
@@ -322,33 +293,20 @@ void ListEditorWindowTest::popUpMenuFollowsTheListItOpensOn()
     clickRow(editor->list(EditorList::Categories), 0, Qt::RightButton);
     QTRY_VERIFY(menu->isVisible());
     QVERIFY(enabled(EditorMenuItem::SortDescending));
-    QVERIFY(!enabled(EditorMenuItem::MoveToCategory));
-    QVERIFY(!enabled(EditorMenuItem::CopyToCategory));
-    QVERIFY(!enabled(EditorMenuItem::SelectAll));
+    QVERIFY(!enabled(EditorMenuItem::MoveToCategory) && !enabled(EditorMenuItem::SelectAll));
     editor->menuAction(EditorMenuItem::SortDescending)->trigger();
     menu->hide();
-    QCOMPARE(
-        texts(editor->list(EditorList::Categories), 0), (QStringList { "Gamma", "Beta", "Alpha" }));
+    QCOMPARE(texts(editor->list(EditorList::Categories), 0), (QStringList { "Beta", "Alpha" }));
     QCOMPARE(editor->list(EditorList::Categories)->currentItem()->text(0), QStringLiteral("Alpha"));
-    QCOMPARE(LoadCategories(userData())->front().name, std::string("Gamma"));
-    QVERIFY(editor->logic().view().sortTimerRunning);
-    QTRY_VERIFY_WITH_TIMEOUT(!editor->logic().view().sortTimerRunning, 5000);
 
     QTreeWidget* sites = editor->list(EditorList::Sites);
     clickRow(sites, 1, Qt::RightButton);
     QTRY_VERIFY(menu->isVisible());
-    QVERIFY(enabled(EditorMenuItem::MoveToCategory));
-    QVERIFY(enabled(EditorMenuItem::SelectAll));
+    QVERIFY(enabled(EditorMenuItem::MoveToCategory) && enabled(EditorMenuItem::SelectAll));
     editor->menuAction(EditorMenuItem::MoveToTop)->trigger();
     menu->hide();
     QCOMPARE(texts(sites, 0), (QStringList { "Two", "One" }));
     QCOMPARE(sitesOf(userData(), "Sites00001.dab").front().SiteName, std::string("Two"));
-    clickRow(sites, 0, Qt::RightButton);
-    QTRY_VERIFY(menu->isVisible());
-    editor->menuAction(EditorMenuItem::SelectAll)->trigger();
-    menu->hide();
-    QCOMPARE(sites->selectedItems().size(), 2);
-    closeEditor();
 }
 
 void ListEditorWindowTest::renameToATakenNameIsRefusedAndCancelled()
@@ -363,50 +321,29 @@ void ListEditorWindowTest::renameToATakenNameIsRefusedAndCancelled()
     clickRow(sites, 1);
     // F2 edits the name even when the address cell has the focus.
     sites->setCurrentIndex(sites->model()->index(1, 1));
-    QLineEdit* nameEditor = nullptr;
-    QTRY_VERIFY((QTest::keyClick(sites, Qt::Key_F2),
-                    nameEditor = sites->viewport()->findChild<QLineEdit*>())
-        != nullptr);
+    QLineEdit* nameEditor = nameEditorOf(sites, [&] { QTest::keyClick(sites, Qt::Key_F2); });
+    QVERIFY(nameEditor);
     QCOMPARE(nameEditor->text(), QStringLiteral("Two"));
     nameEditor->setText("One");
     QTest::keyClick(nameEditor, Qt::Key_Return);
     QTRY_COMPARE(m_boxes->seen,
         QStringList { "Skyglass2|Edit Cancelled: Name Entered Is Already On Your List." });
     QCOMPARE(texts(sites, 0), (QStringList { "One", "Two" }));
-    QCOMPARE(sitesOf(userData(), "Sites00001.dab").back().SiteName, std::string("Two"));
 
     // A click on another row ends the edit: the edited row takes the name.
     editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor));
-    sites->editItem(sites->topLevelItem(1), 0);
-    QTRY_VERIFY((nameEditor = sites->viewport()->findChild<QLineEdit*>()) != nullptr);
+    nameEditor = nameEditorOf(sites, [&] { sites->editItem(sites->topLevelItem(1), 0); });
+    QVERIFY(nameEditor);
     QTRY_VERIFY(nameEditor->hasFocus());
     nameEditor->setText("Three");
     clickRow(sites, 0);
     QTRY_COMPARE(texts(sites, 0), (QStringList { "One", "Three" }));
     QCOMPARE(sitesOf(userData(), "Sites00001.dab").back().SiteName, std::string("Three"));
     QCOMPARE(sites->currentItem(), sites->topLevelItem(0));
-    closeEditor();
 }
 
-void ListEditorWindowTest::backUpShowsItsTimeInTheToolTips()
-{
-    launch();
-    ui::ListEditorWindow* editor = openFromListButton();
-    QVERIFY(editor);
-    QPushButton* backUp = buttonOf(editor, EditorControl::BackupButton);
-    QVERIFY(backUp->isEnabled()); // the seed settings enable back-ups
-    QVERIFY(!backUp->toolTip().contains(" -Last BU: "));
-    QTest::mouseClick(backUp, Qt::LeftButton);
-    QCOMPARE(
-        m_boxes->seen, QStringList { "Skyglass2|Confirm: Do You Want To Back-Up Your Files?" });
-    QVERIFY(backUp->toolTip().contains(" -Last BU: "));
-    QVERIFY(buttonOf(editor, EditorControl::RestoreButton)->toolTip().contains(" -Last BU: "));
-    QVERIFY(std::filesystem::exists(userData() / "BU_SiteLists" / "CatList.dab"));
-    closeEditor();
-}
-
-void ListEditorWindowTest::splitButtonsMoveTheBoundaryBetweenTheLists()
+void ListEditorWindowTest::splitAndBackUpButtonsRepaintTheWindow()
 {
     launch();
     ui::ListEditorWindow* editor = openFromListButton();
@@ -420,30 +357,32 @@ void ListEditorWindowTest::splitButtonsMoveTheBoundaryBetweenTheLists()
     QTest::mouseClick(buttonOf(editor, EditorControl::SplitUpButton), Qt::LeftButton);
     QVERIFY(categories->height() < sites->height());
     QCOMPARE(categories->height() + sites->height(), total);
-    for (int i = 0; i < 5; ++i)
-        QTest::mouseClick(buttonOf(editor, EditorControl::SplitUpButton), Qt::LeftButton);
-    QCOMPARE(editor->logic().view().SplitRatio, 0.2);
     QVERIFY(categories->geometry().bottom() < sites->geometry().top());
+
+    QPushButton* backUp = buttonOf(editor, EditorControl::BackupButton);
+    QVERIFY(!backUp->toolTip().contains(" -Last BU: "));
+    QTest::mouseClick(backUp, Qt::LeftButton);
+    QCOMPARE(
+        m_boxes->seen, QStringList { "Skyglass2|Confirm: Do You Want To Back-Up Your Files?" });
+    QVERIFY(backUp->toolTip().contains(" -Last BU: "));
+    QVERIFY(std::filesystem::exists(userData() / "BU_SiteLists" / "CatList.dab"));
+
     const float frameHeight = float(editor->frameGeometry().height() * 15);
     closeEditor();
     QCOMPARE(m_app->shared().settings.EditorHeight, frameHeight);
 }
 
-void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
+void ListEditorWindowTest::importTakesTheChosenShortcuts()
 {
-    QVERIFY(QDir().mkpath(m_home->filePath("Favorites/News")));
-    const auto shortcut = [&](const QString& name, const QByteArray& url) {
-        QFile f(m_home->filePath("Favorites/News/" + name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[InternetShortcut]\r\nURL=" + url + "\r\nIconIndex=0\r\n");
-    };
-    shortcut("Alpha.url", "http://alpha.example/");
-    shortcut("Beta.url", "http://beta.example/");
+    const std::filesystem::path favorites = platform::profileDir() / "Favorites";
+    std::filesystem::create_directories(favorites / "News");
+    for (const char* name : { "Alpha", "Beta" })
+        std::ofstream(favorites / "News" / (name + std::string(".url")))
+            << "[InternetShortcut]\r\nURL=http://" << name << ".example/\r\n";
     launch();
     writeLists({ { "Saved", "Sites00001.dab" } });
     ui::ListEditorWindow* editor = openFromListButton();
     QVERIFY(editor);
-    QCOMPARE(editor->logic().view().favoritesFolder, m_home->filePath("Favorites").toStdString());
 
     QString startedIn;
     QTimer chooser;
@@ -453,10 +392,9 @@ void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
             return;
         chooser.stop();
         startedIn = dialog->directory().absolutePath();
-        dialog->setDirectory(m_home->filePath("Favorites/News"));
+        dialog->setDirectory(QString::fromStdString((favorites / "News").string()));
         // Typed as a user types several names; the dialog is never left open.
-        auto* names = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (names)
+        if (auto* names = dialog->findChild<QLineEdit*>("fileNameEdit"))
             names->setText("\"Alpha.url\" \"Beta.url\"");
         QMetaObject::invokeMethod(dialog, "accept");
         if (dialog->isVisible())
@@ -464,14 +402,11 @@ void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
     });
     chooser.start(50);
     QTest::mouseClick(buttonOf(editor, EditorControl::ImportFavoritesButton), Qt::LeftButton);
-    QCOMPARE(startedIn, m_home->filePath("Favorites"));
+    QCOMPARE(startedIn.toStdString(), favorites.string());
     const std::vector<SiteRecord> expected
-        = { { "Beta", "http://beta.example/" }, { "Alpha", "http://alpha.example/" } };
+        = { { "Beta", "http://Beta.example/" }, { "Alpha", "http://Alpha.example/" } };
     QCOMPARE(sitesOf(userData(), "Sites00001.dab"), expected);
     QCOMPARE(texts(editor->list(EditorList::Sites), 0), (QStringList { "Beta", "Alpha" }));
-    QCOMPARE(
-        editor->logic().view().favoritesFolder, m_home->filePath("Favorites/News").toStdString());
-    closeEditor();
 }
 
 QTEST_MAIN(ListEditorWindowTest)
