@@ -120,8 +120,6 @@ TEST_F(Menu, OpenAndFavoritesFollowTheTargetRule)
     writeBytes(m_dir / "Other.url", bytesOf("[InternetShortcut]\r\nIcon=0\r\nURL=http://x/\r\n"));
     TestWindow& w = open();
 
-    w.logic.onMenuCommand(MenuCommand::OpenFile); // cancelled
-    EXPECT_EQ(w.host.fileDialogs.back().initialFolder, "");
     w.host.fileChosen = "/index.htm";
     w.logic.onMenuCommand(MenuCommand::OpenFile);
     EXPECT_EQ(w.browser.calls.back(), "navigate /index.htm");
@@ -129,7 +127,6 @@ TEST_F(Menu, OpenAndFavoritesFollowTheTargetRule)
     w.logic.onMenuCommand(MenuCommand::OpenFile);
     EXPECT_EQ(w.host.fileDialogs.back().initialFolder, "/");
     EXPECT_EQ(m_shared.LastOpenFolder, "/home/me/docs");
-    EXPECT_EQ(w.host.fileDialogs.back().filters.front().patterns.back(), "*.htm");
 
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
     w.host.fileChosen = (m_dir / "Radar.url").string();
