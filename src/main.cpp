@@ -1,3 +1,4 @@
+#include "common/program_version.h"
 #include "platform/instance_channel.h"
 #include "platform/paths.h"
 #include "platform/startup_environment.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (line.request == sg::CommandLineRequest::Version) {
-        std::cout << sg::versionText(SKYGLASS_VERSION);
+        std::cout << sg::versionText(sg::kProgramVersion);
         return 0;
     }
 

@@ -172,11 +172,6 @@ void MainWindowLogic::showOfflineState()
     m_status.showOfflineState();
 }
 
-void MainWindowLogic::showLauncherCaptions()
-{
-    m_menu.showLauncherCaptions();
-}
-
 void MainWindowLogic::openNewMainWindow()
 {
     m_navigator.openNewMainWindow();
@@ -519,6 +514,15 @@ void MainWindowLogic::onMenuCommand(MenuCommand command)
         break;
     case MenuCommand::CloseWindow:
         m_context.host.closeWindow();
+        break;
+    case MenuCommand::OptionsWindow:
+        m_context.app.showOptionsWindow(m_navigator.addressText());
+        break;
+    case MenuCommand::AboutWindow:
+        m_context.app.showAboutWindow();
+        break;
+    case MenuCommand::SuggestionsWindow:
+        m_context.app.showSuggestionsWindow();
         break;
     default:
         m_menu.run(command);

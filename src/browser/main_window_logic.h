@@ -72,8 +72,6 @@ public:
     void applyToolTips();
     void showPopUpModes();
     void showOfflineState();
-    // The launcher entries' captions, after the options window changed them.
-    void showLauncherCaptions();
     // A new main window at the start address, or at the address a second start handed over.
     void openNewMainWindow();
 

@@ -56,9 +56,6 @@ bool MenuActions::run(MenuCommand command)
     case MenuCommand::ChooseListFont:
         chooseListFont();
         break;
-    case MenuCommand::OptionsWindow:
-        app.showOptionsWindow(m_navigator.addressText());
-        break;
     case MenuCommand::NetworkSettings:
         app.openNetworkSettings();
         break;
@@ -82,12 +79,6 @@ bool MenuActions::run(MenuCommand command)
         break;
     case MenuCommand::HelpPage:
         openHelpPage();
-        break;
-    case MenuCommand::AboutWindow:
-        app.showAboutWindow();
-        break;
-    case MenuCommand::SuggestionsWindow:
-        app.showSuggestionsWindow();
         break;
     default:
         return false;

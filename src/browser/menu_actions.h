@@ -1,8 +1,8 @@
 #pragma once
 // The main menu's entries that are not the toolbar's: local files and favourites opened by
 // the navigation target rule, the page's own commands (save, select, find, print,
-// properties, text size), the list font, the help page, the other windows and the
-// launchers with their captions.
+// properties, text size), the list font, the help page, network settings, the slideshow
+// and the launchers with their captions.
 
 #include "browser/main_menu.h"
 #include "browser/main_window_context.h"
@@ -27,7 +27,8 @@ public:
     // A new window's page takes the last text size chosen, with its check mark, and the
     // launcher captions.
     void load();
-    // The launcher entries' captions from the settings.
+    // The launcher entries' captions from the settings (the options window may change them;
+    // the menu takes them each time it pops up).
     void showLauncherCaptions();
     // Carries out a command of this part; false for a command it does not know.
     bool run(MenuCommand command);

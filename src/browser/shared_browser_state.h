@@ -22,6 +22,8 @@ struct SharedBrowserState {
     std::string PendingStartUrl; // the address the next new main window opens first
     bool StartNavigated = false; // a main window has made its start navigation
     bool ModalWindowOpen = false; // a modal window or the program's message box is up
+    bool OptionsWindowOpen = false;
+    bool SuggestionsWindowOpen = false;
     bool OfflineMode = false;
     bool OfflineModeAutomatic = false; // switched offline by a failed navigation, not the user
     bool SelectorLoading = false;

@@ -202,6 +202,20 @@ void HistoryWindowLogic::purgeOldHistory()
     purgeDayFiles(m_env.historyDir, today(), days);
 }
 
+void HistoryWindowLogic::daysToKeepLowered()
+{
+    purgeOldHistory();
+    if (m_env.settings.HistoryDaysToKeep > 0) {
+        loadPeriodSelector();
+        return;
+    }
+    m_view.search.rows.clear();
+    m_view.search.header = "Page Titles";
+    m_current[1].reset();
+    changed(HistoryTab::SearchReturns, { RowsChange::Kind::Reset });
+    showListToolTip(HistoryTab::SearchReturns);
+}
+
 void HistoryWindowLogic::loadPeriodSelector()
 {
     m_view.periodItems

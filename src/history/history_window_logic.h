@@ -101,6 +101,9 @@ public:
     void applyToolTips();
     // The list font of the settings (changed from a main window's menu).
     void applyListFont();
+    // The options window lowered the days to keep: the purge runs now; then the period
+    // selector is filled again, or with history off both lists are emptied.
+    void daysToKeepLowered();
 
     // TodayListListener: the history writer keeps the Today list up to date.
     void clearTodayList() override;

@@ -4,13 +4,15 @@
 #include "platform/launchers.h"
 #include "platform/sound_player.h"
 #include "platform/web_browser.h"
-#include "settings/settings_checks.h"
 #include "settings/settings_file.h"
+#include "ui/about_window.h"
 #include "ui/full_screen_window.h"
 #include "ui/history_window.h"
 #include "ui/list_editor_window.h"
 #include "ui/main_window.h"
+#include "ui/options_window.h"
 #include "ui/program_message_box.h"
+#include "ui/suggestions_window.h"
 #include "ui/twips.h"
 
 #include <QGuiApplication>
@@ -50,8 +52,8 @@ Application::~Application()
 {
     // The once-only windows hold references into this object: they go first, without
     // their closing steps or calling back.
-    const QList<QWidget*> extras
-        = { m_windows.listEditor, m_windows.history, m_windows.fullScreen };
+    const QList<QWidget*> extras = { m_windows.listEditor, m_windows.history, m_windows.fullScreen,
+        m_windows.options, m_windows.about, m_windows.suggestions };
     for (QWidget* extra : extras) {
         if (extra) {
             extra->disconnect();
@@ -123,6 +125,10 @@ void Application::mainWindowClosed(MainWindow* window, const CloseOutcome& outco
         m_windows.listEditor->close();
     if (m_windows.fullScreen)
         m_windows.fullScreen->hide();
+    if (m_windows.about)
+        m_windows.about->close();
+    if (m_windows.suggestions)
+        m_windows.suggestions->close();
     emit ended();
 }
 
@@ -148,14 +154,6 @@ void Application::endSession()
     emit ended();
 }
 
-// The options, About and suggestions windows are still to come: their menu entries do
-// nothing until then.
-void Application::showOptionsWindow(const std::string&) { }
-
-void Application::showAboutWindow() { }
-
-void Application::showSuggestionsWindow() { }
-
 void Application::startProgram(const std::string& path)
 {
     platform::startProgram(path);
@@ -175,19 +173,6 @@ void Application::listFontChanged()
 {
     if (m_windows.history)
         m_windows.history->applyListFont();
-}
-
-void Application::launcherCaptionsChanged()
-{
-    for (MainWindow* window : m_windows.mainWindows())
-        window->forward([](auto& logic) { logic.showLauncherCaptions(); });
-}
-
-void Application::systemColoursChanged()
-{
-    // Themes count as active here: panels take the window background colour.
-    m_shared.settings.PanelBackColor = kWindowBackgroundColor;
-    emit panelBackColorChanged();
 }
 
 void Application::watchWorkAreas()

@@ -76,12 +76,9 @@ public:
     // The History window's choice: the main window activated last goes to the address and
     // comes to the front.
     void navigateActiveMainWindow(const std::string& address);
-    // Every main window shows the launcher captions of the settings again (after the
-    // options window changed them).
-    void launcherCaptionsChanged();
-    // The desktop's colours changed: the panel colour is chosen again and
-    // panelBackColorChanged tells an open options window to recolour itself.
-    void systemColoursChanged();
+    // The options window lowered the days to keep: an open History window purges and shows
+    // what is left, else the old day files are deleted here (application_options.cpp).
+    void historyDaysLowered();
 
     // BrowserApp.
     void openInFullScreen(const std::string& address) override;
@@ -111,8 +108,6 @@ public:
 signals:
     void mainWindowCreated(sg::ui::MainWindow* window);
     void settingsSaved();
-    // PanelBackColor was chosen again for new desktop colours.
-    void panelBackColorChanged();
     // The program has nothing left to show: the event loop may end.
     void ended();
 

@@ -308,6 +308,11 @@ void HistoryWindow::loadPeriodSelector()
     run([&] { m_logic->loadPeriodSelector(); });
 }
 
+void HistoryWindow::daysToKeepLowered()
+{
+    run([&] { m_logic->daysToKeepLowered(); });
+}
+
 void HistoryWindow::applyToolTips()
 {
     run([&] { m_logic->applyToolTips(); });

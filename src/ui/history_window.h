@@ -50,6 +50,7 @@ public:
     void loadPeriodSelector();
     void applyToolTips();
     void applyListFont();
+    void daysToKeepLowered();
 
     // TodayListListener: the history writer's changes reach the logic and are painted.
     void clearTodayList() override;

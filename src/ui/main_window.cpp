@@ -833,10 +833,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    // The desktop's colours changed: the application hears it once, from the first window.
-    if (event->type() == QEvent::ApplicationPaletteChange
-        && m_app.windows().firstMainWindow() == this)
-        m_app.systemColoursChanged();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_logic) {
         m_app.windows().setActiveMainWindow(this);
         forward([](auto& logic) { logic.activate(); });

@@ -12,6 +12,9 @@ class MainWindow;
 class ListEditorWindow;
 class FullScreenWindow;
 class HistoryWindow;
+class OptionsWindow;
+class AboutWindow;
+class SuggestionsWindow;
 
 class WindowRegistry {
 public:
@@ -35,6 +38,9 @@ public:
     QPointer<ListEditorWindow> listEditor;
     QPointer<FullScreenWindow> fullScreen;
     QPointer<HistoryWindow> history;
+    QPointer<OptionsWindow> options;
+    QPointer<AboutWindow> about;
+    QPointer<SuggestionsWindow> suggestions;
 
 private:
     std::vector<MainWindow*> m_mainWindows;

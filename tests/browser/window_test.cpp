@@ -84,6 +84,15 @@ TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
     EXPECT_FALSE(w.browser.silentNow);
 }
 
+// The options window gets the address box's text exactly as it is.
+TEST_F(Window, TheOptionsEntryHandsOverTheAddressBoxText)
+{
+    TestWindow& w = open();
+    w.logic.onAddressTextEdited(" half-typed.example ");
+    w.logic.onMenuCommand(MenuCommand::OptionsWindow);
+    EXPECT_EQ(m_app.calls.back(), "options  half-typed.example ");
+}
+
 TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
 {
     TestWindow& w = open();

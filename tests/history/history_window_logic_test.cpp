@@ -288,3 +288,24 @@ TEST_F(HistoryWindowLogicTest, ASearchSwapsTheControlsAndOnlyACompleteOneReplace
     EXPECT_EQ(view().searchText, "");
     EXPECT_EQ(m_host.searches.size(), 5u);
 }
+
+// The options window lowered the days to keep while the window was open.
+TEST_F(HistoryWindowLogicTest, LoweredDaysPurgeAtOnceAndRefillOrEmptyTheLists)
+{
+    m_logic.open({ kScreen });
+    m_logic.onSearchClick();
+    runSearch();
+    ASSERT_FALSE(view().search.rows.empty());
+    m_settings.HistoryDaysToKeep = 1;
+    m_logic.daysToKeepLowered();
+    EXPECT_EQ(namesIn(m_dir.path()), Strings { "SG_12052026.hiz" });
+    EXPECT_EQ(view().periodItems.size(), 3u); // 0-1, 0-0 and today
+    EXPECT_EQ(view().today.rows.size(), 2u);
+
+    m_settings.HistoryDaysToKeep = 0;
+    m_logic.daysToKeepLowered();
+    EXPECT_EQ(namesIn(m_dir.path()), Strings {});
+    EXPECT_TRUE(view().today.rows.empty() && view().search.rows.empty());
+    EXPECT_TRUE(view().periodItems.empty());
+    EXPECT_EQ(view().search.header, "Page Titles");
+}

@@ -114,6 +114,14 @@ void Desktop::key(const QString& id, const QString& keys)
             QStringLiteral("--clearmodifiers"), keys });
 }
 
+void Desktop::click(const QString& id, int x, int y)
+{
+    runTool(QStringLiteral("xdotool"),
+        { QStringLiteral("windowactivate"), QStringLiteral("--sync"), id,
+            QStringLiteral("mousemove"), QStringLiteral("--window"), id, QString::number(x),
+            QString::number(y), QStringLiteral("click"), QStringLiteral("1") });
+}
+
 QString Desktop::windowText(qint64 pid, const QString& title)
 {
     // Debian's Python, which has the AT-SPI bindings.

@@ -42,6 +42,8 @@ public:
     static void place(const QString& id, const QRect& frame);
     // Activates the window and types the keys ("ctrl+c", "Return").
     static void key(const QString& id, const QString& keys);
+    // A left click at a point of the window's client area.
+    static void click(const QString& id, int x, int y);
     // The texts a window of the process shows, one a line, as a screen reader reads them
     // (AT-SPI); empty while there is no such window.
     static QString windowText(qint64 pid, const QString& title);

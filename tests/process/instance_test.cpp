@@ -25,12 +25,16 @@ using namespace sgtest;
 
 namespace {
 
-// The main windows of the process.
+const QString kEditorTitle = QStringLiteral("Edit Category & Site Selector Lists - Skyglass2");
+
+// The main windows of the process (the list editor's caption ends the same way).
 QStringList mainWindowTitles(qint64 pid)
 {
     QStringList titles;
-    for (const DesktopWindow& w : Desktop::windowsEndingIn(pid, QStringLiteral("- Skyglass2")))
-        titles.append(w.title);
+    for (const DesktopWindow& w : Desktop::windowsEndingIn(pid, QStringLiteral("- Skyglass2"))) {
+        if (w.title != kEditorTitle)
+            titles.append(w.title);
+    }
     titles.sort();
     return titles;
 }
@@ -77,6 +81,7 @@ private slots:
     void cleanupTestCase();
     void aSecondStartOpensOneNewWindowInTheRunningCopyAndEnds();
     void tenStartsAtOnceGiveTenWindowsInOneProcess();
+    void aSecondStartWhileTheListEditorIsOpenIsRefused();
     void theChannelIsTheUsersAloneAndNeverBlocks();
 
 private:
@@ -96,6 +101,7 @@ void SingleInstance::initTestCase()
     m_server = std::make_unique<PageServer>();
     m_server->setPage("/radar.html", page("Radar Loop"));
     m_server->setPage("/second.html", page("Second Page"));
+    m_server->setPage("/kept.html", page("Kept Page"));
     m_server->setPage("/intruder.html", page("Intruder"));
     for (int i = 1; i <= 10; ++i)
         m_server->setPage(
@@ -187,6 +193,38 @@ void SingleInstance::tenStartsAtOnceGiveTenWindowsInOneProcess()
     }
     QTRY_COMPARE_WITH_TIMEOUT(mainWindowTitles(first->processId()), expected, kWindowTimeoutMs);
     QCOMPARE(first->state(), QProcess::Running);
+}
+
+void SingleInstance::aSecondStartWhileTheListEditorIsOpenIsRefused()
+{
+    BrowserUser user;
+    QProcess* first = startFirstCopy(user);
+    QVERIFY(first);
+    const qint64 pid = first->processId();
+    const QString mainWindow = Desktop::windowsTitled(pid, "Radar Loop - Skyglass2").value(0).id;
+    Desktop::click(mainWindow, 89, 14); // the List button
+    const QString editor = Desktop::waitForWindow(pid, kEditorTitle, kWindowTimeoutMs);
+    QVERIFY(!editor.isEmpty());
+
+    QVERIFY(handOver(user, { m_server->url("/kept.html") }));
+    QVERIFY(!Desktop::waitForWindow(pid, "Skyglass2", kWindowTimeoutMs).isEmpty());
+    QString text;
+    QTRY_VERIFY((text = Desktop::windowText(pid, QStringLiteral("Skyglass2")).trimmed())
+                    .startsWith(QStringLiteral("Can't")));
+    QCOMPARE(text,
+        QStringLiteral("Can't Launch A New Browser Window While Options, Edit,\n"
+                       "Open-About, Or App-Message Window Like This Is Open."));
+    QCOMPARE(mainWindowTitles(pid), QStringList({ "Radar Loop - Skyglass2" }));
+    Desktop::key(Desktop::windowsTitled(pid, "Skyglass2").value(0).id, "Return");
+    QTRY_VERIFY(Desktop::windowsTitled(pid, "Skyglass2").isEmpty());
+    Desktop::close(editor);
+    QTRY_VERIFY(Desktop::windowsTitled(pid, kEditorTitle).isEmpty());
+
+    // The next accepted start without an address opens the kept one.
+    QVERIFY(handOver(user, {}));
+    QTRY_COMPARE_WITH_TIMEOUT(mainWindowTitles(pid),
+        QStringList({ "Kept Page - Skyglass2", "Radar Loop - Skyglass2" }), kWindowTimeoutMs);
+    QVERIFY(m_server->hits("/kept.html") > 0);
 }
 
 void SingleInstance::theChannelIsTheUsersAloneAndNeverBlocks()

@@ -95,7 +95,7 @@ void Lifecycle::theSessionsEndAndACloseRequestWriteTheSettingsAndEndTheProgram()
 
     // Each start shows the window where it was left; the close request ends the program,
     // the full-screen window once shown does not keep it alive.
-    for (int run = 1; run <= 3; ++run) {
+    for (int run = 1; run <= 5; ++run) {
         QProcess* again = user.start({ m_server->url("/radar.html") });
         const QString shown
             = Desktop::waitForWindow(again->processId(), kRadarTitle, kWindowTimeoutMs);
