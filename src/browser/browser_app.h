@@ -37,6 +37,12 @@ public:
     virtual void startProgram(const std::string& path) = 0;
     // The desktop's mail program opens a new message.
     virtual void openNewMail() = 0;
+    // The desktop's network settings program, when one is installed.
+    virtual void openNetworkSettings() = 0;
+    // The full-screen window with its slideshow panel open.
+    virtual void startSlideshow() = 0;
+    // The list font setting changed: an open History window takes it.
+    virtual void listFontChanged() = 0;
     // The open History window's Today list; null while it is closed.
     virtual TodayListListener* todayList() = 0;
 

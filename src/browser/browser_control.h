@@ -45,6 +45,12 @@ public:
     virtual void findInPage() = 0;
     virtual void selectAll() = 0;
     virtual void print() = 0;
+    // Saves the page where the user chooses in a save dialog.
+    virtual void savePage() = 0;
+    // A dialog with the page's title, address and whether its connection is secure.
+    virtual void showPageProperties() = 0;
+    // Text size 0 (smallest) .. 4 (largest); 2 is the page's own size.
+    virtual void setTextZoom(int size) = 0;
 };
 
 // Where a page's new window is to go, as the window logic decides it.

@@ -17,6 +17,8 @@ MainWindowLogic::MainWindowLogic(
     , m_refresh(m_context)
     , m_popUps(m_context)
     , m_navigator(m_context, m_toolbar, m_popUps)
+    , m_status(m_context, m_toolbar)
+    , m_menu(m_context, m_navigator, m_toolbar, m_selector)
 {
     // The lists drop down on demand; the window's identity is never shown.
     for (const Control hidden :
@@ -54,6 +56,9 @@ void MainWindowLogic::load()
     m_refresh.load();
     m_navigator.startNavigation();
     m_toolbar.loadButtonStates();
+    m_menu.load();
+    m_status.showOfflineState();
+    m_status.showClock();
     // A window the user has not activated yet (one opened behind another) is whole too.
     applyToolTips();
     if (m_context.host.windowState() != WindowState::Minimized)
@@ -67,7 +72,7 @@ void MainWindowLogic::activate()
         return;
     m_activatedOnce = true;
     m_view[Control::ConnectionButton].text
-        = m_context.app.connectionState().connected ? "iNet" : "Off";
+        = connectionCaption(m_context.app.connectionState().connected);
 }
 
 void MainWindowLogic::resize()
@@ -164,8 +169,7 @@ void MainWindowLogic::showPopUpModes()
 
 void MainWindowLogic::showOfflineState()
 {
-    m_view.menuCheck(MenuItem::WorkOffline) = m_context.shared.OfflineMode;
-    m_toolbar.showOfflineToolTip();
+    m_status.showOfflineState();
 }
 
 void MainWindowLogic::openNewMainWindow()
@@ -345,6 +349,7 @@ void MainWindowLogic::onToolbarTimer()
 void MainWindowLogic::onStatusTick()
 {
     m_toolbar.onStatusTick();
+    m_status.onTick();
 }
 
 void MainWindowLogic::onCheckBoxesToggleClick()
@@ -409,6 +414,7 @@ void MainWindowLogic::onMenuButtonClick()
 {
     m_toolbar.setAutoHideSuspended(true);
     m_view.menuCheck(MenuItem::WorkOffline) = m_context.shared.OfflineMode;
+    m_menu.showLauncherCaptions();
     m_context.host.popUpMainMenu();
 }
 
@@ -503,14 +509,11 @@ void MainWindowLogic::onMenuCommand(MenuCommand command)
     case MenuCommand::SilenceScriptErrors:
         onSilenceScriptErrorsMenu();
         break;
+    case MenuCommand::WorkOffline:
+        toggleOfflineMode();
+        break;
     case MenuCommand::CloseWindow:
         m_context.host.closeWindow();
-        break;
-    case MenuCommand::OpenMailProgram:
-        m_context.app.startProgram(m_context.settings().MailAppPath);
-        break;
-    case MenuCommand::CreateNewMail:
-        m_context.app.openNewMail();
         break;
     case MenuCommand::OptionsWindow:
         m_context.app.showOptionsWindow(m_navigator.addressText());
@@ -520,6 +523,9 @@ void MainWindowLogic::onMenuCommand(MenuCommand command)
         break;
     case MenuCommand::SuggestionsWindow:
         m_context.app.showSuggestionsWindow();
+        break;
+    default:
+        m_menu.run(command);
         break;
     }
 }
@@ -550,6 +556,16 @@ void MainWindowLogic::onStatusBarClick()
     m_selector.hide(Control::PageSelector);
     m_selector.hide(Control::CategorySelector);
     m_toolbar.setAutoHideSuspended(false);
+}
+
+void MainWindowLogic::onStatusBarRightClick()
+{
+    m_status.onStatusBarRightClick();
+}
+
+void MainWindowLogic::onClockPanelDoubleClick()
+{
+    m_status.onClockPanelDoubleClick();
 }
 
 void MainWindowLogic::onToolbarBackgroundClick()
@@ -674,6 +690,7 @@ void MainWindowLogic::onLoadFinished()
 void MainWindowLogic::onTitleChanged(const std::string& title)
 {
     m_navigator.onTitleChanged(title);
+    m_status.markCaption();
 }
 
 void MainWindowLogic::onStatusTextChanged(const std::string& text)

@@ -2,16 +2,19 @@
 // The logic of one main browser window. It keeps the picture the window paints
 // (MainWindowViewState) and coordinates the window's parts: the navigator (navigation and
 // the pass after each load), the refresh countdown, the site selector lists, the toolbar
-// layout with the cycle buttons, and the pop-up killer. The window forwards each event here
+// layout with the cycle buttons, the pop-up killer, the connection and clock, and the menu's
+// own entries. The window forwards each event here
 // in one call, then paints view().
 //
 // Waits never block: the window runs the timers the logic starts and calls back the
 // matching on...Tick / on...Timer handler, and the close runs in two steps around the wait
 // that beginClose returns.
 
+#include "browser/connection_status.h"
 #include "browser/keyboard_rules.h"
 #include "browser/main_menu.h"
 #include "browser/main_window_context.h"
+#include "browser/menu_actions.h"
 #include "browser/page_navigator.h"
 #include "browser/popup_killer.h"
 #include "browser/refresh_controller.h"
@@ -51,6 +54,7 @@ public:
     const RefreshController& refresh() const { return m_refresh; }
     const ToolbarController& toolbar() const { return m_toolbar; }
     const PopUpKiller& popUps() const { return m_popUps; }
+    const MenuActions& menu() const { return m_menu; }
 
     // Window events.
     void load();
@@ -121,6 +125,8 @@ public:
     void onViewStop();
     void onViewFullScreen();
     void onStatusBarClick();
+    void onStatusBarRightClick();
+    void onClockPanelDoubleClick();
     void onToolbarBackgroundClick();
     void onBrowserGotFocus();
     void onDeferredActionTimer();
@@ -170,6 +176,8 @@ private:
     RefreshController m_refresh;
     PopUpKiller m_popUps;
     PageNavigator m_navigator;
+    ConnectionStatus m_status;
+    MenuActions m_menu;
     std::string m_windowId;
     bool m_loaded = false;
     bool m_activatedOnce = false;

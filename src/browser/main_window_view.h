@@ -49,9 +49,54 @@ enum class Control {
 };
 inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::ClockPanel) + 1;
 
-// The menu entries that carry a check mark.
-enum class MenuItem { StatusBar, KillPopUps, KillPopUpsWithBoom, SilenceScriptErrors, WorkOffline };
-inline constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem::WorkOffline) + 1;
+// The menu entries that carry a check mark. The five text sizes, smallest first, are one
+// group: exactly one is checked.
+enum class MenuItem {
+    StatusBar,
+    KillPopUps,
+    KillPopUpsWithBoom,
+    SilenceScriptErrors,
+    WorkOffline,
+    TextSmallest,
+    TextSmaller,
+    TextMedium,
+    TextLarger,
+    TextLargest,
+};
+inline constexpr std::size_t kMenuItemCount = static_cast<std::size_t>(MenuItem::TextLargest) + 1;
+
+// The menu entries whose captions follow the settings: "&" + the program's caption.
+enum class LauncherCaption { Messenger, MailProgram };
+inline constexpr std::size_t kLauncherCaptionCount = 2;
+
+// The font of the site selector lists, the address box and the History window's lists.
+struct ListFont {
+    std::string name;
+    bool bold = false;
+    double size = 0; // points
+
+    bool operator==(const ListFont&) const = default;
+};
+
+// An open-file dialog: its filters ("HTML Files" with "*.html", ...) and the folder it
+// starts in ("" for the dialog's own choice).
+struct FileFilter {
+    std::string name;
+    std::vector<std::string> patterns;
+};
+struct FileChoice {
+    std::vector<FileFilter> filters;
+    std::string initialFolder;
+};
+
+// The clock as the window system reads it: the local time in the locale's time form, and
+// the time of day in UTC.
+struct ClockReading {
+    std::string localTime;
+    int utcHour = 0;
+    int utcMinute = 0;
+    int utcSecond = 0;
+};
 
 // One control as painted. A control the logic never placed keeps the window's own design
 // position.
@@ -94,6 +139,7 @@ struct MainWindowViewState {
     // running); false: the button-face colour.
     bool timerBoxesActive = false;
     std::array<bool, kMenuItemCount> menuChecked {};
+    std::array<std::string, kLauncherCaptionCount> launcherCaptions {};
     SelectorListView pageSelector;
     SelectorListView categorySelector;
     // Raised when the page is to lay itself out again at the browser's size (the window
@@ -107,6 +153,10 @@ struct MainWindowViewState {
     const ControlView& operator[](Control c) const { return controls[static_cast<std::size_t>(c)]; }
     bool& menuCheck(MenuItem item) { return menuChecked[static_cast<std::size_t>(item)]; }
     bool menuCheck(MenuItem item) const { return menuChecked[static_cast<std::size_t>(item)]; }
+    std::string& launcherCaption(LauncherCaption c)
+    {
+        return launcherCaptions[static_cast<std::size_t>(c)];
+    }
     SelectorListView& selector(Control list)
     {
         return list == Control::PageSelector ? pageSelector : categorySelector;
@@ -143,6 +193,11 @@ public:
 
     // The list font of the site selector lists and the address box.
     virtual void applyListFont(const std::string& name, bool bold, double size) = 0;
+    // The font dialog, starting from this font; nullopt when cancelled.
+    virtual std::optional<ListFont> chooseListFont(const ListFont& start) = 0;
+    // The open-file dialog for one existing file; nullopt when cancelled.
+    virtual std::optional<std::string> chooseFileToOpen(const FileChoice& choice) = 0;
+    virtual ClockReading readClock() const = 0;
     // The height of the text in the list font.
     virtual double textHeightTwips(const std::string& text) const = 0;
     // The widths the user left the selector's columns at, in pixels.

@@ -28,6 +28,10 @@ struct SharedBrowserState {
     bool OfflineModeAutomatic = false; // switched offline by a failed navigation, not the user
     bool SelectorLoading = false;
     std::string LastPageTitle;
+    std::string LastOpenFolder; // the folder of the last file "&Open" opened
+    // The page text size a new window starts with: 0 (smallest) .. 4 (largest), 2 the
+    // page's own.
+    int TextZoom = 2;
     // False until a window placement is known: the first main window then places itself
     // from the work area.
     bool placementSaved = false;

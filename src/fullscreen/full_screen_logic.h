@@ -81,9 +81,11 @@ public:
     void onNavigationFailed(NavigationFailure failure) override;
     NewWindowTarget onNewWindowRequested() override;
 
+    // Placed over the work area and laid out again (also when the work area changes).
+    void fitToWorkArea();
+
 private:
     void close();
-    void fitToWorkArea();
     void layOut(const Size& client);
     void hideAddPagePanel();
     void showCaption();

@@ -122,7 +122,7 @@ HistoryOpening HistoryWindowLogic::open(const std::vector<HistoryRect>& workArea
     HistoryOpening opening { placement(workAreas), s.HistoryColumnWidths };
     m_view.tab = HistoryTab::Today;
     m_view.caption = "History List - " + std::string(kProgramTitle);
-    m_view.font = { s.FontName, s.FontSize, s.FontBold };
+    applyListFont();
     purgeOldHistory();
 
     TodayList today = loadTodayList(m_env.historyDir, this->today(), s.HistoryDaysToKeep);
@@ -221,6 +221,12 @@ void HistoryWindowLogic::loadPeriodSelector()
     m_view.periodItems
         = periodSelectorItems(m_env.historyDir, m_env.settings.HistoryDaysToKeep, today());
     m_view.period = m_view.periodItems.empty() ? std::nullopt : std::optional<std::size_t>(0);
+}
+
+void HistoryWindowLogic::applyListFont()
+{
+    const Settings& s = m_env.settings;
+    m_view.font = { s.FontName, s.FontSize, s.FontBold };
 }
 
 void HistoryWindowLogic::applyToolTips()

@@ -99,6 +99,8 @@ public:
     void purgeOldHistory();
     void loadPeriodSelector();
     void applyToolTips();
+    // The list font of the settings (changed from a main window's menu).
+    void applyListFont();
     // The options window lowered the days to keep: the purge runs now; then the period
     // selector is filled again, or with history off both lists are emptied.
     void daysToKeepLowered();

@@ -1,22 +1,49 @@
 #include "platform/connectivity.h"
 
+#include <QNetworkInformation>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QStandardPaths>
+#include <optional>
 
 namespace sg::platform {
 
-ConnectionState queryConnectionState()
+namespace {
+
+bool anyInterfaceUp()
 {
-    ConnectionState state;
     for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
         const auto flags = nic.flags();
-        if (flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        if (flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning))
-            state.connected = true;
+        if (!flags.testFlag(QNetworkInterface::IsLoopBack)
+            && flags.testFlag(QNetworkInterface::IsUp)
+            && flags.testFlag(QNetworkInterface::IsRunning))
+            return true;
     }
-    return state;
+    return false;
+}
+
+// The system's reachability, from the backend loaded on first use (NetworkManager, else
+// any other that knows reachability); nullopt where none loads.
+std::optional<QNetworkInformation::Reachability> systemReachability()
+{
+    static const bool loaded = QNetworkInformation::loadBackendByName(u"networkmanager")
+        || QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = loaded ? QNetworkInformation::instance() : nullptr;
+    if (!info)
+        return std::nullopt;
+    return info->reachability();
+}
+
+} // namespace
+
+ConnectionState queryConnectionState()
+{
+    using R = QNetworkInformation::Reachability;
+    const std::optional<R> reachability = systemReachability();
+    // The interfaces are looked at only when the system does not know.
+    if (reachability && *reachability != R::Unknown)
+        return { *reachability == R::Online, false };
+    return { anyInterfaceUp(), false };
 }
 
 void startNetworkSettings()

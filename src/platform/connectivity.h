@@ -9,7 +9,9 @@
 
 namespace sg::platform {
 
-// Connected when a network interface other than loopback is up and running; never a modem.
+// Connected when the system reports the internet reachable (NetworkManager, through
+// QNetworkInformation); without such a report, when a network interface other than
+// loopback is up and running. Never a modem.
 ConnectionState queryConnectionState();
 
 // Starts the desktop's network settings program, when one is installed.

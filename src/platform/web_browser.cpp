@@ -3,11 +3,17 @@
 #include "browser/address_input.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 
@@ -270,6 +276,56 @@ void WebBrowser::print()
         this, &QWebEngineView::printFinished, this, [printer](bool) { delete printer; },
         Qt::SingleShotConnection);
     QWebEngineView::print(printer);
+}
+
+void WebBrowser::savePage()
+{
+    using Format = QWebEngineDownloadRequest::SavePageFormat;
+    const struct {
+        const char* filter;
+        Format format;
+    } kinds[] = {
+        { "Web Page, Complete (*.htm *.html)", QWebEngineDownloadRequest::CompleteHtmlSaveFormat },
+        { "Web Archive, Single File (*.mht *.mhtml)",
+            QWebEngineDownloadRequest::MimeHtmlSaveFormat },
+        { "Web Page, HTML Only (*.htm *.html)", QWebEngineDownloadRequest::SingleHtmlSaveFormat },
+    };
+    QStringList filters;
+    for (const auto& kind : kinds)
+        filters << QString::fromUtf8(kind.filter);
+    QString name = m_page->title().trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    if (name.isEmpty())
+        name = QStringLiteral("page");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QString chosenFilter = filters.front();
+    const QString path = QFileDialog::getSaveFileName(this, QString(),
+        QDir(folder).filePath(name + QStringLiteral(".html")), filters.join(QStringLiteral(";;")),
+        &chosenFilter);
+    if (path.isEmpty())
+        return;
+    const qsizetype kind = std::max<qsizetype>(0, filters.indexOf(chosenFilter));
+    m_page->save(path, kinds[kind].format);
+}
+
+void WebBrowser::showPageProperties()
+{
+    const QUrl url = m_page->url();
+    const QString scheme = url.scheme().toLower();
+    QString connection;
+    if (url.isLocalFile())
+        connection = QStringLiteral("Local File");
+    else if (scheme == QLatin1String("https") || scheme == QLatin1String("wss"))
+        connection = QStringLiteral("Secure (Encrypted, Certificate Checked)");
+    else
+        connection = QStringLiteral("Not Secure");
+    const QString address = url.toString(QUrl::FullyDecoded);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Properties"),
+        QStringLiteral("Title:\t%1\nAddress:\t%2\nConnection:\t%3")
+            .arg(m_page->title(), address, connection),
+        QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void WebBrowser::setTextZoom(int level)

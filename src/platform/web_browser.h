@@ -79,9 +79,11 @@ public:
     // Asks for a printer with the print dialog, then prints the page to it. A page's own
     // window.print() comes here too.
     void print() override;
-
+    // A save dialog, then the page saved in the chosen form (complete, one file, HTML only).
+    void savePage() override;
+    void showPageProperties() override;
     // Zoom levels 0..4 (0.75, 0.875, 1.0, 1.25, 1.5).
-    void setTextZoom(int level);
+    void setTextZoom(int level) override;
 
 private:
     void connectEvents();

@@ -53,7 +53,7 @@ std::optional<std::size_t> addressStart(std::string_view text)
 
 } // namespace
 
-std::string shortcutUrlFromBytes(std::span<const std::uint8_t> file)
+std::string shortcutUrlFromBytes(std::span<const std::uint8_t> file, std::size_t maxLength)
 {
     if (file.size() < kShortestShortcut)
         return {};
@@ -69,17 +69,17 @@ std::string shortcutUrlFromBytes(std::span<const std::uint8_t> file)
         --end;
     if (end == *start)
         return {};
-    return fromCp1252(text.substr(*start, std::min(end - *start, kSiteUrlWidth)));
+    return fromCp1252(text.substr(*start, std::min(end - *start, maxLength)));
 }
 
-std::optional<std::string> ReadShortcutUrl(const std::filesystem::path& path)
+std::optional<std::string> ReadShortcutUrl(const std::filesystem::path& path, std::size_t maxLength)
 {
     if (DirMissing(path) == 0)
         return std::string();
     const auto file = readWholeFile(path, kMaxShortcutFileLength);
     if (!file)
         return std::nullopt;
-    return shortcutUrlFromBytes(*file);
+    return shortcutUrlFromBytes(*file, maxLength);
 }
 
 std::string ShortcutName(std::string_view fileName)

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "platform/connectivity.h"
+#include "platform/launchers.h"
 #include "platform/sound_player.h"
 #include "platform/web_browser.h"
 #include "settings/settings_file.h"
@@ -14,10 +15,9 @@
 #include "ui/suggestions_window.h"
 #include "ui/twips.h"
 
-#include <QDesktopServices>
-#include <QProcess>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <QWebEngineProfile>
 #include <algorithm>
 #include <optional>
@@ -45,6 +45,7 @@ Application::Application(const StartupState& startup, ApplicationOptions options
     m_boomTimer->setSingleShot(true);
     m_boomTimer->setInterval(100);
     connect(m_boomTimer, &QTimer::timeout, m_boom, &platform::SoundPlayer::play);
+    watchWorkAreas();
 }
 
 Application::~Application()
@@ -155,13 +156,36 @@ void Application::endSession()
 
 void Application::startProgram(const std::string& path)
 {
-    if (!path.empty())
-        QProcess::startDetached(q(path), {});
+    platform::startProgram(path);
 }
 
 void Application::openNewMail()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
+    platform::openNewMail();
+}
+
+void Application::openNetworkSettings()
+{
+    platform::startNetworkSettings();
+}
+
+void Application::listFontChanged()
+{
+    if (m_windows.history)
+        m_windows.history->applyListFont();
+}
+
+void Application::watchWorkAreas()
+{
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] {
+            if (m_windows.fullScreen)
+                m_windows.fullScreen->fitToWorkArea();
+        });
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, watch);
 }
 
 void Application::playClickSound()

@@ -68,8 +68,6 @@ public:
     void openListEditorFromHistory(const std::vector<HistoryHandOffRow>& rows);
     // The full-screen window's page, for a page's new window (the window is shown).
     QWebEnginePage* fullScreenPage();
-    // The full-screen window shown with its slideshow panel open (the main menu's entry).
-    void startSlideshow();
     // The open windows.
     WindowRegistry& windows() { return m_windows; }
     ListEditorWindow* listEditor() const;
@@ -93,6 +91,10 @@ public:
     void showSuggestionsWindow() override;
     void startProgram(const std::string& path) override;
     void openNewMail() override;
+    void openNetworkSettings() override;
+    // The full-screen window shown with its slideshow panel open (the main menu's entry).
+    void startSlideshow() override;
+    void listFontChanged() override;
     TodayListListener* todayList() override;
     ConnectionState connectionState() override;
     void autodial() override;
@@ -111,6 +113,8 @@ signals:
 
 private:
     FullScreenWindow* loadedFullScreenWindow();
+    // The full-screen window follows each screen's work area.
+    void watchWorkAreas();
 
     ApplicationOptions m_options;
     SharedBrowserState m_shared;

@@ -344,6 +344,11 @@ void FullScreenWindow::applyToolTips()
     run([&] { m_logic->applyToolTips(); });
 }
 
+void FullScreenWindow::fitToWorkArea()
+{
+    run([&] { m_logic->fitToWorkArea(); });
+}
+
 // --- painting -------------------------------------------------------------------------
 
 template <typename Event> void FullScreenWindow::run(Event&& event)

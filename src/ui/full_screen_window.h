@@ -57,6 +57,8 @@ public:
     void openSlideshowPanel();
     // The tool tips again, after they were switched on or off.
     void applyToolTips();
+    // The screen's work area changed: the window fills it again.
+    void fitToWorkArea();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

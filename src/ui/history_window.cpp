@@ -318,6 +318,11 @@ void HistoryWindow::applyToolTips()
     run([&] { m_logic->applyToolTips(); });
 }
 
+void HistoryWindow::applyListFont()
+{
+    run([&] { m_logic->applyListFont(); });
+}
+
 void HistoryWindow::clearTodayList()
 {
     run([&] { m_logic->clearTodayList(); });

@@ -49,6 +49,7 @@ public:
     void purgeOldHistory();
     void loadPeriodSelector();
     void applyToolTips();
+    void applyListFont();
     void daysToKeepLowered();
 
     // TodayListListener: the history writer's changes reach the logic and are painted.

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "platform/clock_reading.h"
 #include "platform/precise_ticker.h"
 #include "platform/web_browser.h"
 #include "ui/application.h"
@@ -8,10 +9,15 @@
 #include "ui/window_events.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,6 +129,15 @@ MouseButton mouseOf(Qt::MouseButton button)
     return MouseButton::Left;
 }
 
+// A caption as the menu shows it: the key name at its end in the menu's key column.
+QString menuText(std::string_view caption)
+{
+    const CaptionParts parts = captionParts(caption);
+    if (parts.keyName.empty())
+        return q(caption);
+    return q(parts.text) + QLatin1Char('\t') + q(parts.keyName);
+}
+
 QRect pixels(const Rect& r)
 {
     return { px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)) };
@@ -138,8 +153,8 @@ MainWindow::MainWindow(Application& app)
     buildStatusBar();
     MainWindowHost& host = *this;
     m_logic = std::make_unique<MainWindowLogic>(app.services(), host, *m_browser);
-    m_menu = buildMenu(sg::mainMenu(), this);
-    m_mailMenu = buildMenu(sg::mailMenu(), this);
+    m_menu = buildMenu(sg::mainMenu(), this, false);
+    m_mailMenu = buildMenu(sg::mailMenu(), this, false);
     buildShortcuts();
     BrowserEvents& events = *this;
     m_browser->setEvents(&events);
@@ -279,22 +294,24 @@ void MainWindow::buildStatusBar()
     m_controls[std::size_t(Control::ProgressBar)] = m_progress;
 }
 
-QMenu* MainWindow::buildMenu(std::span<const MenuEntry> entries, QWidget* parent)
+QMenu* MainWindow::buildMenu(std::span<const MenuEntry> entries, QWidget* parent, bool exclusive)
 {
     auto* menu = new QMenu(parent);
+    QActionGroup* group = exclusive ? new QActionGroup(menu) : nullptr;
     for (const MenuEntry& entry : entries) {
+        QAction* action = nullptr;
         switch (entry.kind) {
         case MenuEntry::Kind::Separator:
             menu->addSeparator();
             break;
         case MenuEntry::Kind::Submenu: {
-            QMenu* sub = buildMenu(entry.submenu, menu);
-            sub->setTitle(q(entry.caption));
-            menu->addMenu(sub);
+            QMenu* sub = buildMenu(entry.submenu, menu, entry.exclusive);
+            sub->setTitle(menuText(entry.caption));
+            action = menu->addMenu(sub);
             break;
         }
         case MenuEntry::Kind::Command: {
-            QAction* action = menu->addAction(q(entry.caption));
+            action = menu->addAction(menuText(entry.caption));
             const MenuCommand command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] {
                 forward([command](auto& logic) { logic.onMenuCommand(command); });
@@ -302,11 +319,15 @@ QMenu* MainWindow::buildMenu(std::span<const MenuEntry> entries, QWidget* parent
             if (entry.check) {
                 // The mark follows the logic: the paint after the command sets it.
                 action->setCheckable(true);
+                if (group)
+                    group->addAction(action);
                 m_checkActions[*entry.check] = action;
             }
             break;
         }
         }
+        if (action && entry.launcher)
+            m_launcherActions[*entry.launcher] = action;
     }
     // A menu that closes gives the page the focus back and lets the toolbar hide again.
     connect(menu, &QMenu::aboutToHide, this,
@@ -426,6 +447,10 @@ void MainWindow::paint()
     }
     if (now.panels[0] != m_painted.panels[0])
         m_statusPanel->setText(q(now.panels[0].text));
+    if (now.panels[1] != m_painted.panels[1]) {
+        m_clockPanel->setText(q(now.panels[1].text));
+        m_clockPanel->setAccessibleName(q(now.panels[1].text));
+    }
     if (now.panels[2] != m_painted.panels[2])
         m_popUpPanel->show(now.panels[2]);
     if (now.statusPanel1Width != m_painted.statusPanel1Width)
@@ -442,6 +467,11 @@ void MainWindow::paint()
     }
     for (const auto& [item, action] : m_checkActions)
         action->setChecked(now.menuCheck(item));
+    for (const auto& [launcher, action] : m_launcherActions) {
+        const std::string& caption = now.launcherCaptions[std::size_t(launcher)];
+        if (caption != m_painted.launcherCaptions[std::size_t(launcher)])
+            action->setText(menuText(caption));
+    }
     paintSelector(Control::PageSelector, now.pageSelector, m_painted.pageSelector);
     paintSelector(Control::CategorySelector, now.categorySelector, m_painted.categorySelector);
     const bool focusRequested = now.focusRequests != m_painted.focusRequests;
@@ -548,6 +578,45 @@ void MainWindow::applyListFont(const std::string& name, bool bold, double size)
     for (QWidget* w : { static_cast<QWidget*>(m_pageList), static_cast<QWidget*>(m_categoryList),
              static_cast<QWidget*>(m_address) })
         w->setFont(font);
+}
+
+std::optional<ListFont> MainWindow::chooseListFont(const ListFont& start)
+{
+    QFont initial(q(start.name));
+    initial.setBold(start.bold);
+    initial.setPointSizeF(start.size);
+    // The dialog finds its family and style in its lists only by the font the name resolves
+    // to ("Arial" is "DejaVu Sans" "Book" on many systems).
+    const QFontInfo resolved(initial);
+    initial.setFamily(resolved.family());
+    initial.setStyleName(resolved.styleName());
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, this);
+    if (!ok)
+        return std::nullopt;
+    return ListFont { font.family().toStdString(), font.bold(), font.pointSizeF() };
+}
+
+std::optional<std::string> MainWindow::chooseFileToOpen(const FileChoice& choice)
+{
+    QStringList filters;
+    for (const FileFilter& filter : choice.filters) {
+        QStringList patterns;
+        for (const std::string& pattern : filter.patterns)
+            patterns << q(pattern);
+        filters << q(filter.name) + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
+                + QLatin1Char(')');
+    }
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), q(choice.initialFolder), filters.join(QStringLiteral(";;")));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
+ClockReading MainWindow::readClock() const
+{
+    return platform::readClockAt(QDateTime::currentDateTime());
 }
 
 double MainWindow::textHeightTwips(const std::string& text) const
@@ -846,7 +915,14 @@ bool MainWindow::handleMouse(QWidget* w, QEvent* event)
     if (press && is(Control::CheckBoxesToggle))
         return run([](auto& logic) { logic.onCheckBoxesToggleClick(); });
     QWidget* statusBar = control(Control::StatusBar);
-    if (press && (w == statusBar || statusBar->isAncestorOf(w)))
+    const bool onStatusBar = w == statusBar || statusBar->isAncestorOf(w);
+    // Taken here, so that a panel's parent does not see the same click again.
+    if (w == m_clockPanel && type == QEvent::MouseButtonDblClick
+        && mouse->button() == Qt::LeftButton)
+        return run([](auto& logic) { logic.onClockPanelDoubleClick(); });
+    if (right && onStatusBar)
+        return run([](auto& logic) { logic.onStatusBarRightClick(); });
+    if (press && onStatusBar)
         forward([](auto& logic) { logic.onStatusBarClick(); });
     else if (press && is(Control::Toolbar))
         forward([](auto& logic) { logic.onToolbarBackgroundClick(); });

@@ -62,7 +62,7 @@ protected:
 private:
     void buildControls();
     void buildStatusBar();
-    QMenu* buildMenu(std::span<const MenuEntry> entries, QWidget* parent);
+    QMenu* buildMenu(std::span<const MenuEntry> entries, QWidget* parent, bool exclusive);
     void buildShortcuts();
     void connectControls();
     void layoutStatusBar();
@@ -77,6 +77,9 @@ private:
 
     // MainWindowHost.
     void applyListFont(const std::string& name, bool bold, double size) override;
+    std::optional<ListFont> chooseListFont(const ListFont& start) override;
+    std::optional<std::string> chooseFileToOpen(const FileChoice& choice) override;
+    ClockReading readClock() const override;
     double textHeightTwips(const std::string& text) const override;
     std::array<int, 2> selectorColumnWidthsPx(Control list) const override;
     void setWindowGeometry(const Rect& twips) override;
@@ -124,6 +127,7 @@ private:
     QMenu* m_menu = nullptr;
     QMenu* m_mailMenu = nullptr;
     std::map<MenuItem, QAction*> m_checkActions;
+    std::map<LauncherCaption, QAction*> m_launcherActions;
     std::map<MainWindowTimer, QTimer*> m_timers;
     platform::PreciseTicker* m_refreshTicker = nullptr;
     QTimer* m_statusTimer = nullptr;

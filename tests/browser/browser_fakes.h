@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,9 @@ public:
     void findInPage() override { add("findInPage"); }
     void selectAll() override { add("selectAll"); }
     void print() override { add("print"); }
+    void savePage() override { add("savePage"); }
+    void showPageProperties() override { add("properties"); }
+    void setTextZoom(int size) override { add("zoom " + std::to_string(size)); }
 };
 
 // The window's side: what the window system knows, the timers, the menus and message boxes.
@@ -87,7 +91,24 @@ public:
 
     bool running(MainWindowTimer t) const { return timers.count(t) != 0; }
 
+    // The font and file dialogs' answers (nullopt: cancelled), the clock's reading.
+    std::optional<ListFont> fontChosen;
+    std::optional<std::string> fileChosen;
+    std::vector<FileChoice> fileDialogs; // what each file dialog was given
+    ClockReading clock { "2:08:35 PM", 22, 8, 35 };
+
     void applyListFont(const std::string&, bool, double) override { add("font"); }
+    std::optional<ListFont> chooseListFont(const ListFont& start) override
+    {
+        add("font dialog " + start.name + " " + std::to_string(start.size));
+        return fontChosen;
+    }
+    std::optional<std::string> chooseFileToOpen(const FileChoice& choice) override
+    {
+        fileDialogs.push_back(choice);
+        return fileChosen;
+    }
+    ClockReading readClock() const override { return clock; }
     double textHeightTwips(const std::string&) const override { return rowUnit; }
     std::array<int, 2> selectorColumnWidthsPx(Control list) const override
     {
@@ -142,6 +163,9 @@ public:
     void showSuggestionsWindow() override { add("suggestions"); }
     void startProgram(const std::string& path) override { add("start " + path); }
     void openNewMail() override { add("new mail"); }
+    void openNetworkSettings() override { add("network settings"); }
+    void startSlideshow() override { add("slideshow"); }
+    void listFontChanged() override { add("list font"); }
     TodayListListener* todayList() override { return nullptr; }
     ConnectionState connectionState() override { return connection; }
     void autodial() override { add("autodial"); }

@@ -1,6 +1,6 @@
 // The real program on Qt WebEngine against pages served on 127.0.0.1: pop-up killing, the
 // site selector, links sent to new windows, the refresh countdown, offline mode, the menu's
-// check marks, printing and recovery from a crashed renderer.
+// check marks and launchers, printing and recovery from a crashed renderer.
 
 #include "history/history_record.h"
 #include "page_server.h"
@@ -31,6 +31,21 @@ using sgtest::kLoadTimeoutMs;
 using sgtest::mainWindows;
 using sgtest::page;
 
+namespace {
+
+// The entry of this menu or its submenus with this caption.
+QAction* menuEntry(const QMenu* menu, const QString& text)
+{
+    for (QAction* a : menu->actions()) {
+        QAction* found = a->menu() ? menuEntry(a->menu(), text) : nullptr;
+        if (a->text() == text || found)
+            return found ? found : a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 class BrowserEndToEnd : public QObject {
     Q_OBJECT
 
@@ -45,6 +60,7 @@ private slots:
     void menuCheckMarksFollowTheSettings();
     void aPagesPrintRequestPrintsThroughThePrintDialog();
     void aPageWhoseRendererCrashedComesBack();
+    void theMessengerEntryStartsTheProgramAtItsPath();
 
 private:
     // Starts the program on the served page; its first window once the page is up.
@@ -170,7 +186,14 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     QVERIFY(window);
     QSignalSpy finished(window->browser()->page(), &QWebEnginePage::loadFinished);
 
-    QVERIFY(m_program->app().SetOffline());
+    // "&Work Offline" marks the caption (and every later caption) and blocks served pages.
+    QAction* workOffline = menuEntry(window->mainMenu(), QStringLiteral("&Work Offline"));
+    QVERIFY(workOffline);
+    workOffline->trigger();
+    const QString mark = QStringLiteral(" - Skyglass2 - [working offline]");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        window->windowTitle(), QStringLiteral("Radar Loop") + mark, kLoadTimeoutMs);
+    QVERIFY(workOffline->isChecked());
     window->browser()->navigate(server().url("/storm.html").toStdString());
     // The spy may also catch the first page's late loadFinished(true).
     const auto failedLoad = [&] {
@@ -179,8 +202,10 @@ void BrowserEndToEnd::offlineBlocksServedPagesUntilOnlineAgain()
     };
     QTRY_VERIFY_WITH_TIMEOUT(failedLoad(), kLoadTimeoutMs);
     QCOMPARE(server().hits("/storm.html"), 0);
+    QTRY_VERIFY(window->windowTitle().endsWith(mark));
 
-    QVERIFY(m_program->app().SetOnline());
+    workOffline->trigger();
+    QVERIFY(!workOffline->isChecked() && !window->windowTitle().contains(mark));
     window->browser()->navigate(server().url("/storm.html").toStdString());
     QTRY_COMPARE_WITH_TIMEOUT(server().hits("/storm.html"), 1, kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(
@@ -191,16 +216,8 @@ void BrowserEndToEnd::menuCheckMarksFollowTheSettings()
 {
     QVERIFY(m_program->start());
     ui::MainWindow* window = m_program->firstWindow();
-    QAction* statusBarEntry = nullptr;
-    QAction* killPops = nullptr;
-    for (QAction* a : window->mainMenu()->actions()) {
-        for (QAction* entry : a->menu() ? a->menu()->actions() : QList<QAction*> { a }) {
-            if (entry->text() == QStringLiteral("Status&Bar"))
-                statusBarEntry = entry;
-            if (entry->text() == QStringLiteral("&Kill Pop-Up Ad Windows"))
-                killPops = entry;
-        }
-    }
+    QAction* statusBarEntry = menuEntry(window->mainMenu(), QStringLiteral("Status&Bar"));
+    QAction* killPops = menuEntry(window->mainMenu(), QStringLiteral("&Kill Pop-Up Ad Windows"));
     QVERIFY(statusBarEntry && killPops);
     const Settings& s = m_program->app().shared().settings;
     QWidget* statusBar = window->control(Control::StatusBar);
@@ -270,6 +287,26 @@ void BrowserEndToEnd::aPageWhoseRendererCrashedComesBack()
     QTRY_COMPARE_WITH_TIMEOUT(crashed.count(), 2, kLoadTimeoutMs);
     QTest::qWait(2000);
     QCOMPARE(server().hits("/radar.html"), 2);
+}
+
+void BrowserEndToEnd::theMessengerEntryStartsTheProgramAtItsPath()
+{
+    QVERIFY(m_program->start());
+    ui::MainWindow* window = m_program->firstWindow();
+    const std::filesystem::path folder = m_program->userData();
+    const QString program = QString::fromStdString((folder / "messenger program").string());
+    QFile script(program);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"$$\" > \"$(dirname \"$0\")/started\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    Settings& s = m_program->app().shared().settings;
+    s.MessengerPath = program.toStdString();
+    const QString caption = QStringLiteral("&") + QString::fromStdString(s.MessengerCaption);
+    QAction* messenger = menuEntry(window->mainMenu(), caption);
+    QVERIFY(messenger);
+    messenger->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(folder / "started"), 10000);
 }
 
 QTEST_MAIN(BrowserEndToEnd)
