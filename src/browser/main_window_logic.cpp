@@ -136,9 +136,9 @@ CloseOutcome MainWindowLogic::finishClose()
     st.CycleButton2State = bars.secondCycleState;
     out.perWindow = perWindowSettingsOf(st);
 
-    for (const MainWindowTimer timer :
-        { MainWindowTimer::RefreshTick, MainWindowTimer::ToolbarJustHidden,
-            MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat })
+    for (const MainWindowTimer timer : { MainWindowTimer::RefreshTick,
+             MainWindowTimer::RefreshWatchdog, MainWindowTimer::ToolbarJustHidden,
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat })
         host.stopTimer(timer);
     m_navigator.stopPostDownloadPass();
     return out;
@@ -284,6 +284,11 @@ void MainWindowLogic::onSelectorFocusChanged(Control list, bool focused)
 void MainWindowLogic::onRefreshTick()
 {
     m_refresh.onTick();
+}
+
+void MainWindowLogic::onRefreshWatchdogTick()
+{
+    m_refresh.onWatchdogTick();
 }
 
 void MainWindowLogic::onIntervalButtonDown(Control button, MouseButton mouse)
@@ -642,7 +647,10 @@ void MainWindowLogic::onPostDownloadTick()
 
 bool MainWindowLogic::onNavigationRequested(const std::string& address)
 {
-    return m_navigator.onNavigationRequested(address);
+    const bool elsewhere = m_navigator.onNavigationRequested(address);
+    if (!elsewhere)
+        m_refresh.onNavigationAway();
+    return elsewhere;
 }
 
 void MainWindowLogic::onUrlChanged()
@@ -658,6 +666,7 @@ void MainWindowLogic::onLoadStarted()
 
 void MainWindowLogic::onLoadFinished()
 {
+    m_refresh.onLoadFinished();
     m_navigator.onLoadFinished();
     m_popUps.onLoadFinished();
 }
@@ -684,6 +693,7 @@ void MainWindowLogic::onHistoryStateChanged(bool canGoBack, bool canGoForward)
 
 void MainWindowLogic::onNavigationFailed(NavigationFailure failure)
 {
+    m_refresh.onNavigationFailed();
     m_navigator.onNavigationFailed(failure);
 }
 

@@ -94,6 +94,7 @@ public:
 
     // The automatic refresh.
     void onRefreshTick();
+    void onRefreshWatchdogTick();
     void onIntervalButtonDown(Control button, MouseButton mouse);
     void onAutoRepeatTick();
     void onIntervalButtonUp(Control button);

@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
 
 namespace sg::ui {
 
@@ -247,7 +248,8 @@ void MainWindow::buildControls()
     m_refreshTicker = new platform::PreciseTicker(this);
     m_statusTimer = new QTimer(this);
     for (MainWindowTimer t : { MainWindowTimer::ToolbarJustHidden, MainWindowTimer::PostDownload,
-             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat }) {
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat,
+             MainWindowTimer::RefreshWatchdog }) {
         auto* timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
         m_timers[t] = timer;
@@ -385,6 +387,8 @@ void MainWindow::connectControls()
         [this] { forward([](auto& logic) { logic.onDeferredActionTimer(); }); });
     connect(timerOf(MainWindowTimer::AutoRepeat), &QTimer::timeout, this,
         [this] { forward([](auto& logic) { logic.onAutoRepeatTick(); }); });
+    connect(timerOf(MainWindowTimer::RefreshWatchdog), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onRefreshWatchdogTick(); }); });
     connect(m_statusTimer, &QTimer::timeout, this,
         [this] { forward([](auto& logic) { logic.onStatusTick(); }); });
 }
@@ -621,6 +625,17 @@ PointPx MainWindow::mousePositionPx() const
 {
     const QPoint p = QCursor::pos();
     return { p.x(), p.y() };
+}
+
+ClockReading MainWindow::readClocks() const
+{
+    // The steady clock (CLOCK_MONOTONIC, which the timers run on too) stands still while the
+    // machine sleeps.
+    const auto ms = [](auto time) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch())
+            .count();
+    };
+    return { ms(std::chrono::steady_clock::now()), ms(std::chrono::system_clock::now()) };
 }
 
 void MainWindow::hideWindow()

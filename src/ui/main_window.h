@@ -86,6 +86,7 @@ private:
     int captionHeightPx() const override;
     Rect workArea() const override;
     PointPx mousePositionPx() const override;
+    ClockReading readClocks() const override;
     void hideWindow() override;
     void closeWindow() override;
     void popUpMainMenu() override;

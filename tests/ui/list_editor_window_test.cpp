@@ -110,6 +110,7 @@ private slots:
     void renameToATakenNameIsRefusedAndCancelled();
     void splitButtonsMoveTheBoundaryBetweenTheLists();
     void importTakesTheChosenShortcutsInReverseOrder();
+    void bookmarkImportAddsCategoriesThatUndoTakesBack();
     void backUpShowsItsTimeInTheToolTips();
 
 private:
@@ -471,6 +472,49 @@ void ListEditorWindowTest::importTakesTheChosenShortcutsInReverseOrder()
     QCOMPARE(texts(editor->list(EditorList::Sites), 0), (QStringList { "Beta", "Alpha" }));
     QCOMPARE(
         editor->logic().view().favoritesFolder, m_home->filePath("Favorites/News").toStdString());
+    closeEditor();
+}
+
+void ListEditorWindowTest::bookmarkImportAddsCategoriesThatUndoTakesBack()
+{
+    launch();
+    writeLists({ { "Saved", "Sites00001.dab" } });
+    ui::ListEditorWindow* editor = openFromListButton();
+    QVERIFY(editor);
+    const QString file
+        = QStringLiteral(SKYGLASS_SOURCE_DIR "/tests/sitelists/data/firefox_bookmarks.html");
+    QString filter;
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        chooser.stop();
+        filter = dialog->selectedNameFilter();
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    chooser.start(50);
+    QTest::mouseClick(buttonOf(editor, EditorControl::ImportBookmarksButton), Qt::LeftButton);
+    QCOMPARE(filter, QStringLiteral("Bookmark Files (*.html *.htm)"));
+    QCOMPARE(m_boxes->seen,
+        QStringList { "Skyglass2|Imported 5 Pages Into 6 Categories.\n"
+                      "Skipped 4 Links (javascript:, data: Or place: Addresses)." });
+    QTreeWidget* categories = editor->list(EditorList::Categories);
+    const QStringList names = texts(categories, 0);
+    QCOMPARE(names.size(), 7);
+    QCOMPARE(names.first(), QStringLiteral("Saved"));
+    QVERIFY(names.contains("Bookmarks Toolbar / Weather & Radar"));
+    QCOMPARE(LoadCategories(userData())->size(), 7u);
+
+    // The lists as they were before the import come back with Undo.
+    QPushButton* undo = buttonOf(editor, EditorControl::RestoreButton);
+    QCOMPARE(undo->text(), QStringLiteral("Undo"));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(texts(categories, 0), QStringList { "Saved" });
+    QCOMPARE(LoadCategories(userData())->size(), 1u);
     closeEditor();
 }
 
