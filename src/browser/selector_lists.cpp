@@ -2,7 +2,14 @@
 
 #include "browser/window_layout.h"
 
+#include <algorithm>
+
 namespace sg {
+namespace {
+
+constexpr int kMinAddressColumnPx = 100;
+
+} // namespace
 
 double SelectorLists::listLeft() const
 {
@@ -100,7 +107,10 @@ void SelectorLists::applyColumnWidths()
     for (const Control list : { Control::PageSelector, Control::CategorySelector }) {
         SelectorListView& selector = m_c.view.selector(list);
         const std::size_t first = list == Control::PageSelector ? 0 : 2;
-        selector.columnWidthsPx = { columnWidthPixels(w[first]), columnWidthPixels(w[first + 1]) };
+        // The name column leaves room for the addresses within the list.
+        const int listPx = columnWidthPixels(static_cast<float>(kSelectorListWidth));
+        const int name = std::min(columnWidthPixels(w[first]), listPx - kMinAddressColumnPx);
+        selector.columnWidthsPx = { name, columnWidthPixels(w[first + 1]) };
         ++selector.columnWidthsRevision;
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/web_browser.h"
 
+#include "browser/address_input.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -49,8 +51,10 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool
 {
     // A reload is no new navigation: the page stays where it is.
     if (isMainFrame && m_events && type != NavigationTypeReload
-        && m_events->onNavigationRequested(toStd(url.toString(QUrl::FullyEncoded))))
+        && m_events->onNavigationRequested(toStd(url.toString(QUrl::FullyEncoded)))) {
+        m_refusedUrl = url;
         return false;
+    }
     return true;
 }
 
@@ -113,6 +117,13 @@ void WebBrowser::connectEvents()
         m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
             if (!m_events)
                 return;
+            // The engine reports a start and an abort for a navigation the page refused
+            // (one sent to a new window): nothing loaded here.
+            if (!m_page->refusedUrl().isEmpty() && info.url() == m_page->refusedUrl()) {
+                if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                    m_page->forgetRefusedUrl();
+                return;
+            }
             switch (info.status()) {
             case QWebEngineLoadingInfo::LoadStartedStatus:
                 m_events->onLoadStarted();
@@ -166,13 +177,13 @@ void WebBrowser::connectEvents()
 
 void WebBrowser::navigate(const std::string& address)
 {
-    m_page->load(QUrl::fromUserInput(QString::fromStdString(address)));
+    m_page->load(QUrl::fromUserInput(QString::fromStdString(addressToLoad(address))));
 }
 
 void WebBrowser::navigateInNewWindow(const std::string& address)
 {
     // Deferred: the request may come from inside an engine callback.
-    const QString text = QString::fromStdString(address);
+    const QString text = QString::fromStdString(addressToLoad(address));
     QPointer<WebPage> page = m_page;
     QTimer::singleShot(0, this, [page, text] {
         if (!page)

@@ -32,6 +32,9 @@ public:
     void setSilent(bool silent) { m_silent = silent; }
     // The new-window path of a navigation with the target frame "_blank".
     QWebEnginePage* openNewWindow(WebWindowType type);
+    // The last main-frame navigation the window's logic refused, until its load has ended.
+    const QUrl& refusedUrl() const { return m_refusedUrl; }
+    void forgetRefusedUrl() { m_refusedUrl.clear(); }
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -47,6 +50,7 @@ private:
     BrowserEvents* m_events = nullptr;
     NewWindowHost m_host;
     bool m_silent = false;
+    QUrl m_refusedUrl;
 };
 
 // The browser control of one window.

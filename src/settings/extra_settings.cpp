@@ -35,17 +35,6 @@ bool readSwitch(const std::string& text)
     return !(lower.empty() || lower == "0" || lower == "false");
 }
 
-std::optional<std::int64_t> wholeNumber(std::string_view text)
-{
-    const std::string trimmed = trimBlanks(text);
-    std::int64_t value = 0;
-    const char* end = trimmed.data() + trimmed.size();
-    const auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
-    if (trimmed.empty() || ec != std::errc {} || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
 std::string quoted(std::string_view text)
 {
     return "\"" + std::string(text) + "\"";
@@ -65,7 +54,7 @@ ExtraSettings parseExtraSettings(std::string_view iniText)
     if (const auto v = ini.value(kGeneral, kNames[0]))
         s.SlideshowCategory = *v;
     if (const auto v = ini.value(kGeneral, kNames[1])) {
-        if (const auto n = wholeNumber(*v))
+        if (const auto n = parseInteger(*v))
             s.SlideshowDwellSeconds = static_cast<std::int32_t>(
                 std::clamp<std::int64_t>(*n, kMinSlideshowDwellSeconds, kMaxSlideshowDwellSeconds));
     }
@@ -131,7 +120,7 @@ std::optional<std::string> setExtraSetting(
         return std::nullopt;
     }
     if (name == kNames[1]) {
-        const auto n = wholeNumber(valueText);
+        const auto n = parseInteger(valueText);
         if (!n || *n < kMinSlideshowDwellSeconds || *n > kMaxSlideshowDwellSeconds)
             return "Value " + quoted(valueText) + " of " + std::string(name)
                 + " is not a whole number of 5 to 3600";

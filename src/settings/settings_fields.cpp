@@ -56,17 +56,6 @@ std::optional<float> parseFloat(std::string_view text)
     return static_cast<float>(value);
 }
 
-std::optional<std::int64_t> parseInteger(std::string_view text)
-{
-    const std::string trimmed = trimBlanks(text);
-    std::int64_t value = 0;
-    const char* end = trimmed.data() + trimmed.size();
-    const auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
-    if (trimmed.empty() || ec != std::errc {} || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
 // Finds the field named by the request and sets it; records what went wrong otherwise.
 class Setter {
 public:
@@ -223,6 +212,17 @@ std::string formatNumber(double value)
 }
 
 } // namespace
+
+std::optional<std::int64_t> parseInteger(std::string_view text)
+{
+    const std::string trimmed = trimBlanks(text);
+    std::int64_t value = 0;
+    const char* end = trimmed.data() + trimmed.size();
+    const auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
+    if (trimmed.empty() || ec != std::errc {} || ptr != end)
+        return std::nullopt;
+    return value;
+}
 
 std::vector<SettingsField> settingsFields(const Settings& s)
 {

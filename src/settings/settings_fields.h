@@ -39,4 +39,7 @@ std::string formatFieldValue(const SettingsFieldValue& value);
 std::optional<std::string> setSettingsField(
     Settings& s, std::string_view name, std::string_view valueText);
 
+// A whole number written in decimal, blanks around it allowed; nullopt for anything else.
+std::optional<std::int64_t> parseInteger(std::string_view text);
+
 } // namespace sg

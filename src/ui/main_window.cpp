@@ -240,7 +240,11 @@ void MainWindow::buildControls()
         list->setMouseTracking(true); // hot tracking
         list->setAllColumnsShowFocus(true);
         list->header()->setSectionsClickable(true);
-        list->header()->setStretchLastSection(false);
+        // The columns fill the list: the address column takes what the name leaves, and a
+        // long address is shortened in its middle rather than cut off at the list's edge.
+        list->header()->setStretchLastSection(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideMiddle);
     }
     add(Control::PageSelector, m_pageList);
     add(Control::CategorySelector, m_categoryList);
@@ -517,10 +521,9 @@ void MainWindow::paintSelector(
         }
         tree->addTopLevelItems(items);
     }
-    if (now.columnWidthsRevision != was.columnWidthsRevision) {
+    // The address column stretches over what the name column leaves.
+    if (now.columnWidthsRevision != was.columnWidthsRevision)
         tree->setColumnWidth(0, now.columnWidthsPx[0]);
-        tree->setColumnWidth(1, now.columnWidthsPx[1]);
-    }
 }
 
 void MainWindow::layoutStatusBar()

@@ -2,6 +2,7 @@
 // layout and selector sizes, and the pop-up modes.
 
 #include "browser/address_display.h"
+#include "browser/address_input.h"
 #include "browser/page_placement.h"
 #include "browser/popup_modes.h"
 #include "browser/site_selector.h"
@@ -20,6 +21,17 @@ TEST(AddressDisplayForm, ShowsLocalFilesAsPathsWithBlanks)
     EXPECT_EQ(AddressDisplayForm("file://"), "file://");
     EXPECT_EQ(addressBoxTextFor("Http:///"), "http://");
     EXPECT_EQ(addressBoxTextFor("http://a.example/"), "http://a.example/");
+}
+
+TEST(AddressToLoad, AddressesStayAndWordsAreSearchedForUnderTheUnloggedPrefix)
+{
+    for (const char* address : { "http://radar.example/loop", "radar.example", "localhost:8080/x",
+             "10.0.0.1", "/home/me/page.htm", "file:///tmp/a%20b.htm", "about:blank",
+             "mailto:me@example.org", "" })
+        EXPECT_EQ(addressToLoad(address), address);
+    EXPECT_EQ(addressToLoad("  weather radar "), "http://www.google.com/search?q=weather+radar");
+    EXPECT_EQ(addressToLoad("radar"), "http://www.google.com/search?q=radar");
+    EXPECT_EQ(addressToLoad("a&b=c\xC3\xA9"), "http://www.google.com/search?q=a%26b%3Dc%C3%A9");
 }
 
 TEST(PagePlacement, ClampsRequestsToTheWorkArea)

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +59,7 @@ private slots:
     void windowOpenGivesASecondMainWindowThatMayCloseItself();
     void aPopUpThatSizesItselfIsKilled();
     void aSelectorClickOpensItsPage();
+    void aLinkSentToANewWindowLogsThePageOnce();
     void theCountdownReloadsThePage();
     void offlineBlocksServedPagesUntilOnlineAgain();
     void menuCheckMarksFollowTheSettings();
@@ -206,6 +208,9 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
     QTest::mouseClick(button, Qt::LeftButton);
     QTRY_VERIFY(list->isVisible());
     QCOMPARE(list->topLevelItemCount(), 2);
+    // The columns fill the list: no scroll bar to the side, no column cut at its edge.
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->columnWidth(0) + list->columnWidth(1) <= list->width());
     QTreeWidgetItem* pageRow = list->topLevelItem(1);
     list->scrollToItem(pageRow);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(pageRow).center());
@@ -213,6 +218,35 @@ void BrowserEndToEnd::aSelectorClickOpensItsPage()
         m_server->url("/radar.html"), kLoadTimeoutMs);
     QVERIFY(!list->isVisible());
     window->close();
+}
+
+// With the New Window box checked a link opens in a new main window; the page it was
+// clicked on is not logged a second time.
+void BrowserEndToEnd::aLinkSentToANewWindowLogsThePageOnce()
+{
+    m_server->setPage("/links.html",
+        page("Links",
+            "document.body.insertAdjacentHTML('beforeend',"
+            " '<a id=\"l\" href=\"/radar.html\">radar</a>');"));
+    const QString links = m_server->url("/links.html");
+    auto app = launch(links);
+    QVERIFY(app);
+    ui::MainWindow* window = mainWindows().value(0);
+    const auto dayFile = dayFilePath(userData() / "History", SystemClock().now());
+    const auto records
+        = [&] { return readDayFile(dayFile).value_or(std::vector<HistoryRecord> {}); };
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), std::size_t(1), kLoadTimeoutMs);
+    QTest::mouseClick(window->control(Control::NewWindowBox), Qt::LeftButton);
+    window->browser()->page()->runJavaScript(
+        QStringLiteral("document.getElementById('l').click();"));
+    // The new window's page is logged after its own pass; the clicked page's record stays.
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), std::size_t(2), kLoadTimeoutMs);
+    QCOMPARE(mainWindows().size(), 2);
+    QCOMPARE(QString::fromStdString(records().front().Url), links);
+    QCOMPARE(records().front().Hits, 1);
+    QCOMPARE(QString::fromStdString(window->browser()->address()), links);
+    for (ui::MainWindow* w : mainWindows())
+        w->close();
 }
 
 void BrowserEndToEnd::theCountdownReloadsThePage()
