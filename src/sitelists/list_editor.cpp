@@ -428,7 +428,7 @@ std::array<double, 2> ListEditor::onResize(
     return size;
 }
 
-SelectorReload ListEditor::close(const EditorClosing& closing)
+void ListEditor::close(const EditorClosing& closing)
 {
     m_env.HistoryHandOff = false;
     RemoveUndoCopy();
@@ -442,7 +442,6 @@ SelectorReload ListEditor::close(const EditorClosing& closing)
             s.EditorColumnWidths[i] = static_cast<float>(closing.columnWidthsPx[i] * 15);
     }
     m_env.ModalWindowOpen = false;
-    return s.SeparateCategorySelector != 0 ? SelectorReload::Separate : SelectorReload::Single;
 }
 
 } // namespace sg

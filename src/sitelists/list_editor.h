@@ -55,9 +55,6 @@ struct EditorClosing {
     std::array<int, 4> columnWidthsPx {}; // site name, address, category name, file name
 };
 
-// Which reload of the main window's site selector follows the close.
-enum class SelectorReload { Separate, Single };
-
 struct EditorListHeights {
     double categoriesTwips = 0;
     double sitesTwips = 0;
@@ -141,7 +138,7 @@ public:
     // True when the key closes the window (Esc).
     bool closesOnKey(int charCode) const { return charCode == 27; }
     // Removes the undo copy, stores sizes, clears the shared flags.
-    SelectorReload close(const EditorClosing& closing);
+    void close(const EditorClosing& closing);
 
     // RemoveUndoCopy: when undo is pending, UnDo_SiteLists and its files go.
     void RemoveUndoCopy();

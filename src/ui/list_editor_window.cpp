@@ -392,8 +392,8 @@ void ListEditorWindow::done(int result)
         closing.heightTwips = twips(height() + extra.height());
         closing.columnWidthsPx = { m_siteList->columnWidth(0), m_siteList->columnWidth(1),
             m_categoryList->columnWidth(0), m_categoryList->columnWidth(1) };
-        const SelectorReload reload = m_logic->close(closing);
-        emit editorClosed(reload);
+        m_logic->close(closing);
+        emit editorClosed();
     }
     QDialog::done(result);
 }

@@ -60,8 +60,8 @@ public:
     }
 
 signals:
-    // The window has closed; the main windows' site selectors are to be refilled so.
-    void editorClosed(sg::SelectorReload reload);
+    // The window has closed: the main windows refill their site selectors.
+    void editorClosed();
 
 public slots:
     void done(int result) override;

@@ -41,8 +41,7 @@ TEST_F(ListEditorEdit, OpensWithTheFirstCategoryShownAndTheHandOffForm)
         EXPECT_EQ(view().control(EditorControl::AddHistoryItemsButton).visible, fromHistory);
         EXPECT_EQ(view().control(EditorControl::AddressBox).caption, "http://");
         EXPECT_EQ(view().control(EditorControl::CategoryList).toolTip, "News");
-        EXPECT_EQ(editor().close({ EditorWindowState::Normal, 9000, 6000, { 10, 20, 30, 0 } }),
-            SelectorReload::Single);
+        editor().close({ EditorWindowState::Normal, 9000, 6000, { 10, 20, 30, 0 } });
         EXPECT_FALSE(modal);
         EXPECT_FALSE(handOff);
     }
