@@ -48,7 +48,7 @@ void MainWindowLogic::load()
     m_context.host.setWindowGeometry(
         { st.WindowLeft, st.WindowTop, st.WindowWidth, st.WindowHeight });
     m_toolbar.applyListFont();
-    m_selector.load();
+    // The site selectors fill after the window's first paint (loadSiteSelectors).
     m_selector.applyColumnWidths();
     m_popUps.showModes();
     m_refresh.load();
@@ -149,6 +149,12 @@ CloseOutcome MainWindowLogic::finishClose()
 void MainWindowLogic::loadSiteSelectors()
 {
     m_selector.load();
+}
+
+void MainWindowLogic::applyListFont()
+{
+    m_toolbar.applyListFont();
+    resize();
 }
 
 void MainWindowLogic::applyToolTips()

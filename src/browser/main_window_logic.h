@@ -64,7 +64,10 @@ public:
     CloseOutcome finishClose();
 
     // What the application asks of every open main window.
-    void loadSiteSelectors(); // in the mode the settings name
+    // In the mode the settings name; a new window's first fill comes after its first paint.
+    void loadSiteSelectors();
+    // The settings' list font changed: the rows and the toolbar follow it.
+    void applyListFont();
     void applyToolTips();
     void showPopUpModes();
     void showOfflineState();

@@ -785,6 +785,19 @@ void MainWindow::changeEvent(QEvent* event)
     }
 }
 
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_firstPaintDone)
+        return;
+    m_firstPaintDone = true;
+    // Queued: the picture reaches the screen before the work that follows it.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_closeStarted)
+            m_app.mainWindowPainted(this);
+    });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_closing) {

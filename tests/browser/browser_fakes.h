@@ -256,6 +256,7 @@ protected:
         TestWindow& w = *m_windows.back();
         m_app.windows.push_back(&w.logic);
         w.logic.load();
+        w.logic.loadSiteSelectors(); // as the window does after its first paint
         w.logic.activate();
         w.logic.resize();
         return w;
