@@ -423,10 +423,12 @@ void MainWindow::paint()
     for (std::size_t i = 0; i < kControlCount; ++i)
         paintControl(Control(i), now.controls[i], m_painted.controls[i]);
     if (now.browserRelayouts != m_painted.browserRelayouts && now[Control::Browser].geometry) {
-        // One pixel narrower first: the page lays itself out again at the final size.
+        // A new size makes the page lay itself out again. The same size is left alone: each
+        // resize gives the page's surface new buffers, which a refresh every minute all day
+        // would pile up for nothing.
         const QRect area = pixels(*now[Control::Browser].geometry);
-        m_browser->setGeometry(area.adjusted(0, 0, -1, 0));
-        m_browser->setGeometry(area);
+        if (m_browser->geometry() != area)
+            m_browser->setGeometry(area);
     }
     if (now.panels[0] != m_painted.panels[0])
         m_statusPanel->setText(q(now.panels[0].text));
