@@ -50,7 +50,7 @@ void MainWindowLogic::load()
     m_context.host.setWindowGeometry(
         { st.WindowLeft, st.WindowTop, st.WindowWidth, st.WindowHeight });
     m_toolbar.applyListFont();
-    m_selector.load();
+    // The site selectors fill after the window's first paint (loadSiteSelectors).
     m_selector.applyColumnWidths();
     m_popUps.showModes();
     m_refresh.load();
@@ -141,9 +141,9 @@ CloseOutcome MainWindowLogic::finishClose()
     st.CycleButton2State = bars.secondCycleState;
     out.perWindow = perWindowSettingsOf(st);
 
-    for (const MainWindowTimer timer :
-        { MainWindowTimer::RefreshTick, MainWindowTimer::ToolbarJustHidden,
-            MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat })
+    for (const MainWindowTimer timer : { MainWindowTimer::RefreshTick,
+             MainWindowTimer::RefreshWatchdog, MainWindowTimer::ToolbarJustHidden,
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat })
         host.stopTimer(timer);
     m_navigator.stopPostDownloadPass();
     return out;
@@ -154,6 +154,12 @@ CloseOutcome MainWindowLogic::finishClose()
 void MainWindowLogic::loadSiteSelectors()
 {
     m_selector.load();
+}
+
+void MainWindowLogic::applyListFont()
+{
+    m_toolbar.applyListFont();
+    resize();
 }
 
 void MainWindowLogic::applyToolTips()
@@ -288,6 +294,11 @@ void MainWindowLogic::onSelectorFocusChanged(Control list, bool focused)
 void MainWindowLogic::onRefreshTick()
 {
     m_refresh.onTick();
+}
+
+void MainWindowLogic::onRefreshWatchdogTick()
+{
+    m_refresh.onWatchdogTick();
 }
 
 void MainWindowLogic::onIntervalButtonDown(Control button, MouseButton mouse)
@@ -667,7 +678,10 @@ void MainWindowLogic::onPostDownloadTick()
 
 bool MainWindowLogic::onNavigationRequested(const std::string& address)
 {
-    return m_navigator.onNavigationRequested(address);
+    const bool elsewhere = m_navigator.onNavigationRequested(address);
+    if (!elsewhere)
+        m_refresh.onNavigationAway();
+    return elsewhere;
 }
 
 void MainWindowLogic::onUrlChanged()
@@ -683,6 +697,7 @@ void MainWindowLogic::onLoadStarted()
 
 void MainWindowLogic::onLoadFinished()
 {
+    m_refresh.onLoadFinished();
     m_navigator.onLoadFinished();
     m_popUps.onLoadFinished();
 }
@@ -710,6 +725,7 @@ void MainWindowLogic::onHistoryStateChanged(bool canGoBack, bool canGoForward)
 
 void MainWindowLogic::onNavigationFailed(NavigationFailure failure)
 {
+    m_refresh.onNavigationFailed();
     m_navigator.onNavigationFailed(failure);
 }
 

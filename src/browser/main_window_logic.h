@@ -68,7 +68,10 @@ public:
     CloseOutcome finishClose();
 
     // What the application asks of every open main window.
-    void loadSiteSelectors(); // in the mode the settings name
+    // In the mode the settings name; a new window's first fill comes after its first paint.
+    void loadSiteSelectors();
+    // The settings' list font changed: the rows and the toolbar follow it.
+    void applyListFont();
     void applyToolTips();
     void showPopUpModes();
     void showOfflineState();
@@ -98,6 +101,7 @@ public:
 
     // The automatic refresh.
     void onRefreshTick();
+    void onRefreshWatchdogTick();
     void onIntervalButtonDown(Control button, MouseButton mouse);
     void onAutoRepeatTick();
     void onIntervalButtonUp(Control button);

@@ -5,6 +5,7 @@
 // (15 twips a pixel); the window converts them.
 
 #include "browser/geometry.h"
+#include "browser/refresh_recovery.h"
 #include "browser/site_selector.h"
 
 #include <array>
@@ -182,6 +183,7 @@ enum class MainWindowTimer {
     PostDownload, // 250 ms after a load
     DeferredAction,
     AutoRepeat, // an interval button held
+    RefreshWatchdog, // while the countdown runs: the clocks checked for sleep, a retry's time
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -213,6 +215,8 @@ public:
     // The work area of the window's screen.
     virtual Rect workArea() const = 0;
     virtual PointPx mousePositionPx() const = 0;
+    // The monotonic clock (standing still while the machine sleeps) and the wall clock.
+    virtual ClockReading readClocks() const = 0;
     virtual void hideWindow() = 0;
     // Closes the window; its close then runs MainWindowLogic::beginClose.
     virtual void closeWindow() = 0;

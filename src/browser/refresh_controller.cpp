@@ -7,6 +7,7 @@ namespace sg {
 void RefreshController::load()
 {
     m_countdown = RefreshCountdown(m_c.settings().RefreshInterval);
+    m_recovery.setEnabled(m_c.shared.extra.RefreshRecovery);
     showInterval();
     m_c.view[Control::CountdownBox].text.clear();
     m_c.view.timerBoxesActive = false;
@@ -26,7 +27,9 @@ void RefreshController::applyToolTips()
 
 void RefreshController::showMinutesLeft()
 {
-    m_c.view[Control::CountdownBox].text = m_countdown.minutesLeftText();
+    m_c.view[Control::CountdownBox].text = m_recovery.retryPending() && !m_refreshLoading
+        ? m_recovery.retryText(m_c.host.readClocks())
+        : m_countdown.minutesLeftText();
 }
 
 void RefreshController::showInterval()
@@ -37,16 +40,60 @@ void RefreshController::showInterval()
 void RefreshController::setRunning(bool running)
 {
     m_countdown.setRunning(running);
-    if (running)
+    if (running) {
         m_c.host.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
-    else
+        // Time that passed while the countdown was off is not the countdown's.
+        m_recovery.observe(m_c.host.readClocks());
+        m_recovery.countdownRestarted();
+    } else {
         m_c.host.stopTimer(MainWindowTimer::RefreshTick);
+        dropRetry();
+    }
     m_c.view.timerBoxesActive = running;
+    followSetting();
+}
+
+void RefreshController::followSetting()
+{
+    const bool on = m_c.shared.extra.RefreshRecovery;
+    if (on != m_recovery.enabled()) {
+        m_recovery.setEnabled(on);
+        if (on) {
+            m_recovery.observe(m_c.host.readClocks());
+            m_recovery.countdownRestarted();
+        } else if (m_countdown.running()) {
+            showMinutesLeft(); // a retry the setting dropped
+        }
+    }
+    runWatchdog();
+}
+
+void RefreshController::runWatchdog()
+{
+    int ms = 0;
+    if (m_countdown.running() && m_recovery.enabled())
+        ms = m_recovery.retryPending() ? kRefreshRetryWatchMs : kRefreshWatchdogMs;
+    if (ms == m_watchdogMs)
+        return;
+    m_watchdogMs = ms;
+    if (ms > 0)
+        m_c.host.startTimer(MainWindowTimer::RefreshWatchdog, ms);
+    else
+        m_c.host.stopTimer(MainWindowTimer::RefreshWatchdog);
+}
+
+void RefreshController::dropRetry()
+{
+    m_refreshLoading = false;
+    m_refreshFailed = false;
+    m_recovery.refreshSucceeded();
+    runWatchdog();
 }
 
 void RefreshController::restartAfterNavigation()
 {
     m_countdown.restart();
+    m_recovery.countdownRestarted();
     if (m_countdown.running())
         showMinutesLeft();
 }
@@ -54,6 +101,8 @@ void RefreshController::restartAfterNavigation()
 void RefreshController::restartTimer()
 {
     m_countdown.restart();
+    m_recovery.countdownRestarted();
+    dropRetry();
     if (m_countdown.running()) {
         m_c.host.stopTimer(MainWindowTimer::RefreshTick);
         showMinutesLeft();
@@ -79,22 +128,85 @@ void RefreshController::checkConnection()
     }
 }
 
+void RefreshController::refreshAutomatically(bool restartTicker)
+{
+    checkConnection();
+    m_c.app.playClickSound();
+    m_countdown.restart();
+    m_recovery.countdownRestarted();
+    if (restartTicker) {
+        m_c.host.stopTimer(MainWindowTimer::RefreshTick);
+        m_c.host.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
+    }
+    if (m_c.browser.address().empty()) {
+        dropRetry();
+        return;
+    }
+    m_refreshLoading = true;
+    m_refreshFailed = false;
+    m_c.browser.reloadPage(reloadModeOf(m_c.settings().RefreshMode));
+}
+
 void RefreshController::runStep()
 {
-    if (m_countdown.tick()) {
-        checkConnection();
-        m_c.app.playClickSound();
-        m_countdown.restart();
-        if (!m_c.browser.address().empty())
-            m_c.browser.reloadPage(reloadModeOf(m_c.settings().RefreshMode));
-    }
+    if (m_countdown.tick())
+        refreshAutomatically(false);
     showMinutesLeft();
 }
 
 void RefreshController::onTick()
 {
+    followSetting();
+    if (!m_countdown.running())
+        return;
+    m_countdown.pass(m_recovery.observe(m_c.host.readClocks()));
+    runStep();
+}
+
+void RefreshController::onWatchdogTick()
+{
+    followSetting();
+    if (!m_countdown.running() || !m_recovery.enabled())
+        return;
+    const ClockReading now = m_c.host.readClocks();
+    // Minutes the machine slept: a refresh that fell due meanwhile comes now, and the next
+    // minute is a full one.
+    m_countdown.pass(m_recovery.observe(now));
+    if (m_countdown.due())
+        refreshAutomatically(true);
+    else if (m_recovery.retryPending() && !m_refreshLoading && m_recovery.retryDue(now))
+        refreshAutomatically(true);
+    showMinutesLeft();
+}
+
+void RefreshController::onNavigationFailed()
+{
+    if (m_refreshLoading)
+        m_refreshFailed = true;
+}
+
+void RefreshController::onLoadFinished()
+{
+    if (!m_refreshLoading)
+        return;
+    m_refreshLoading = false;
+    if (m_refreshFailed)
+        m_recovery.refreshFailed(m_c.host.readClocks(), m_countdown.interval());
+    else
+        m_recovery.refreshSucceeded();
+    m_refreshFailed = false;
+    runWatchdog();
     if (m_countdown.running())
-        runStep();
+        showMinutesLeft();
+}
+
+void RefreshController::onNavigationAway()
+{
+    if (!m_refreshLoading && !m_recovery.retryPending())
+        return;
+    dropRetry();
+    if (m_countdown.running())
+        showMinutesLeft();
 }
 
 void RefreshController::step()

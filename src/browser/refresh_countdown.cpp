@@ -51,6 +51,11 @@ bool RefreshCountdown::tick()
     return due();
 }
 
+void RefreshCountdown::pass(int minutes)
+{
+    m_elapsed = static_cast<std::int16_t>(std::clamp(m_elapsed + minutes, 0, INT16_MAX));
+}
+
 void RefreshCountdown::stepInterval(int delta)
 {
     m_interval = heldInterval(m_interval + delta);

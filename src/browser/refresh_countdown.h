@@ -28,6 +28,8 @@ public:
     void restart() { m_elapsed = 0; }
     // One minute passed; true when the page is due for its refresh.
     bool tick();
+    // Minutes the ticks did not see passed (the machine slept).
+    void pass(int minutes);
     // The interval moved by delta, held to 1..99.
     void stepInterval(int delta);
     bool due() const { return m_elapsed >= m_interval; }

@@ -27,9 +27,15 @@ StartupEnvironment startupEnvironment(std::string commandLine)
         env.screenWidthTwips = screen->geometry().width() * 15.0;
         env.screenHeightTwips = screen->geometry().height() * 15.0;
     }
-    for (const QString& family : QFontDatabase::families())
-        env.installedFonts.push_back(family.toStdString());
     return env;
+}
+
+std::vector<std::string> installedFontFamilies()
+{
+    std::vector<std::string> fonts;
+    for (const QString& family : QFontDatabase::families())
+        fonts.push_back(family.toStdString());
+    return fonts;
 }
 
 bool engineRefusesRoot()

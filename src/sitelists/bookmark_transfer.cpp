@@ -122,4 +122,10 @@ std::string bookmarkImportSummary(const BookmarkImportCounts& counts)
     return text;
 }
 
+std::string bookmarkExportSummary(const BookmarkExportCounts& counts)
+{
+    return "Exported " + plural(counts.pages, "Page", "Pages") + " In "
+        + plural(counts.categories, "Category", "Categories") + ".";
+}
+
 } // namespace sg

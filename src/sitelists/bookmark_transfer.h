@@ -58,5 +58,7 @@ ListResult<BookmarkExportCounts> exportBookmarks(
 // Categories." and, when links were left out, a line feed and "Skipped 2 Links
 // (javascript:, data: Or place: Addresses)."
 std::string bookmarkImportSummary(const BookmarkImportCounts& counts);
+// What it shows after an export: "Exported 12 Pages In 3 Categories."
+std::string bookmarkExportSummary(const BookmarkExportCounts& counts);
 
 } // namespace sg

@@ -55,6 +55,8 @@ void ListEditor::open()
     m_view.control(EditorControl::BackupButton).caption = "B.U.";
     m_view.control(EditorControl::RestoreButton).caption = emsg::kRestoreCaption;
     m_view.control(EditorControl::AddHistoryItemsButton).caption = "Add Selected History Item(s)";
+    m_view.control(EditorControl::ImportBookmarksButton).caption = emsg::kImportBookmarksCaption;
+    m_view.control(EditorControl::ExportBookmarksButton).caption = emsg::kExportBookmarksCaption;
     m_view.control(EditorControl::AddressBox).caption = emsg::kNewAddressText;
     m_view.control(EditorControl::BackupButton).enabled = s.EditorBackupEnabled != 0;
     m_view.control(EditorControl::RestoreButton).enabled = s.EditorBackupEnabled != 0;
@@ -337,6 +339,13 @@ void ListEditor::ApplyEditorToolTips()
     };
     for (const auto& [control, entry] : entries)
         m_view.control(control).toolTip = toolTip(entry);
+    const auto tip = [this](std::string_view text) {
+        return toolTipsOn() ? std::string(text) : std::string();
+    };
+    m_view.control(EditorControl::ImportBookmarksButton).toolTip
+        = tip(emsg::kImportBookmarksToolTip);
+    m_view.control(EditorControl::ExportBookmarksButton).toolTip
+        = tip(emsg::kExportBookmarksToolTip);
     setBackupToolTips();
     UpdateListToolTips();
 }
@@ -419,7 +428,7 @@ std::array<double, 2> ListEditor::onResize(
     return size;
 }
 
-SelectorReload ListEditor::close(const EditorClosing& closing)
+void ListEditor::close(const EditorClosing& closing)
 {
     m_env.HistoryHandOff = false;
     RemoveUndoCopy();
@@ -433,7 +442,6 @@ SelectorReload ListEditor::close(const EditorClosing& closing)
             s.EditorColumnWidths[i] = static_cast<float>(closing.columnWidthsPx[i] * 15);
     }
     m_env.ModalWindowOpen = false;
-    return s.SeparateCategorySelector != 0 ? SelectorReload::Separate : SelectorReload::Single;
 }
 
 } // namespace sg

@@ -55,9 +55,6 @@ struct EditorClosing {
     std::array<int, 4> columnWidthsPx {}; // site name, address, category name, file name
 };
 
-// Which reload of the main window's site selector follows the close.
-enum class SelectorReload { Separate, Single };
-
 struct EditorListHeights {
     double categoriesTwips = 0;
     double sitesTwips = 0;
@@ -105,6 +102,12 @@ public:
     std::optional<std::string> beginImport();
     // The files chosen in that dialog, in the order it returned them; none when cancelled.
     void importFavorites(std::span<const std::filesystem::path> files);
+    // A browser's bookmark file (chosen in a file dialog): its folders become categories
+    // and its links their pages. The lists as they were become the undo copy first (unless
+    // an earlier restore's copy is pending), so that Undo takes the import back.
+    void importBookmarkFile(const std::filesystem::path& file);
+    // Every category and its pages written to a bookmark file other browsers can import.
+    void exportBookmarkFile(const std::filesystem::path& file);
     void lowerSplit();
     void raiseSplit();
 
@@ -135,7 +138,7 @@ public:
     // True when the key closes the window (Esc).
     bool closesOnKey(int charCode) const { return charCode == 27; }
     // Removes the undo copy, stores sizes, clears the shared flags.
-    SelectorReload close(const EditorClosing& closing);
+    void close(const EditorClosing& closing);
 
     // RemoveUndoCopy: when undo is pending, UnDo_SiteLists and its files go.
     void RemoveUndoCopy();
@@ -172,6 +175,9 @@ private:
     void transferSites(bool removeFromSource);
     bool restore();
     void undo();
+    // With the lock held: the set of SiteLists copied as the undo copy (undo pending); true
+    // when it was made, or when an undo copy is pending already and stays.
+    bool takeUndoSnapshot();
 
     ListEditorEnvironment m_env;
     ListEditorView m_view;
@@ -184,6 +190,8 @@ private:
     // Set when the lists were read again because another program had changed them, so that
     // a caller does not undo its change on rows that are no longer its own.
     bool m_reloadedAfterChange = false;
+    // What the pending undo takes back: a restore or an import.
+    std::string_view m_undoToolTip;
 };
 
 // " -Last BU: " and the time in the general date format; "" when the time lies more than

@@ -66,11 +66,14 @@ void ListEditor::setRestoreCaption(bool undo)
 {
     EditorControlState& button = m_view.control(EditorControl::RestoreButton);
     button.caption = undo ? emsg::kUndoCaption : emsg::kRestoreCaption;
+    // An import can be undone with back-ups switched off too.
+    button.enabled = undo || m_env.settings.EditorBackupEnabled != 0;
     if (!toolTipsOn())
         button.toolTip.clear();
+    else if (undo)
+        button.toolTip = m_undoToolTip.empty() ? emsg::kUndoToolTip : m_undoToolTip;
     else
-        button.toolTip = undo ? std::string(emsg::kUndoToolTip)
-                              : toolTip(ToolTip::EditorRestore) + lastBackupSuffix();
+        button.toolTip = toolTip(ToolTip::EditorRestore) + lastBackupSuffix();
 }
 
 void ListEditor::backUp()
@@ -128,6 +131,7 @@ bool ListEditor::restore()
     const bool done = replaceFileSet(lists, undoDir)
         && replaceFileSet(m_env.userDataDir / kBackupDirName, lists);
     m_view.undoPending = done;
+    m_undoToolTip = emsg::kUndoToolTip;
     if (!done)
         removeFolderAndFiles(undoDir);
     setRestoreCaption(done);
@@ -156,6 +160,22 @@ void ListEditor::undo()
     if (!done)
         tell(std::string(emsg::kRestoreError));
     SyncLists(4 + 8);
+}
+
+bool ListEditor::takeUndoSnapshot()
+{
+    if (m_view.undoPending)
+        return true; // undo goes back to before the earlier change, this one included
+    const auto undoDir = m_env.userDataDir / kUndoDirName;
+    // A copy left by a program that ended without its undo is stale.
+    if (DirMissing(undoDir) != ENOENT && !removeFolderAndFiles(undoDir))
+        return false;
+    if (!replaceFileSet(siteListsDir(m_env.userDataDir), undoDir)) {
+        removeFolderAndFiles(undoDir);
+        return false;
+    }
+    m_view.undoPending = true;
+    return true;
 }
 
 void ListEditor::RemoveUndoCopy()

@@ -55,6 +55,15 @@ inline constexpr std::string_view kRestoreError = "An Error Occurred Restoring Y
 inline constexpr std::string_view kRestoreCaption = "Restore";
 inline constexpr std::string_view kUndoCaption = "Undo";
 inline constexpr std::string_view kUndoToolTip = "Undo The -Restore-";
+inline constexpr std::string_view kUndoImportToolTip = "Undo The -Import-";
+
+// Bookmark files of other browsers.
+inline constexpr std::string_view kImportBookmarksCaption = "Import Bookmarks";
+inline constexpr std::string_view kExportBookmarksCaption = "Export Bookmarks";
+inline constexpr std::string_view kImportBookmarksToolTip
+    = "Adds The Folders And Links Of Another Browser's Bookmark File As Categories And Sites";
+inline constexpr std::string_view kExportBookmarksToolTip
+    = "Saves All Categories And Sites As A Bookmark File Other Browsers Can Import";
 inline constexpr std::string_view kLastBackupPrefix = " -Last BU: ";
 
 } // namespace sg::editor_messages

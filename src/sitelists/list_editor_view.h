@@ -41,13 +41,15 @@ enum class EditorControl {
     BackupButton,
     RestoreButton,
     AddHistoryItemsButton, // adds the History window's selected rows
+    ImportBookmarksButton, // a browser's bookmark file into the lists
+    ExportBookmarksButton, // the lists as a bookmark file
     CategoryNameBox,
     AddressBox,
     DestinationChooser, // the category that Move To / Copy To use
     SiteList,
     CategoryList,
 };
-inline constexpr std::size_t kEditorControlCount = 16;
+inline constexpr std::size_t kEditorControlCount = 18;
 
 struct EditorControlState {
     std::string caption; // buttons; the text of the two boxes

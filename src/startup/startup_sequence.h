@@ -24,7 +24,9 @@ struct StartupEnvironment {
     std::filesystem::path profileDir; // the per-user data home
     double screenWidthTwips = 0; // the screen's size, for the window checks
     double screenHeightTwips = 0;
-    std::vector<std::string> installedFonts; // in the system's list order
+    // In the system's list order; empty when the fonts are checked later, after the first
+    // window's paint.
+    std::vector<std::string> installedFonts;
 };
 
 // The paths worked out at start. None ends in "/".

@@ -3,7 +3,9 @@
 #include "platform/connectivity.h"
 #include "platform/launchers.h"
 #include "platform/sound_player.h"
+#include "platform/startup_environment.h"
 #include "platform/web_browser.h"
+#include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "ui/about_window.h"
 #include "ui/full_screen_window.h"
@@ -21,6 +23,7 @@
 #include <QWebEngineProfile>
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 namespace sg::ui {
 namespace {
@@ -101,6 +104,22 @@ QWebEnginePage* Application::hostNewWindow(
     connect(
         window->browser()->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
     return window->browser()->page();
+}
+
+void Application::mainWindowPainted(MainWindow* window)
+{
+    if (!m_fontsChecked) {
+        m_fontsChecked = true;
+        Settings& st = m_shared.settings;
+        const auto font = [&st] { return std::tuple(st.FontName, st.FontSize, st.FontBold); };
+        const auto before = font();
+        chooseDisplayFont(st, platform::installedFontFamilies());
+        if (font() != before) {
+            for (MainWindow* each : m_windows.mainWindows())
+                each->forward([](auto& logic) { logic.applyListFont(); });
+        }
+    }
+    window->forward([](auto& logic) { logic.loadSiteSelectors(); });
 }
 
 void Application::mainWindowClosed(MainWindow* window, const CloseOutcome& outcome)

@@ -52,6 +52,9 @@ public:
     MainWindow* start();
     // A new main window, loaded and shown.
     MainWindow* createMainWindow();
+    // A main window has painted for the first time: the work its first picture need not
+    // wait for follows (the fonts checked once, its site selectors filled).
+    void mainWindowPainted(MainWindow* window);
     // The page that hosts a page's new window.
     QWebEnginePage* hostNewWindow(NewWindowTarget target, QWebEnginePage::WebWindowType type);
     // A main window has closed: writes the settings file; the last one unloads the rest
@@ -129,6 +132,7 @@ private:
     WindowRegistry m_windows;
     bool m_historyHandOff = false; // the History window opened the list editor
     bool m_ending = false;
+    bool m_fontsChecked = false; // the list font checked against the installed fonts
     HandOverReceiver m_handOver;
     bool m_handOverRefusalShown = false; // one refusal box at a time
 };

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelection>
@@ -161,6 +163,8 @@ void ListEditorWindow::buildControls()
         { EditorControl::BackupButton, "B.U." },
         { EditorControl::RestoreButton, "Restore" },
         { EditorControl::AddHistoryItemsButton, "Add Selected History Item(s)" },
+        { EditorControl::ImportBookmarksButton, "Import Bookmarks" },
+        { EditorControl::ExportBookmarksButton, "Export Bookmarks" },
     };
     for (const NamedButton& named : buttons) {
         auto* b = new QPushButton(this);
@@ -219,7 +223,9 @@ void ListEditorWindow::buildControls()
             { EditorControl::ImportFavoritesButton, 0 },
             { EditorControl::AddHistoryItemsButton, 0 }, { EditorControl::DestinationChooser, 1 },
             { EditorControl::BackupButton, 0 }, { EditorControl::RestoreButton, 0 } },
-        { { EditorControl::AddAddressButton, 0 }, { EditorControl::AddressBox, 1 } },
+        { { EditorControl::AddAddressButton, 0 }, { EditorControl::AddressBox, 1 },
+            { EditorControl::ImportBookmarksButton, 0 },
+            { EditorControl::ExportBookmarksButton, 0 } },
     };
     for (int i = 0; i < 3; ++i) {
         m_rows[i] = new QWidget(this);
@@ -275,6 +281,10 @@ void ListEditorWindow::connectControls()
         &QPushButton::click);
     connect(button(EditorControl::ImportFavoritesButton), &QPushButton::clicked, this,
         [this] { importFavorites(); });
+    connect(button(EditorControl::ImportBookmarksButton), &QPushButton::clicked, this,
+        [this] { importBookmarks(); });
+    connect(button(EditorControl::ExportBookmarksButton), &QPushButton::clicked, this,
+        [this] { exportBookmarks(); });
     connect(button(EditorControl::AddHistoryItemsButton), &QPushButton::clicked, this,
         [this] { run([&] { m_logic->addHistoryItems(m_historyRows); }); });
     connect(button(EditorControl::SplitUpButton), &QPushButton::clicked, this, [this] {
@@ -382,8 +392,8 @@ void ListEditorWindow::done(int result)
         closing.heightTwips = twips(height() + extra.height());
         closing.columnWidthsPx = { m_siteList->columnWidth(0), m_siteList->columnWidth(1),
             m_categoryList->columnWidth(0), m_categoryList->columnWidth(1) };
-        const SelectorReload reload = m_logic->close(closing);
-        emit editorClosed(reload);
+        m_logic->close(closing);
+        emit editorClosed();
     }
     QDialog::done(result);
 }
@@ -512,6 +522,39 @@ void ListEditorWindow::importFavorites()
             files.emplace_back(QFile::encodeName(file).toStdString());
     }
     run([&] { m_logic->importFavorites(files); });
+}
+
+QString ListEditorWindow::chooseBookmarkFile(int acceptMode)
+{
+    QFileDialog dialog(this);
+    const bool save = acceptMode == QFileDialog::AcceptSave;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Bookmark Files (*.html *.htm)"));
+    dialog.setDirectory(m_bookmarkFolder.isEmpty() ? QDir::homePath() : m_bookmarkFolder);
+    if (save) {
+        dialog.setDefaultSuffix(QStringLiteral("html"));
+        dialog.selectFile(QStringLiteral("bookmarks.html"));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString file = dialog.selectedFiles().constFirst();
+    m_bookmarkFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
+void ListEditorWindow::importBookmarks()
+{
+    const QString file = chooseBookmarkFile(QFileDialog::AcceptOpen);
+    if (!file.isEmpty())
+        run([&] { m_logic->importBookmarkFile(QFile::encodeName(file).toStdString()); });
+}
+
+void ListEditorWindow::exportBookmarks()
+{
+    const QString file = chooseBookmarkFile(QFileDialog::AcceptSave);
+    if (!file.isEmpty())
+        run([&] { m_logic->exportBookmarkFile(QFile::encodeName(file).toStdString()); });
 }
 
 // --- painting -----------------------------------------------------------------------------

@@ -60,8 +60,8 @@ public:
     }
 
 signals:
-    // The window has closed; the main windows' site selectors are to be refilled so.
-    void editorClosed(sg::SelectorReload reload);
+    // The window has closed: the main windows refill their site selectors.
+    void editorClosed();
 
 public slots:
     void done(int result) override;
@@ -88,6 +88,11 @@ private:
     void placeOver(QWidget* opener);
     void layoutControls();
     void importFavorites();
+    // The bookmark file chosen in a file dialog to read (AcceptOpen) or write (AcceptSave);
+    // empty when cancelled.
+    QString chooseBookmarkFile(int acceptMode);
+    void importBookmarks();
+    void exportBookmarks();
     void renameCommitted(EditorList which, int row, const QString& text);
     void categorySelectionChanged();
     void siteSelectionChanged();
@@ -115,6 +120,7 @@ private:
     std::vector<EditorRow> m_shownSites;
     std::vector<std::string> m_shownDestinations;
     int m_shownScroll = 0;
+    QString m_bookmarkFolder; // where the bookmark file dialogs start
     QSize m_openerFrameExtra; // the frame a window gets here, before this one has its own
     bool m_closed = false;
 };

@@ -28,6 +28,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
 
 namespace sg::ui {
 
@@ -266,7 +267,8 @@ void MainWindow::buildControls()
     m_refreshTicker = new platform::PreciseTicker(this);
     m_statusTimer = new QTimer(this);
     for (MainWindowTimer t : { MainWindowTimer::ToolbarJustHidden, MainWindowTimer::PostDownload,
-             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat }) {
+             MainWindowTimer::DeferredAction, MainWindowTimer::AutoRepeat,
+             MainWindowTimer::RefreshWatchdog }) {
         auto* timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
         m_timers[t] = timer;
@@ -410,6 +412,8 @@ void MainWindow::connectControls()
         [this] { forward([](auto& logic) { logic.onDeferredActionTimer(); }); });
     connect(timerOf(MainWindowTimer::AutoRepeat), &QTimer::timeout, this,
         [this] { forward([](auto& logic) { logic.onAutoRepeatTick(); }); });
+    connect(timerOf(MainWindowTimer::RefreshWatchdog), &QTimer::timeout, this,
+        [this] { forward([](auto& logic) { logic.onRefreshWatchdogTick(); }); });
     connect(m_statusTimer, &QTimer::timeout, this,
         [this] { forward([](auto& logic) { logic.onStatusTick(); }); });
 }
@@ -440,10 +444,12 @@ void MainWindow::paint()
     for (std::size_t i = 0; i < kControlCount; ++i)
         paintControl(Control(i), now.controls[i], m_painted.controls[i]);
     if (now.browserRelayouts != m_painted.browserRelayouts && now[Control::Browser].geometry) {
-        // One pixel narrower first: the page lays itself out again at the final size.
+        // A new size makes the page lay itself out again. The same size is left alone: each
+        // resize gives the page's surface new buffers, which a refresh every minute all day
+        // would pile up for nothing.
         const QRect area = pixels(*now[Control::Browser].geometry);
-        m_browser->setGeometry(area.adjusted(0, 0, -1, 0));
-        m_browser->setGeometry(area);
+        if (m_browser->geometry() != area)
+            m_browser->setGeometry(area);
     }
     if (now.panels[0] != m_painted.panels[0])
         m_statusPanel->setText(q(now.panels[0].text));
@@ -695,6 +701,17 @@ PointPx MainWindow::mousePositionPx() const
     return { p.x(), p.y() };
 }
 
+ClockReading MainWindow::readClocks() const
+{
+    // The steady clock (CLOCK_MONOTONIC, which the timers run on too) stands still while the
+    // machine sleeps.
+    const auto ms = [](auto time) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch())
+            .count();
+    };
+    return { ms(std::chrono::steady_clock::now()), ms(std::chrono::system_clock::now()) };
+}
+
 void MainWindow::hideWindow()
 {
     m_shownFrame = frameGeometry();
@@ -837,6 +854,19 @@ void MainWindow::changeEvent(QEvent* event)
         m_app.windows().setActiveMainWindow(this);
         forward([](auto& logic) { logic.activate(); });
     }
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_firstPaintDone)
+        return;
+    m_firstPaintDone = true;
+    // Queued: the picture reaches the screen before the work that follows it.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_closeStarted)
+            m_app.mainWindowPainted(this);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -58,6 +58,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildControls();
@@ -89,6 +90,7 @@ private:
     int captionHeightPx() const override;
     Rect workArea() const override;
     PointPx mousePositionPx() const override;
+    ClockReading readClocks() const override;
     void hideWindow() override;
     void closeWindow() override;
     void popUpMainMenu() override;
@@ -137,6 +139,7 @@ private:
     QRect m_shownFrame; // the outer rectangle when the window was last hidden
     bool m_closing = false; // the close has run its wait and saved
     bool m_closeStarted = false;
+    bool m_firstPaintDone = false; // the first picture is on the screen
 };
 
 } // namespace sg::ui

@@ -76,6 +76,10 @@ public:
     int captionPx = 22;
     Rect work { 0, 0, 19200, 10800 };
     PointPx mouse { 0, 0 };
+    // The machine's clocks: both run, only the wall clock runs while it sleeps.
+    ClockReading clocks { 1'000, 1'700'000'000'000 };
+    void run(std::int64_t ms) { clocks.monotonicMs += ms, clocks.wallMs += ms; }
+    void sleep(std::int64_t ms) { clocks.wallMs += ms; }
     double rowUnit = 240;
     std::vector<Rect> windowMoves;
     std::map<MainWindowTimer, int> timers; // the running timers and their intervals
@@ -127,6 +131,7 @@ public:
     int captionHeightPx() const override { return captionPx; }
     Rect workArea() const override { return work; }
     PointPx mousePositionPx() const override { return mouse; }
+    ClockReading readClocks() const override { return clocks; }
     void hideWindow() override { add("hide"); }
     void closeWindow() override { add("close"); }
     void popUpMainMenu() override { add("main menu"); }
@@ -275,6 +280,7 @@ protected:
         TestWindow& w = *m_windows.back();
         m_app.windows.push_back(&w.logic);
         w.logic.load();
+        w.logic.loadSiteSelectors(); // as the window does after its first paint
         w.logic.activate();
         w.logic.resize();
         return w;

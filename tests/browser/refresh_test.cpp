@@ -1,5 +1,5 @@
 // The automatic refresh: the countdown boxes, the interval buttons with their auto-repeat,
-// the refresh step and the shared refresh mode.
+// the refresh step, the shared refresh mode, and the recovery from sleep and failed loads.
 
 #include "browser_fakes.h"
 
@@ -19,6 +19,18 @@ protected:
         w.logic.onIntervalButtonUp(button);
     }
     static std::string minutesLeft(TestWindow& w) { return w.view()[Control::CountdownBox].text; }
+    static int reloads(TestWindow& w) { return w.browser.count("reload 0"); }
+    // The load of a refresh fails, as the engine reports it.
+    static void failLoad(TestWindow& w)
+    {
+        w.logic.onNavigationFailed(NavigationFailure::Other);
+        w.logic.onLoadFinished();
+    }
+    static int watchdogMs(TestWindow& w)
+    {
+        const auto timer = w.host.timers.find(MainWindowTimer::RefreshWatchdog);
+        return timer == w.host.timers.end() ? 0 : timer->second;
+    }
 };
 
 TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
@@ -190,6 +202,95 @@ TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)
     w.logic.onDeferredActionTimer();
     EXPECT_TRUE(w.view()[Control::CountdownBox].enabled);
     EXPECT_FALSE(w.host.running(MainWindowTimer::DeferredAction));
+}
+
+TEST_F(Refresh, WakeWithARefreshDueRefreshesAtOnceButNeverEarly)
+{
+    TestWindow& w = open();
+    w.browser.location = "http://radar.example/";
+    w.logic.onIntervalBoxDoubleClick();
+    EXPECT_EQ(watchdogMs(w), 5000);
+    w.host.run(90'000);
+    w.logic.onRefreshTick();
+    // 1.5 min awake and 3 min 59 s asleep: 5 min 29 s of 5, but whole minutes only.
+    w.host.sleep(3 * 60'000 + 59'000);
+    w.logic.onRefreshWatchdogTick();
+    EXPECT_EQ(reloads(w), 0);
+    EXPECT_EQ(minutesLeft(w), "1");
+    w.host.timers.erase(MainWindowTimer::RefreshTick);
+    w.host.sleep(30'000); // the seconds carried make the minute
+    w.logic.onRefreshWatchdogTick();
+    EXPECT_EQ(reloads(w), 1);
+    EXPECT_EQ(m_app.count("click"), 1);
+    EXPECT_EQ(minutesLeft(w), "5");
+    EXPECT_EQ(w.host.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute
+
+    // Sleep while the countdown is off is no time of the countdown's.
+    w.logic.onIntervalBoxDoubleClick();
+    EXPECT_EQ(watchdogMs(w), 0);
+    w.host.sleep(60 * 60'000);
+    w.logic.onIntervalBoxDoubleClick();
+    w.logic.onRefreshWatchdogTick();
+    EXPECT_EQ(reloads(w), 1);
+}
+
+TEST_F(Refresh, FailedRefreshRetriesUntilALoadOrTheUsersOwnPageEndsIt)
+{
+    m_shared.settings.RefreshInterval = 1;
+    TestWindow& w = open();
+    w.browser.location = "http://radar.example/";
+    w.logic.onIntervalBoxDoubleClick();
+    w.logic.onRefreshTick();
+    failLoad(w);
+    const char* shown[] = { "15s", "30s", "1m", "1m" };
+    const int delays[] = { 15, 30, 60, 60 }; // capped at the interval
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(minutesLeft(w), shown[i]) << i;
+        EXPECT_EQ(watchdogMs(w), 1000);
+        w.host.run(delays[i] * 1000 - 1);
+        w.logic.onRefreshWatchdogTick();
+        EXPECT_EQ(reloads(w), i + 1) << "never early, retry " << i;
+        w.host.run(1);
+        w.logic.onRefreshWatchdogTick();
+        EXPECT_EQ(reloads(w), i + 2) << i;
+        EXPECT_EQ(minutesLeft(w), "1"); // the retry's load under way
+        failLoad(w);
+    }
+    // A retry that loads ends them: the next failure starts again at 15 s.
+    w.host.run(60'000);
+    w.logic.onRefreshWatchdogTick();
+    w.logic.onLoadFinished();
+    EXPECT_EQ(minutesLeft(w), "1");
+    EXPECT_EQ(watchdogMs(w), 5000);
+    w.logic.onRefreshTick();
+    failLoad(w);
+    EXPECT_EQ(minutesLeft(w), "15s");
+    // So does the page the user goes to; a failed load of his is not retried.
+    w.logic.onNavigationRequested("http://other.example/");
+    failLoad(w);
+    EXPECT_EQ(minutesLeft(w), "1");
+}
+
+TEST_F(Refresh, RecoverySwitchedOffCountsOnlyTicksAndRetriesNothing)
+{
+    m_shared.extra.RefreshRecovery = false;
+    TestWindow& w = open();
+    w.browser.location = "http://radar.example/";
+    w.logic.onIntervalBoxDoubleClick();
+    EXPECT_EQ(watchdogMs(w), 0);
+    w.host.sleep(10 * 60'000);
+    w.logic.onRefreshTick();
+    EXPECT_EQ(minutesLeft(w), "4");
+    for (int i = 0; i < 4; ++i)
+        w.logic.onRefreshTick();
+    failLoad(w);
+    EXPECT_EQ(reloads(w), 1);
+    EXPECT_EQ(minutesLeft(w), "5");
+    EXPECT_EQ(watchdogMs(w), 0);
+    // Switched on in the options: the next tick follows it.
+    m_shared.extra.RefreshRecovery = true;
+    w.logic.onRefreshTick();
+    EXPECT_EQ(watchdogMs(w), 5000);
 }
 
 } // namespace

@@ -117,6 +117,31 @@ TEST_F(ListEditorBackup, AFailedUndoKeepsTheUndoCaptionAndCopy)
     EXPECT_FALSE(fs::exists(undoDir()));
 }
 
+TEST_F(ListEditorBackup, BookmarkImportIsUndoneLikeARestoreWithBackUpsOff)
+{
+    settings.EditorBackupEnabled = 0;
+    open();
+    writeBytes(m_dir / "notes.html", bytesOf("<html>no bookmarks</html>"));
+    editor().importBookmarkFile(m_dir / "notes.html");
+    EXPECT_EQ(prompter.shown, (Strings { "OK: The File Is Not A Bookmark File." }));
+    EXPECT_FALSE(fs::exists(undoDir()));
+    EXPECT_FALSE(restoreButton().enabled);
+
+    const fs::path firefox
+        = fs::path(SKYGLASS_SOURCE_DIR) / "tests/sitelists/data/firefox_bookmarks.html";
+    editor().importBookmarkFile(firefox);
+    EXPECT_EQ(filesIn(undoDir()), m_current);
+    EXPECT_TRUE(restoreButton().enabled);
+    EXPECT_EQ(restoreButton().toolTip, "Undo The -Import-");
+
+    // A second import keeps the copy from before the first: Undo takes both back.
+    editor().importBookmarkFile(firefox);
+    editor().restoreOrUndo();
+    EXPECT_EQ(filesIn(lists()), m_current);
+    EXPECT_EQ(view().categories.size(), 1u);
+    EXPECT_FALSE(restoreButton().enabled);
+}
+
 TEST_F(ListEditorBackup, AFolderThatCannotBeReadIsReportedAndChangesNothing)
 {
     // Back-up, restore and undo walk folders; reading one fails (EIO) in the child process.

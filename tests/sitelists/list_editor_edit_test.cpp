@@ -38,8 +38,7 @@ TEST_F(ListEditorEdit, OpensOnTheFirstCategoryAndClosingStoresTheWindowAndEndsTh
     EXPECT_EQ(editor().currentSitePath(), siteFile(1));
     EXPECT_FALSE(view().control(EditorControl::AddPageButton).visible);
     EXPECT_TRUE(view().control(EditorControl::AddHistoryItemsButton).visible);
-    EXPECT_EQ(editor().close({ EditorWindowState::Normal, 9000, 6000, { 10, 20, 30, 0 } }),
-        SelectorReload::Single);
+    editor().close({ EditorWindowState::Normal, 9000, 6000, { 10, 20, 30, 0 } });
     EXPECT_FALSE(modal || handOff);
     EXPECT_EQ(settings.EditorWidth, 9000);
     EXPECT_EQ(settings.EditorColumnWidths, (std::array<float, 4> { 150, 300, 450, 0 }));

@@ -115,6 +115,7 @@ private slots:
     void renameToATakenNameIsRefusedAndCancelled();
     void splitAndBackUpButtonsRepaintTheWindow();
     void importTakesTheChosenShortcuts();
+    void bookmarkImportAddsTheFileAsCategories();
 
 private:
     void launch();
@@ -407,6 +408,41 @@ void ListEditorWindowTest::importTakesTheChosenShortcuts()
         = { { "Beta", "http://Beta.example/" }, { "Alpha", "http://Alpha.example/" } };
     QCOMPARE(sitesOf(userData(), "Sites00001.dab"), expected);
     QCOMPARE(texts(editor->list(EditorList::Sites), 0), (QStringList { "Beta", "Alpha" }));
+}
+
+void ListEditorWindowTest::bookmarkImportAddsTheFileAsCategories()
+{
+    launch();
+    writeLists({ { "Saved", "Sites00001.dab" } });
+    ui::ListEditorWindow* editor = openFromListButton();
+    QVERIFY(editor);
+    const QString file
+        = QStringLiteral(SKYGLASS_SOURCE_DIR "/tests/sitelists/data/firefox_bookmarks.html");
+    QString filter;
+    QTimer chooser;
+    connect(&chooser, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        chooser.stop();
+        filter = dialog->selectedNameFilter();
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    chooser.start(50);
+    QTest::mouseClick(buttonOf(editor, EditorControl::ImportBookmarksButton), Qt::LeftButton);
+    QCOMPARE(filter, QStringLiteral("Bookmark Files (*.html *.htm)"));
+    QCOMPARE(m_boxes->seen,
+        QStringList { "Skyglass2|Imported 5 Pages Into 6 Categories.\n"
+                      "Skipped 4 Links (javascript:, data: Or place: Addresses)." });
+    QTreeWidget* categories = editor->list(EditorList::Categories);
+    const QStringList names = texts(categories, 0);
+    QCOMPARE(names.size(), 7);
+    QVERIFY(names.contains("Bookmarks Toolbar / Weather & Radar"));
+    QCOMPARE(LoadCategories(userData())->size(), 7u);
+    closeEditor();
 }
 
 QTEST_MAIN(ListEditorWindowTest)
