@@ -216,7 +216,7 @@ public:
     virtual Rect workArea() const = 0;
     virtual PointPx mousePositionPx() const = 0;
     // The monotonic clock (standing still while the machine sleeps) and the wall clock.
-    virtual ClockReading readClocks() const = 0;
+    virtual ClockSample sampleClocks() const = 0;
     virtual void hideWindow() = 0;
     // Closes the window; its close then runs MainWindowLogic::beginClose.
     virtual void closeWindow() = 0;

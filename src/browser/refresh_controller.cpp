@@ -28,7 +28,7 @@ void RefreshController::applyToolTips()
 void RefreshController::showMinutesLeft()
 {
     m_c.view[Control::CountdownBox].text = m_recovery.retryPending() && !m_refreshLoading
-        ? m_recovery.retryText(m_c.host.readClocks())
+        ? m_recovery.retryText(m_c.host.sampleClocks())
         : m_countdown.minutesLeftText();
 }
 
@@ -43,7 +43,7 @@ void RefreshController::setRunning(bool running)
     if (running) {
         m_c.host.startTimer(MainWindowTimer::RefreshTick, kRefreshTickMs);
         // Time that passed while the countdown was off is not the countdown's.
-        m_recovery.observe(m_c.host.readClocks());
+        m_recovery.observe(m_c.host.sampleClocks());
         m_recovery.countdownRestarted();
     } else {
         m_c.host.stopTimer(MainWindowTimer::RefreshTick);
@@ -59,7 +59,7 @@ void RefreshController::followSetting()
     if (on != m_recovery.enabled()) {
         m_recovery.setEnabled(on);
         if (on) {
-            m_recovery.observe(m_c.host.readClocks());
+            m_recovery.observe(m_c.host.sampleClocks());
             m_recovery.countdownRestarted();
         } else if (m_countdown.running()) {
             showMinutesLeft(); // a retry the setting dropped
@@ -159,7 +159,7 @@ void RefreshController::onTick()
     followSetting();
     if (!m_countdown.running())
         return;
-    m_countdown.pass(m_recovery.observe(m_c.host.readClocks()));
+    m_countdown.pass(m_recovery.observe(m_c.host.sampleClocks()));
     runStep();
 }
 
@@ -168,7 +168,7 @@ void RefreshController::onWatchdogTick()
     followSetting();
     if (!m_countdown.running() || !m_recovery.enabled())
         return;
-    const ClockReading now = m_c.host.readClocks();
+    const ClockSample now = m_c.host.sampleClocks();
     // Minutes the machine slept: a refresh that fell due meanwhile comes now, and the next
     // minute is a full one.
     m_countdown.pass(m_recovery.observe(now));
@@ -191,7 +191,7 @@ void RefreshController::onLoadFinished()
         return;
     m_refreshLoading = false;
     if (m_refreshFailed)
-        m_recovery.refreshFailed(m_c.host.readClocks(), m_countdown.interval());
+        m_recovery.refreshFailed(m_c.host.sampleClocks(), m_countdown.interval());
     else
         m_recovery.refreshSucceeded();
     m_refreshFailed = false;

@@ -13,7 +13,7 @@ void RefreshRecovery::setEnabled(bool enabled)
     }
 }
 
-std::int64_t RefreshRecovery::unseenMs(ClockReading now) const
+std::int64_t RefreshRecovery::unseenMs(ClockSample now) const
 {
     if (!m_last)
         return 0;
@@ -23,12 +23,12 @@ std::int64_t RefreshRecovery::unseenMs(ClockReading now) const
     return unseen > kClockJumpToleranceMs ? unseen : 0;
 }
 
-std::int64_t RefreshRecovery::effectiveMs(ClockReading now) const
+std::int64_t RefreshRecovery::effectiveMs(ClockSample now) const
 {
     return now.monotonicMs + m_unseenTotalMs + unseenMs(now);
 }
 
-int RefreshRecovery::observe(ClockReading now)
+int RefreshRecovery::observe(ClockSample now)
 {
     const std::int64_t unseen = unseenMs(now);
     m_unseenTotalMs += unseen;
@@ -41,7 +41,7 @@ int RefreshRecovery::observe(ClockReading now)
     return static_cast<int>(std::min<std::int64_t>(minutes, INT32_MAX));
 }
 
-std::optional<std::int64_t> RefreshRecovery::refreshFailed(ClockReading now, int intervalMinutes)
+std::optional<std::int64_t> RefreshRecovery::refreshFailed(ClockSample now, int intervalMinutes)
 {
     if (!m_enabled)
         return std::nullopt;
@@ -58,17 +58,17 @@ void RefreshRecovery::refreshSucceeded()
     m_retryAtMs.reset();
 }
 
-bool RefreshRecovery::retryDue(ClockReading now) const
+bool RefreshRecovery::retryDue(ClockSample now) const
 {
     return m_retryAtMs && effectiveMs(now) >= *m_retryAtMs;
 }
 
-std::int64_t RefreshRecovery::msUntilRetry(ClockReading now) const
+std::int64_t RefreshRecovery::msUntilRetry(ClockSample now) const
 {
     return m_retryAtMs ? std::max<std::int64_t>(*m_retryAtMs - effectiveMs(now), 0) : 0;
 }
 
-std::string RefreshRecovery::retryText(ClockReading now) const
+std::string RefreshRecovery::retryText(ClockSample now) const
 {
     const std::int64_t seconds = (msUntilRetry(now) + 999) / 1000;
     if (seconds < 60)

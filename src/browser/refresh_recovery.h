@@ -11,7 +11,7 @@ namespace sg {
 
 // Two clocks read at one moment: a monotonic clock, which stands still while the machine
 // sleeps, and the wall clock (milliseconds since the epoch).
-struct ClockReading {
+struct ClockSample {
     std::int64_t monotonicMs = 0;
     std::int64_t wallMs = 0;
 };
@@ -36,7 +36,7 @@ public:
     // sleep, or a forward jump of the wall clock. What is less than a minute is carried to
     // the next check, so the countdown never counts more time than passed. 0 on the first
     // check, while off, and for a backward jump.
-    int observe(ClockReading now);
+    int observe(ClockSample now);
     // The countdown started again (refresh, navigation, reset): time carried so far is
     // dropped, as it belongs to the period before.
     void countdownRestarted() { m_carriedMs = 0; }
@@ -44,25 +44,25 @@ public:
     // The automatic refresh (or its retry) failed to load: the retry is due after the
     // returned delay, 15 s after the first failure, twice the last delay after each further
     // one, never more than the interval. nullopt while off.
-    std::optional<std::int64_t> refreshFailed(ClockReading now, int intervalMinutes);
+    std::optional<std::int64_t> refreshFailed(ClockSample now, int intervalMinutes);
     // A page loaded: no retry is pending and the next failure starts again at 15 s.
     void refreshSucceeded();
     bool retryPending() const { return m_retryAtMs.has_value(); }
     // Sleep counts as time passed for the retry too.
-    bool retryDue(ClockReading now) const;
-    std::int64_t msUntilRetry(ClockReading now) const;
+    bool retryDue(ClockSample now) const;
+    std::int64_t msUntilRetry(ClockSample now) const;
     // The minutes-until-refresh box while a retry is pending: seconds left and "s" under a
     // minute ("15s"), else minutes rounded up and "m" ("2m").
-    std::string retryText(ClockReading now) const;
+    std::string retryText(ClockSample now) const;
 
 private:
     // The unseen time between the last check and now.
-    std::int64_t unseenMs(ClockReading now) const;
+    std::int64_t unseenMs(ClockSample now) const;
     // The monotonic clock with all unseen time added.
-    std::int64_t effectiveMs(ClockReading now) const;
+    std::int64_t effectiveMs(ClockSample now) const;
 
     bool m_enabled;
-    std::optional<ClockReading> m_last;
+    std::optional<ClockSample> m_last;
     std::int64_t m_unseenTotalMs = 0;
     std::int64_t m_carriedMs = 0;
     std::int64_t m_lastDelayMs = 0;

@@ -701,7 +701,7 @@ PointPx MainWindow::mousePositionPx() const
     return { p.x(), p.y() };
 }
 
-ClockReading MainWindow::readClocks() const
+ClockSample MainWindow::sampleClocks() const
 {
     // The steady clock (CLOCK_MONOTONIC, which the timers run on too) stands still while the
     // machine sleeps.

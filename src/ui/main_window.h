@@ -90,7 +90,7 @@ private:
     int captionHeightPx() const override;
     Rect workArea() const override;
     PointPx mousePositionPx() const override;
-    ClockReading readClocks() const override;
+    ClockSample sampleClocks() const override;
     void hideWindow() override;
     void closeWindow() override;
     void popUpMainMenu() override;

@@ -77,7 +77,7 @@ public:
     Rect work { 0, 0, 19200, 10800 };
     PointPx mouse { 0, 0 };
     // The machine's clocks: both run, only the wall clock runs while it sleeps.
-    ClockReading clocks { 1'000, 1'700'000'000'000 };
+    ClockSample clocks { 1'000, 1'700'000'000'000 };
     void run(std::int64_t ms) { clocks.monotonicMs += ms, clocks.wallMs += ms; }
     void sleep(std::int64_t ms) { clocks.wallMs += ms; }
     double rowUnit = 240;
@@ -131,7 +131,7 @@ public:
     int captionHeightPx() const override { return captionPx; }
     Rect workArea() const override { return work; }
     PointPx mousePositionPx() const override { return mouse; }
-    ClockReading readClocks() const override { return clocks; }
+    ClockSample sampleClocks() const override { return clocks; }
     void hideWindow() override { add("hide"); }
     void closeWindow() override { add("close"); }
     void popUpMainMenu() override { add("main menu"); }

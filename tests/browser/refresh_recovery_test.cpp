@@ -10,7 +10,7 @@ constexpr std::int64_t kMinute = 60'000;
 
 // Both clocks of a machine: the monotonic clock stops while it sleeps.
 struct FakeClocks {
-    ClockReading now { 1'000, 1'700'000'000'000 };
+    ClockSample now { 1'000, 1'700'000'000'000 };
     void run(std::int64_t ms) { now.monotonicMs += ms, now.wallMs += ms; }
     void sleep(std::int64_t ms) { now.wallMs += ms; }
 };

@@ -130,14 +130,14 @@ TEST_F(ListEditorBackup, BookmarkImportIsUndoneLikeARestoreWithBackUpsOff)
     const fs::path firefox
         = fs::path(SKYGLASS_SOURCE_DIR) / "tests/sitelists/data/firefox_bookmarks.html";
     editor().importBookmarkFile(firefox);
-    EXPECT_EQ(filesIn(undoDir()), m_current);
+    EXPECT_EQ(treeOf(undoDir()), m_current);
     EXPECT_TRUE(restoreButton().enabled);
     EXPECT_EQ(restoreButton().toolTip, "Undo The -Import-");
 
     // A second import keeps the copy from before the first: Undo takes both back.
     editor().importBookmarkFile(firefox);
     editor().restoreOrUndo();
-    EXPECT_EQ(filesIn(lists()), m_current);
+    EXPECT_EQ(treeOf(lists()), m_current);
     EXPECT_EQ(view().categories.size(), 1u);
     EXPECT_FALSE(restoreButton().enabled);
 }
