@@ -291,8 +291,15 @@ void Application::navigateActiveMainWindow(const std::string& address)
     if (!window || !window->isVisible())
         return;
     window->browser()->navigate(address);
+    bringToFront(window);
+}
+
+void bringToFront(QWidget* window)
+{
     if (window->isMinimized())
         window->showNormal();
+    else
+        window->show();
     window->raise();
     window->activateWindow();
 }

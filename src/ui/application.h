@@ -37,6 +37,9 @@ struct ApplicationOptions {
     int refreshTickMs = 60000; // one minute of the refresh countdown
 };
 
+// Shows a window of the program (restored when minimised), raised and active.
+void bringToFront(QWidget* window);
+
 class Application final : public QObject, public BrowserApp {
     Q_OBJECT
 public:

@@ -17,13 +17,7 @@ void Application::showHistoryWindow()
         });
         window->open();
     }
-    HistoryWindow* window = m_windows.history;
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(m_windows.history);
 }
 
 TodayListListener* Application::todayList()

@@ -42,16 +42,6 @@ void placeOverActiveWindow(QWidget* window)
     window->move(frame.topLeft());
 }
 
-void bringToFront(QWidget* window)
-{
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace
 
 void Application::showOptionsWindow(const std::string& currentAddress)
