@@ -61,6 +61,7 @@ TEST_F(StartupTest, FirstStartMakesTheFoldersAndSeedsListsAndSettingsOnlyOnce)
         readBytes(app() / "SiteLists" / "CatList.dab"));
     EXPECT_EQ(readBytes(userData() / "Skyglass.ini"), readBytes(app() / "Skyglass.ini"));
     EXPECT_EQ(out.state.paths.UserDataDir, userData());
+    EXPECT_EQ(out.state.paths.FavoritesDir, "");
     EXPECT_FALSE(out.state.placementSaved); // the seed carries no placement
     EXPECT_EQ(out.state.settings.WindowWidth, 7095); // raised to the minimum all the same
 }
@@ -97,7 +98,7 @@ TEST_F(StartupTest, TheUsersSettingsWinOverTheSeedAndAreChecked)
     EXPECT_EQ(out.state.StartPageUrl, "https://example.com/radar");
 }
 
-TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissing)
+TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissingAndFavoritesFoundOnlyWhenThere)
 {
     fs::remove(app() / "DefPage.htm");
     ASSERT_TRUE(runStartupSequence(env).ok);
@@ -107,9 +108,11 @@ TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissing)
     EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf(expected));
 
     writeBytes(app() / "DefPage.htm", bytesOf("mine"));
+    fs::create_directories(env.profileDir / "Favorites"); // found only when it exists
     const auto out = runStartupSequence(env);
     EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf("mine"));
     EXPECT_EQ(out.state.paths.DefPageUrl, "file://" + (app() / "DefPage.htm").string());
+    EXPECT_EQ(out.state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
 
 TEST_F(StartupTest, StartPageFallsBackFromHelpPageToDefPageToNothing)
@@ -138,14 +141,6 @@ TEST(StartPageUrl, LocalPathsBecomeFileUrlsAndAddressesAreLowerCased)
         "file:///opt/Sky%20Glass/Skyglass2Help.htm");
     EXPECT_EQ(startPageUrlOf("WWW.Weather.GOV"), "www.weather.gov");
     EXPECT_EQ(startPageUrlOf(""), "");
-}
-
-TEST_F(StartupTest, FavoritesDirOnlyWhenTheFolderExists)
-{
-    EXPECT_EQ(runStartupSequence(env).state.paths.FavoritesDir, "");
-    fs::create_directories(env.profileDir / "Favorites");
-    EXPECT_EQ(
-        runStartupSequence(env).state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
 
 TEST_F(StartupTest, WhatAKilledWriteLeftIsCleanedUpAtTheNextStart)

@@ -52,8 +52,7 @@ class FullScreenWindowTest : public QObject {
 private slots:
     void init();
     void cleanup() { m_program.reset(); }
-    void f11ShowsThePageUnderWholeButtonsAndEscHidesIt();
-    void addingThePageFilesItInTheChosenCategory();
+    void f11ShowsThePageUnderWholeButtonsEscHidesItAndItsPageIsFiled();
     void newWindowsOfPagesFindTheirWindows();
     void theSlideshowShowsACategorysPagesInTurn();
 
@@ -88,7 +87,7 @@ ui::FullScreenWindow* FullScreenWindowTest::openWithF11()
     return full && QTest::qWaitForWindowExposed(full) ? full : nullptr;
 }
 
-void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
+void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsEscHidesItAndItsPageIsFiled()
 {
     ui::FullScreenWindow* full = openWithF11();
     QVERIFY(full);
@@ -117,17 +116,12 @@ void FullScreenWindowTest::f11ShowsThePageUnderWholeButtonsAndEscHidesIt()
     QVERIFY(pressShortcut(full, Qt::Key_Escape));
     QVERIFY(!full->isVisible());
     QCOMPARE(openWithF11(), full);
-}
 
-void FullScreenWindowTest::addingThePageFilesItInTheChosenCategory()
-{
+    // The add-page panel files the page in the category chosen.
     const std::string file = LoadCategories(m_program->userData())->at(1).siteFileName;
     const std::size_t before = LoadSites(m_program->userData(), file)->size();
-    ui::FullScreenWindow* full = openWithF11();
-    QVERIFY(full);
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(full->logic().pageTitle()),
         QStringLiteral("Radar Loop"), kLoadTimeoutMs);
-
     QWidget* panel = full->control(FullScreenControl::AddPagePanel);
     QTest::mouseClick(full->control(FullScreenControl::AddPageButton), Qt::LeftButton);
     QVERIFY(panel->isVisible());

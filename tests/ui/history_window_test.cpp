@@ -88,7 +88,6 @@ private slots:
     void cleanup() { m_program.reset(); }
     void todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWindow();
     void aSearchFillsSearchReturnsAndCancelKeepsTheOldRows();
-    void theWindowKeepsItsLeastSizeItsPlaceAndItsWidths();
 
 private:
     ui::HistoryWindow* openHistory();
@@ -116,15 +115,20 @@ ui::HistoryWindow* HistoryWindowTest::openHistory()
     return history && QTest::qWaitForWindowExposed(history) ? history : nullptr;
 }
 
+// The Today list follows the history writer, the mouse navigates the active main window, and
+// the window keeps its least size, its place and its widths.
 void HistoryWindowTest::todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWindow()
 {
     ui::MainWindow* first = m_program->firstWindow();
     ui::MainWindow* second = m_app->createMainWindow();
     writeDayFile(historyDir(), SystemClock().now(), { { "Storm Watch", url("/storm.html") } });
+    Settings& s = m_app->shared().settings;
+    s.HistoryColumnWidths[0] = 3000;
     ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCOMPARE(m_app->todayList(), static_cast<TodayListListener*>(history));
     QTreeView* today = history->listView(HistoryTab::Today);
+    QCOMPARE(today->columnWidth(0), 200);
     first->browser()->navigate(url("/radar.html"));
     QTRY_COMPARE_WITH_TIMEOUT(today->model()->rowCount(), 2, kLoadTimeoutMs);
     QCOMPARE(cell(today, 1, 0), QStringLiteral("Radar Loop"));
@@ -139,7 +143,7 @@ void HistoryWindowTest::todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWi
     QCOMPARE(first->browser()->address(), url("/radar.html"));
     QTest::mouseClick(history->checkBox(HistoryCheck::OneClick), Qt::LeftButton, {},
         QPoint(5, history->checkBox(HistoryCheck::OneClick)->height() / 2));
-    QCOMPARE(m_app->shared().settings.HistoryOneClick, std::int16_t(1));
+    QCOMPARE(s.HistoryOneClick, std::int16_t(1));
     clickRow(today, 1);
     QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), url("/radar.html"), kLoadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(cell(today, 1, 1), QStringLiteral("2"), kLoadTimeoutMs);
@@ -155,8 +159,24 @@ void HistoryWindowTest::todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWi
     QTRY_COMPARE_WITH_TIMEOUT(cell(today, 0, 1), QStringLiteral("3"), kLoadTimeoutMs);
     QCOMPARE(today->model()->rowCount(), 1);
 
+    // Never smaller than 4755 x 3300 twips, and the controls fit in that.
+    history->resize(100, 100);
+    QTRY_COMPARE(history->size(), QSize(317, 220));
+    QVERIFY(history->layout()->minimumSize().width() <= 317);
+    QVERIFY(history->layout()->minimumSize().height() <= 220);
+    today->setColumnWidth(1, 50);
+    // "on top" keeps the window where it is, shown, and is stored at once.
+    const QRect before = history->geometry();
+    history->checkBox(HistoryCheck::OnTop)->click();
+    QVERIFY(history->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(s.HistoryOnTop, std::int16_t(1));
+    QTRY_VERIFY(history->isVisible());
+    QTRY_COMPARE(history->geometry(), before);
+    const QRect frame = history->frameGeometry();
     QVERIFY(sgtest::pressShortcut(history, Qt::Key_Escape));
     QVERIFY(m_app->todayList() == nullptr);
+    QCOMPARE(s.HistoryColumnWidths[1], 750.0f);
+    QCOMPARE(s.HistoryWidth, float(frame.width() * 15));
 }
 
 void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
@@ -191,35 +211,6 @@ void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
     QTRY_VERIFY_WITH_TIMEOUT(history->searchButton()->isEnabled(), kLoadTimeoutMs);
     QCOMPARE(found->model()->rowCount(), 5);
     QCOMPARE(firstHeader(found), QStringLiteral("3 Page Titles    2 Hosts"));
-}
-
-void HistoryWindowTest::theWindowKeepsItsLeastSizeItsPlaceAndItsWidths()
-{
-    Settings& s = m_app->shared().settings;
-    s.HistoryColumnWidths[0] = 3000;
-    ui::HistoryWindow* history = openHistory();
-    QVERIFY(history);
-    QTreeView* today = history->listView(HistoryTab::Today);
-    QCOMPARE(today->columnWidth(0), 200);
-
-    // Never smaller than 4755 x 3300 twips, and the controls fit in that.
-    history->resize(100, 100);
-    QTRY_COMPARE(history->size(), QSize(317, 220));
-    QVERIFY(history->layout()->minimumSize().width() <= 317);
-    QVERIFY(history->layout()->minimumSize().height() <= 220);
-    today->setColumnWidth(1, 50);
-
-    // "on top" keeps the window where it is, shown, and is stored at once.
-    const QRect before = history->geometry();
-    history->checkBox(HistoryCheck::OnTop)->click();
-    QVERIFY(history->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(s.HistoryOnTop, std::int16_t(1));
-    QTRY_VERIFY(history->isVisible());
-    QTRY_COMPARE(history->geometry(), before);
-    const QRect frame = history->frameGeometry();
-    history->close();
-    QCOMPARE(s.HistoryColumnWidths[1], 750.0f);
-    QCOMPARE(s.HistoryWidth, float(frame.width() * 15));
 }
 
 QTEST_MAIN(HistoryWindowTest)
