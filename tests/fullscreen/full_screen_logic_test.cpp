@@ -106,10 +106,9 @@ TEST_F(FullScreen, ButtonsDockRefitRefreshAndMove)
 
 TEST_F(FullScreen, TitleAndToolTipsFollowThePageUnlessTipsAreOff)
 {
-    EXPECT_EQ(control(Control::DockButton).toolTip, "Dock Window Top-Left Corner");
     m_logic.onTitleChanged("Radar Loop");
-    EXPECT_EQ(control(Control::TitleStrip).toolTip, "Radar Loop - Skyglass2 - Full Screen Window");
     EXPECT_EQ(view().caption, "Radar Loop - Skyglass2 - Full Screen Window");
+    EXPECT_EQ(control(Control::TitleStrip).toolTip, view().caption);
     EXPECT_EQ(view().stripText, view().caption);
     m_shared.settings.ToolTipsOff = 1;
     m_logic.applyToolTips();
@@ -119,7 +118,8 @@ TEST_F(FullScreen, TitleAndToolTipsFollowThePageUnlessTipsAreOff)
 
 TEST_F(FullScreen, AddPageFilesThePageAndRefillsTheMainWindows)
 {
-    m_logic.onAddPageClick(); // no category list: a message
+    m_logic.onAddPageClick(); // no category list: a message, and no list made
+    EXPECT_FALSE(std::filesystem::exists(lists() / "CatList.dab"));
     writeBytes(lists() / "CatList.dab", categoryBytes(" Weather", 1) + categoryBytes("News", 2));
     writeBytes(lists() / "Sites00002.dab", {});
     TestWindow& main = open();
@@ -187,7 +187,6 @@ TEST_F(Slideshow, ShowsThePagesInTurnAndKeepsTheChoiceForNextTime)
     EXPECT_EQ(view().stripText, "Weather - Page 1 Of 2 - Next In 20 s");
     EXPECT_EQ(view().tickIn, 1000ms); // the count-down shows each second
     after(19'500ms);
-    EXPECT_EQ(view().tickIn, 500ms);
     m_browser.location = "http://radar/";
     after(500ms);
     // A page that comes round while it is shown is loaded afresh.

@@ -44,45 +44,33 @@ TEST(HandOver, OpensOneWindowAtTheCleanedAddressOrWithThePendingAddressLeftAsItW
     EXPECT_TRUE(program.refusals.empty());
 }
 
-TEST(HandOver, WhileAModalWindowIsOpenItIsRefusedAndItsAddressWaitsForTheNextAcceptedOne)
+TEST(HandOver, WhileAModalWindowIsOpenItIsRefusedAndTheNewestAddressWaitsForTheNextAcceptedOne)
 {
     FakeProgram program;
     HandOverReceiver receiver;
     program.modal = true;
+    EXPECT_EQ(receiver.receive("http://old/", program), HandOverResult::Refused);
     EXPECT_EQ(receiver.receive("http://radar/", program), HandOverResult::Refused);
     EXPECT_EQ(receiver.receive("", program), HandOverResult::Refused);
-    ASSERT_EQ(program.refusals.size(), 2u);
+    ASSERT_EQ(program.refusals.size(), 3u);
     EXPECT_EQ(program.refusals[0],
         "Can't Launch A New Browser Window While Options, Edit,\n"
         "Open-About, Or App-Message Window Like This Is Open.");
-    EXPECT_EQ(program.windowsOpened, 0);
     EXPECT_EQ(program.pending, "first copy's pending");
 
+    // Without a main window, or while the program ends, nothing happens and it still waits.
     program.modal = false;
-    program.hasMainWindow = false; // nothing happens, the address still waits
+    program.hasMainWindow = false;
     EXPECT_EQ(receiver.receive("", program), HandOverResult::NoMainWindow);
     program.hasMainWindow = true;
+    program.isEnding = true;
+    EXPECT_EQ(receiver.receive("", program), HandOverResult::CannotTake);
+    EXPECT_EQ(program.windowsOpened, 0);
+    program.isEnding = false;
     EXPECT_EQ(receiver.receive("", program), HandOverResult::Opened);
     EXPECT_EQ(program.pendingWhenOpened, "http://radar/");
     program.pending = "";
     EXPECT_EQ(receiver.receive("", program), HandOverResult::Opened); // used once only
     EXPECT_EQ(program.pendingWhenOpened, "");
-    EXPECT_EQ(program.windowsOpened, 2);
-}
-
-TEST(HandOver, ANewerAddressReplacesTheKeptOneAndAnEndingProgramTakesNothing)
-{
-    FakeProgram program;
-    HandOverReceiver receiver;
-    program.modal = true;
-    receiver.receive("http://old/", program);
-    receiver.receive("http://new/", program);
-    program.modal = false;
-    program.isEnding = true;
-    EXPECT_EQ(receiver.receive("", program), HandOverResult::CannotTake);
-    EXPECT_EQ(program.refusals.size(), 2u);
-    EXPECT_EQ(program.windowsOpened, 0);
-    program.isEnding = false;
-    receiver.receive("", program);
-    EXPECT_EQ(program.pendingWhenOpened, "http://new/");
+    EXPECT_EQ(program.refusals.size(), 3u);
 }

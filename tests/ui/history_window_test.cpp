@@ -86,10 +86,8 @@ class HistoryWindowTest : public QObject {
 private slots:
     void init();
     void cleanup() { m_program.reset(); }
-    void aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHits();
-    void theMouseNavigatesTheActiveMainWindow();
+    void todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWindow();
     void aSearchFillsSearchReturnsAndCancelKeepsTheOldRows();
-    void theWindowKeepsItsLeastSizeItsPlaceAndItsWidths();
 
 private:
     ui::HistoryWindow* openHistory();
@@ -117,19 +115,38 @@ ui::HistoryWindow* HistoryWindowTest::openHistory()
     return history && QTest::qWaitForWindowExposed(history) ? history : nullptr;
 }
 
-void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHits()
+// The Today list follows the history writer, the mouse navigates the active main window, and
+// the window keeps its least size, its place and its widths.
+void HistoryWindowTest::todayFollowsTheWriterAndTheMouseNavigatesTheActiveMainWindow()
 {
-    writeDayFile(historyDir(), SystemClock().now(), { { "Earlier", "http://earlier.example/" } });
+    ui::MainWindow* first = m_program->firstWindow();
+    ui::MainWindow* second = m_app->createMainWindow();
+    writeDayFile(historyDir(), SystemClock().now(), { { "Storm Watch", url("/storm.html") } });
+    Settings& s = m_app->shared().settings;
+    s.HistoryColumnWidths[0] = 3000;
     ui::HistoryWindow* history = openHistory();
     QVERIFY(history);
     QCOMPARE(m_app->todayList(), static_cast<TodayListListener*>(history));
     QTreeView* today = history->listView(HistoryTab::Today);
-    ui::MainWindow* window = m_program->firstWindow();
-    window->browser()->navigate(url("/radar.html"));
+    QCOMPARE(today->columnWidth(0), 200);
+    first->browser()->navigate(url("/radar.html"));
     QTRY_COMPARE_WITH_TIMEOUT(today->model()->rowCount(), 2, kLoadTimeoutMs);
     QCOMPARE(cell(today, 1, 0), QStringLiteral("Radar Loop"));
     QCOMPARE(cell(today, 1, 1), QStringLiteral("1"));
     QCOMPARE(firstHeader(today), QStringLiteral("2 Page Titles"));
+
+    // A double click, then one click in one-click mode, navigates the main window activated
+    // last; each visit raises its row's hits.
+    m_app->windows().setActiveMainWindow(second);
+    doubleClickRow(today, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), url("/storm.html"), kLoadTimeoutMs);
+    QCOMPARE(first->browser()->address(), url("/radar.html"));
+    QTest::mouseClick(history->checkBox(HistoryCheck::OneClick), Qt::LeftButton, {},
+        QPoint(5, history->checkBox(HistoryCheck::OneClick)->height() / 2));
+    QCOMPARE(s.HistoryOneClick, std::int16_t(1));
+    clickRow(today, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), url("/radar.html"), kLoadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(cell(today, 1, 1), QStringLiteral("2"), kLoadTimeoutMs);
 
     // The first row leaves the list (not the file); the repeat still raises its own row.
     today->setCurrentIndex(today->model()->index(0, 0));
@@ -138,33 +155,28 @@ void HistoryWindowTest::aPageLoadedWhileOpenAppearsInTodayAndARepeatRaisesItsHit
     history->popUpMenu()->actions().at(4)->trigger(); // Remove Item(s) From List (Temp)
     history->popUpMenu()->close();
     QCOMPARE(today->model()->rowCount(), 1);
-    window->browser()->navigate(url("/radar.html"));
-    QTRY_COMPARE_WITH_TIMEOUT(cell(today, 0, 1), QStringLiteral("2"), kLoadTimeoutMs);
+    first->browser()->navigate(url("/radar.html"));
+    QTRY_COMPARE_WITH_TIMEOUT(cell(today, 0, 1), QStringLiteral("3"), kLoadTimeoutMs);
     QCOMPARE(today->model()->rowCount(), 1);
 
+    // Never smaller than 4755 x 3300 twips, and the controls fit in that.
+    history->resize(100, 100);
+    QTRY_COMPARE(history->size(), QSize(317, 220));
+    QVERIFY(history->layout()->minimumSize().width() <= 317);
+    QVERIFY(history->layout()->minimumSize().height() <= 220);
+    today->setColumnWidth(1, 50);
+    // "on top" keeps the window where it is, shown, and is stored at once.
+    const QRect before = history->geometry();
+    history->checkBox(HistoryCheck::OnTop)->click();
+    QVERIFY(history->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(s.HistoryOnTop, std::int16_t(1));
+    QTRY_VERIFY(history->isVisible());
+    QTRY_COMPARE(history->geometry(), before);
+    const QRect frame = history->frameGeometry();
     QVERIFY(sgtest::pressShortcut(history, Qt::Key_Escape));
     QVERIFY(m_app->todayList() == nullptr);
-}
-
-void HistoryWindowTest::theMouseNavigatesTheActiveMainWindow()
-{
-    ui::MainWindow* second = m_app->createMainWindow();
-    writeDayFile(historyDir(), SystemClock().now(),
-        { { "Radar Loop", url("/radar.html") }, { "Storm Watch", url("/storm.html") } });
-    ui::HistoryWindow* history = openHistory();
-    QVERIFY(history);
-    // The second window was the main window activated last.
-    m_app->windows().setActiveMainWindow(second);
-    QTreeView* today = history->listView(HistoryTab::Today);
-    doubleClickRow(today, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), url("/storm.html"), kLoadTimeoutMs);
-    QVERIFY(m_program->firstWindow()->browser()->address() != url("/storm.html"));
-
-    QTest::mouseClick(history->checkBox(HistoryCheck::OneClick), Qt::LeftButton, {},
-        QPoint(5, history->checkBox(HistoryCheck::OneClick)->height() / 2));
-    QCOMPARE(m_app->shared().settings.HistoryOneClick, std::int16_t(1));
-    clickRow(today, 0);
-    QTRY_COMPARE_WITH_TIMEOUT(second->browser()->address(), url("/radar.html"), kLoadTimeoutMs);
+    QCOMPARE(s.HistoryColumnWidths[1], 750.0f);
+    QCOMPARE(s.HistoryWidth, float(frame.width() * 15));
 }
 
 void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
@@ -199,35 +211,6 @@ void HistoryWindowTest::aSearchFillsSearchReturnsAndCancelKeepsTheOldRows()
     QTRY_VERIFY_WITH_TIMEOUT(history->searchButton()->isEnabled(), kLoadTimeoutMs);
     QCOMPARE(found->model()->rowCount(), 5);
     QCOMPARE(firstHeader(found), QStringLiteral("3 Page Titles    2 Hosts"));
-}
-
-void HistoryWindowTest::theWindowKeepsItsLeastSizeItsPlaceAndItsWidths()
-{
-    Settings& s = m_app->shared().settings;
-    s.HistoryColumnWidths[0] = 3000;
-    ui::HistoryWindow* history = openHistory();
-    QVERIFY(history);
-    QTreeView* today = history->listView(HistoryTab::Today);
-    QCOMPARE(today->columnWidth(0), 200);
-
-    // Never smaller than 4755 x 3300 twips, and the controls fit in that.
-    history->resize(100, 100);
-    QTRY_COMPARE(history->size(), QSize(317, 220));
-    QVERIFY(history->layout()->minimumSize().width() <= 317);
-    QVERIFY(history->layout()->minimumSize().height() <= 220);
-    today->setColumnWidth(1, 50);
-
-    // "on top" keeps the window where it is, shown, and is stored at once.
-    const QRect before = history->geometry();
-    history->checkBox(HistoryCheck::OnTop)->click();
-    QVERIFY(history->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(s.HistoryOnTop, std::int16_t(1));
-    QTRY_VERIFY(history->isVisible());
-    QTRY_COMPARE(history->geometry(), before);
-    const QRect frame = history->frameGeometry();
-    history->close();
-    QCOMPARE(s.HistoryColumnWidths[1], 750.0f);
-    QCOMPARE(s.HistoryWidth, float(frame.width() * 15));
 }
 
 QTEST_MAIN(HistoryWindowTest)
