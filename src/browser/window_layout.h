@@ -30,14 +30,14 @@ Rect toolbarRect(double clientWidth, bool toolbarHidden);
 // The Hide/Show ToolBar button: left 5070 with the check boxes, 4755 without; at the top edge while
 // hidden.
 Rect hideShowButtonRect(bool checkBoxesShown, bool toolbarHidden);
-// Text1: left 5100 - a, width = client width - (5805 - a).
+// The address box: left 5100 - a, width = client width - (5805 - a).
 Rect addressBoxRect(double clientWidth, bool checkBoxesShown, double height);
 // The left selector button at 4770 - a, the right one 15 twips right of the address box;
 // Go at client - 360.
 Rect selectorButton1Rect(bool checkBoxesShown, double height);
 Rect selectorButton2Rect(const Rect& addressBox);
 Rect goButtonRect(double clientWidth, double height);
-// Label3: beside the check boxes, or at (4290, 60, 120, 285) in their place.
+// The check boxes' label: beside them, or at (4290, 60, 120, 285) in their place.
 Rect checkBoxLabelRect(bool checkBoxesShown);
 double selectorListLeft(bool checkBoxesShown);
 // The browser area: left -30, top 435 - offset, width client + widthExtra (60; the fill

@@ -178,16 +178,16 @@ void ListEditorWindow::buildControls()
     for (EditorControl c : { EditorControl::SplitUpButton, EditorControl::SplitDownButton })
         button(c)->setFixedWidth(24);
 
-    m_text1 = new QLineEdit(this);
-    m_text1->setAccessibleName(QStringLiteral("New Category Name"));
-    m_text2 = new QLineEdit(this);
-    m_text2->setAccessibleName(QStringLiteral("New Web Address"));
+    m_categoryNameBox = new QLineEdit(this);
+    m_categoryNameBox->setAccessibleName(QStringLiteral("New Category Name"));
+    m_addressBox = new QLineEdit(this);
+    m_addressBox->setAccessibleName(QStringLiteral("New Web Address"));
     m_destination = new QComboBox(this);
     m_destination->setAccessibleName(QStringLiteral("Destination Category"));
     m_destination->setMinimumContentsLength(10);
     m_destination->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_controls[static_cast<std::size_t>(EditorControl::CategoryNameBox)] = m_text1;
-    m_controls[static_cast<std::size_t>(EditorControl::AddressBox)] = m_text2;
+    m_controls[static_cast<std::size_t>(EditorControl::CategoryNameBox)] = m_categoryNameBox;
+    m_controls[static_cast<std::size_t>(EditorControl::AddressBox)] = m_addressBox;
     m_controls[static_cast<std::size_t>(EditorControl::DestinationChooser)] = m_destination;
 
     m_categoryList = new NameList(this);
@@ -268,16 +268,16 @@ void ListEditorWindow::connectControls()
     on(EditorControl::BackupButton, &ListEditor::backUp);
     on(EditorControl::RestoreButton, &ListEditor::restoreOrUndo);
     connect(button(EditorControl::AddCategoryButton), &QPushButton::clicked, this, [this] {
-        run([&] { m_logic->addCategory(m_text1->text().toStdString()); });
+        run([&] { m_logic->addCategory(m_categoryNameBox->text().toStdString()); });
         paintText(EditorControl::CategoryNameBox);
     });
     connect(button(EditorControl::AddAddressButton), &QPushButton::clicked, this, [this] {
-        run([&] { m_logic->addAddress(m_text2->text().toStdString()); });
+        run([&] { m_logic->addAddress(m_addressBox->text().toStdString()); });
         paintText(EditorControl::AddressBox);
     });
-    connect(m_text1, &QLineEdit::returnPressed, button(EditorControl::AddCategoryButton),
+    connect(m_categoryNameBox, &QLineEdit::returnPressed, button(EditorControl::AddCategoryButton),
         &QPushButton::click);
-    connect(m_text2, &QLineEdit::returnPressed, button(EditorControl::AddAddressButton),
+    connect(m_addressBox, &QLineEdit::returnPressed, button(EditorControl::AddAddressButton),
         &QPushButton::click);
     connect(button(EditorControl::ImportFavoritesButton), &QPushButton::clicked, this,
         [this] { importFavorites(); });
@@ -585,7 +585,7 @@ void ListEditorWindow::paint()
 
 void ListEditorWindow::paintText(EditorControl textBox)
 {
-    auto* edit = textBox == EditorControl::CategoryNameBox ? m_text1 : m_text2;
+    auto* edit = textBox == EditorControl::CategoryNameBox ? m_categoryNameBox : m_addressBox;
     const QString text = q(m_logic->view().control(textBox).caption);
     if (edit->text() != text)
         edit->setText(text);
@@ -665,8 +665,8 @@ void ListEditorWindow::applyFont()
     if (f.size > 0)
         font.setPointSizeF(f.size);
     for (QWidget* w : { static_cast<QWidget*>(m_categoryList), static_cast<QWidget*>(m_siteList),
-             static_cast<QWidget*>(m_destination), static_cast<QWidget*>(m_text1),
-             static_cast<QWidget*>(m_text2) })
+             static_cast<QWidget*>(m_destination), static_cast<QWidget*>(m_categoryNameBox),
+             static_cast<QWidget*>(m_addressBox) })
         w->setFont(font);
 }
 

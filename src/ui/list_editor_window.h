@@ -107,11 +107,11 @@ private:
     std::array<QWidget*, kEditorControlCount> m_controls {};
     QWidget* m_rows[3] = {}; // the rows of buttons above, between and below the lists
     QTreeWidget* m_categoryList = nullptr;
-    QTreeWidget* m_siteList = nullptr; // ListView(1)
+    QTreeWidget* m_siteList = nullptr;
     QComboBox* m_destination = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QMenu* m_menu = nullptr; // mnuPop1
+    QLineEdit* m_categoryNameBox = nullptr;
+    QLineEdit* m_addressBox = nullptr;
+    QMenu* m_menu = nullptr; // the lists' pop-up menu
     std::array<QAction*, kEditorMenuItemCount> m_menuActions {};
     QTimer* m_sortTimer = nullptr;
 
