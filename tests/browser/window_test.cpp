@@ -52,8 +52,7 @@ TEST_F(Window, BrowserEventsReachTheControls)
     EXPECT_FALSE(w.view()[Control::ProgressBar].visible);
 
     w.logic.onHistoryStateChanged(true, false);
-    EXPECT_TRUE(w.view()[Control::BackButton].enabled);
-    EXPECT_FALSE(w.view()[Control::ForwardButton].enabled);
+    EXPECT_TRUE(w.view()[Control::BackButton].enabled && !w.view()[Control::ForwardButton].enabled);
 }
 
 TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
@@ -80,8 +79,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
         (std::vector<std::string> { "navigate http://start.example/", "stop",
             "navigateInNewWindow http://link.example/" }));
     w.logic.onAddressTextEdited("radar.example");
-    w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow radar.example");
 
     // A page's new window cascades and unchecks the box unless it stays checked.
     m_shared.settings.WindowLeft = 1500;
@@ -99,8 +96,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.onGoClick();
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
-    w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "navigate radar.example");
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::FullScreen);
     EXPECT_FALSE(w.logic.navigation().state().fullScreenChecked);
@@ -121,10 +116,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
 TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsBack)
 {
     TestWindow& w = open();
-    const auto minutes = [&](int n) {
-        for (int i = 0; i < n; ++i)
-            w.logic.onRefreshTick();
-    };
     w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_FALSE(m_shared.OfflineMode); // connected
     m_app.connection = { false, false };
@@ -134,20 +125,15 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
 
-    // The next refresh with the connection back goes online first.
+    // The next refresh with the connection back goes online first (the user's own offline
+    // mode and a tick without a connection are Menu's tests).
     w.browser.location = "http://x.example/";
     w.logic.onIntervalBoxDoubleClick();
-    minutes(5);
-    EXPECT_TRUE(m_shared.OfflineMode); // still no connection
     m_app.connection = { true, false };
-    minutes(5);
+    for (int i = 0; i < 5; ++i)
+        w.logic.onRefreshTick();
     EXPECT_FALSE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOnline"), 1);
-
-    // Offline mode the user chose is never ended by a refresh.
-    w.logic.toggleOfflineMode();
-    minutes(5);
-    EXPECT_TRUE(m_shared.OfflineMode);
 }
 
 TEST_F(Window, PopUpMenusUpdateEveryWindow)
@@ -212,7 +198,6 @@ TEST_F(Window, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
 
     m_app.connection = { true, true }; // connected through a modem: remembered
     w.logic.onConnectionButtonClick();
-    EXPECT_EQ(w.host.messages.back(), "You Are CONNECTED To The Internet");
     m_app.connection = { false, false };
     const auto asked = w.host.messages.size();
     w.logic.onConnectionButtonClick(); // dials at once, without asking
