@@ -3,10 +3,7 @@
 
 #include "browser_fakes.h"
 
-using namespace sg;
 using namespace sgtest;
-
-namespace {
 
 class Layout : public MainWindowFixture { };
 
@@ -181,7 +178,6 @@ TEST_F(Layout, KeysInTheirOrder)
     EXPECT_EQ(w.browser.calls.back(), "stop");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
     EXPECT_EQ(w.host.calls.back(), "main menu");
-    EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
     w.logic.onKeyDown({ Key::F, true, true, false });
     EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
     EXPECT_EQ(w.logic.onKeyDown({ Key::P, false, true, false }), KeyOutcome::Consumed);
@@ -200,5 +196,3 @@ TEST_F(Layout, KeysInTheirOrder)
     w.logic.onKeyDown({ Key::F11 });
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
 }
-
-} // namespace

@@ -3,13 +3,19 @@
 
 #include "browser_fakes.h"
 
-using namespace sg;
 using namespace sgtest;
-
-namespace {
 
 class Refresh : public MainWindowFixture {
 protected:
+    // A window on a page with its countdown running.
+    TestWindow& counting(std::int16_t interval = 5)
+    {
+        m_shared.settings.RefreshInterval = interval;
+        TestWindow& w = open();
+        w.browser.location = "http://radar.example/";
+        w.logic.onIntervalBoxDoubleClick();
+        return w;
+    }
     // Holds an interval button for a number of auto-repeat ticks, then lets go.
     static void hold(TestWindow& w, Control button, int repeats)
     {
@@ -96,10 +102,7 @@ TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNine)
 
 TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
 {
-    m_shared.settings.RefreshInterval = 10;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(10);
     for (int i = 0; i < 6; ++i)
         w.logic.onRefreshTick();
     hold(w, Control::IntervalDownButton, 5); // 10 -> 4 while held
@@ -124,10 +127,16 @@ TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
     EXPECT_EQ(minutesLeft(w), "5");
 }
 
-TEST_F(Refresh, RefreshButtonRestartsTheCountdownAndUsesTheMode)
+TEST_F(Refresh, ModeIsSharedAndTheButtonAndF5RefreshWithIt)
 {
-    m_shared.settings.RefreshMode = 3;
     TestWindow& w = open();
+    TestWindow& b = open();
+    for (const std::int16_t mode : { 1, 3, 0, 1, 3 }) {
+        w.logic.onRefreshRightButtonDown();
+        EXPECT_EQ(m_shared.settings.RefreshMode, mode);
+    }
+    EXPECT_EQ(b.view()[Control::RefreshButton].toolTip,
+        "Refresh Page: Completely (Right-Click To Change Mode)");
     w.browser.location = "http://radar.example/";
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
@@ -138,30 +147,14 @@ TEST_F(Refresh, RefreshButtonRestartsTheCountdownAndUsesTheMode)
     w.logic.onKeyDown({ Key::F5 }); // F5: the mode, but no click and no restart
     EXPECT_EQ(w.browser.count("reload 3"), 2);
     EXPECT_EQ(m_app.count("click"), 1);
-}
-
-TEST_F(Refresh, ModeCyclesAndEveryWindowShowsItsToolTip)
-{
-    TestWindow& a = open();
-    TestWindow& b = open();
-    for (const std::int16_t mode : { 1, 3, 0 }) {
-        a.logic.onRefreshRightButtonDown();
-        EXPECT_EQ(m_shared.settings.RefreshMode, mode);
-    }
-    a.logic.onRefreshRightButtonDown();
-    EXPECT_EQ(b.view()[Control::RefreshButton].toolTip,
-        "Refresh Page: If Expired (Right-Click To Change Mode)");
     m_shared.settings.ToolTipsOff = 1;
     b.logic.onRefreshRightButtonDown();
-    EXPECT_EQ(a.view()[Control::RefreshButton].toolTip, "");
+    EXPECT_EQ(w.view()[Control::RefreshButton].toolTip, "");
 }
 
 TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
 {
-    m_shared.settings.RefreshInterval = 1;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(1);
     m_app.connection = { true, true };
     w.logic.onRefreshTick();
     m_app.connection = { false, false };
@@ -186,9 +179,7 @@ TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)
 
 TEST_F(Refresh, WakeWithARefreshDueRefreshesAtOnceButNeverEarly)
 {
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting();
     w.host.machine.run(90'000);
     w.logic.onRefreshTick();
     // 1.5 min awake and 3 min 59 s asleep: 5 min 29 s of 5, but whole minutes only.
@@ -212,10 +203,7 @@ TEST_F(Refresh, WakeWithARefreshDueRefreshesAtOnceButNeverEarly)
 
 TEST_F(Refresh, FailedRefreshRetriesUntilALoadOrTheUsersOwnPageEndsIt)
 {
-    m_shared.settings.RefreshInterval = 2;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(2);
     w.logic.onRefreshTick();
     w.logic.onRefreshTick();
     failLoad(w);
@@ -251,9 +239,7 @@ TEST_F(Refresh, FailedRefreshRetriesUntilALoadOrTheUsersOwnPageEndsIt)
 TEST_F(Refresh, RecoverySwitchedOffCountsOnlyTicksAndRetriesNothing)
 {
     m_shared.extra.RefreshRecovery = false;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting();
     EXPECT_EQ(watchdogMs(w), 0);
     w.host.machine.sleep(10 * 60'000);
     for (int i = 0; i < 5; ++i)
@@ -266,5 +252,3 @@ TEST_F(Refresh, RecoverySwitchedOffCountsOnlyTicksAndRetriesNothing)
     w.logic.onRefreshTick();
     EXPECT_EQ(watchdogMs(w), 5000);
 }
-
-} // namespace
