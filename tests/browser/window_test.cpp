@@ -50,12 +50,9 @@ TEST_F(Window, BrowserEventsReachTheControls)
 
     w.logic.onHistoryStateChanged(true, false);
     EXPECT_TRUE(w.view()[Control::BackButton].enabled && !w.view()[Control::ForwardButton].enabled);
-}
 
-TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
-{
+    // Script errors are silenced during downloads only, and never for mail.
     m_shared.settings.ScriptErrorsSilenced = 1;
-    TestWindow& w = open();
     w.logic.onLoadStarted();
     EXPECT_TRUE(w.browser.silentNow);
     w.logic.onLoadFinished();
