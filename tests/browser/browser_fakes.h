@@ -183,12 +183,10 @@ public:
     void offlineStateChanged() override { toEach(&MainWindowLogic::showOfflineState); }
 };
 
-// Returns the numbers it was given, over and over.
-class ScriptedRandom final : public RandomSource {
-public:
-    std::vector<double> values { 0.0 };
-    std::size_t next_ = 0;
-    double next() override { return values[next_++ % values.size()]; }
+// Returns the same number every time.
+struct FixedRandom final : RandomSource {
+    double value = 0.0;
+    double next() override { return value; }
 };
 
 // One main window: its fake host and browser, its logic and the picture the logic keeps.
@@ -211,7 +209,7 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     TempDir m_dir;
     FixedClock m_clock { kNow };
-    ScriptedRandom m_random;
+    FixedRandom m_random;
     SharedBrowserState m_shared;
     FakeApp m_app;
     HistoryWriter m_history { m_dir / "History", m_clock };

@@ -63,8 +63,6 @@ TEST(WindowLayout, DefaultPlacementAndSavingRules)
     EXPECT_TRUE(placementSavable(true, false, { 0, 0, 8010, 3000 }));
     EXPECT_FALSE(placementSavable(true, false, { 0, 0, 8000, 9000 }));
     EXPECT_FALSE(placementSavable(true, false, { 0, 0, 9000, 2990 }));
-    EXPECT_FALSE(placementSavable(false, false, { 0, 0, 9000, 9000 }));
-    EXPECT_FALSE(placementSavable(true, true, { 0, 0, 9000, 9000 }));
 }
 
 TEST(WindowLayout, ToolbarBandIsJustBelowTheCaption)
