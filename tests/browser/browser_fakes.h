@@ -21,6 +21,13 @@ namespace sgtest {
 
 using namespace sg;
 
+// A machine's two clocks: both run, only the wall clock runs while it sleeps.
+struct FakeClocks {
+    ClockSample now { 1'000, 1'700'000'000'000 };
+    void run(std::int64_t ms) { now.monotonicMs += ms, now.wallMs += ms; }
+    void sleep(std::int64_t ms) { now.wallMs += ms; }
+};
+
 // The calls a fake received, in order.
 struct CallLog {
     std::vector<std::string> calls;
@@ -66,21 +73,12 @@ public:
 // The window's side: what the window system knows, the timers, the menus and message boxes.
 class FakeHost final : public MainWindowHost, public CallLog {
 public:
-    // The frame round the client area in this fake: 120 wide, 450 high.
-    static constexpr double kFrameWidth = 120;
-    static constexpr double kFrameHeight = 450;
-
+    // The frame round the client area is 120 wide and 450 high; the caption 22 pixels high.
     Rect window { 1500, 900, 12000, 9000 };
-    Size client { 12000 - kFrameWidth, 9000 - kFrameHeight };
+    Size client { 12000 - 120, 9000 - 450 };
     WindowState state = WindowState::Normal;
-    int captionPx = 22;
-    Rect work { 0, 0, 19200, 10800 };
     PointPx mouse { 0, 0 };
-    // The machine's clocks: both run, only the wall clock runs while it sleeps.
-    ClockSample clocks { 1'000, 1'700'000'000'000 };
-    void run(std::int64_t ms) { clocks.monotonicMs += ms, clocks.wallMs += ms; }
-    void sleep(std::int64_t ms) { clocks.wallMs += ms; }
-    double rowUnit = 240;
+    FakeClocks machine;
     std::vector<Rect> windowMoves;
     std::map<MainWindowTimer, int> timers; // the running timers and their intervals
     // The selector's column widths as the user left them; unset: as the logic set them.
@@ -113,7 +111,7 @@ public:
         return fileChosen;
     }
     ClockReading readClock() const override { return clock; }
-    double textHeightTwips(const std::string&) const override { return rowUnit; }
+    double textHeightTwips(const std::string&) const override { return 240; }
     std::array<int, 2> selectorColumnWidthsPx(Control list) const override
     {
         const auto it = draggedColumns.find(list);
@@ -122,16 +120,16 @@ public:
     void setWindowGeometry(const Rect& r) override
     {
         window = r;
-        client = { r.width - kFrameWidth, r.height - kFrameHeight };
+        client = { r.width - 120, r.height - 450 };
         windowMoves.push_back(r);
     }
     Rect windowGeometry() const override { return window; }
     WindowState windowState() const override { return state; }
     Size clientSize() const override { return client; }
-    int captionHeightPx() const override { return captionPx; }
-    Rect workArea() const override { return work; }
+    int captionHeightPx() const override { return 22; }
+    Rect workArea() const override { return { 0, 0, 19200, 10800 }; }
     PointPx mousePositionPx() const override { return mouse; }
-    ClockSample sampleClocks() const override { return clocks; }
+    ClockSample sampleClocks() const override { return machine.now; }
     void hideWindow() override { add("hide"); }
     void closeWindow() override { add("close"); }
     void popUpMainMenu() override { add("main menu"); }
@@ -141,12 +139,7 @@ public:
         messages.push_back(text);
         modalWhileAsked = modalFlag && *modalFlag;
     }
-    bool askYesNo(const std::string& text) override
-    {
-        messages.push_back(text);
-        modalWhileAsked = modalFlag && *modalFlag;
-        return answerYes;
-    }
+    bool askYesNo(const std::string& text) override { return showMessage(text), answerYes; }
     void startTimer(MainWindowTimer t, int ms) override { timers[t] = ms; }
     void stopTimer(MainWindowTimer t) override { timers.erase(t); }
 };
@@ -174,47 +167,26 @@ public:
     TodayListListener* todayList() override { return nullptr; }
     ConnectionState connectionState() override { return connection; }
     void autodial() override { add("autodial"); }
-    bool SetOffline() override
-    {
-        add("SetOffline");
-        return true;
-    }
-    bool SetOnline() override
-    {
-        add("SetOnline");
-        return true;
-    }
+    bool SetOffline() override { return add("SetOffline"), true; }
+    bool SetOnline() override { return add("SetOnline"), true; }
 
-    // The open windows, in the order they were made.
+    // The open windows, in the order they were made, and the broadcasts to each of them.
     std::vector<MainWindowLogic*> windows;
-    void refillSiteSelectors() override
+    void toEach(void (MainWindowLogic::*call)())
     {
         for (MainWindowLogic* w : windows)
-            w->loadSiteSelectors();
+            (w->*call)();
     }
-    void toolTipsChanged() override
-    {
-        for (MainWindowLogic* w : windows)
-            w->applyToolTips();
-    }
-    void popUpModesChanged() override
-    {
-        for (MainWindowLogic* w : windows)
-            w->showPopUpModes();
-    }
-    void offlineStateChanged() override
-    {
-        for (MainWindowLogic* w : windows)
-            w->showOfflineState();
-    }
+    void refillSiteSelectors() override { toEach(&MainWindowLogic::loadSiteSelectors); }
+    void toolTipsChanged() override { toEach(&MainWindowLogic::applyToolTips); }
+    void popUpModesChanged() override { toEach(&MainWindowLogic::showPopUpModes); }
+    void offlineStateChanged() override { toEach(&MainWindowLogic::showOfflineState); }
 };
 
-// Returns the numbers it was given, over and over.
-class ScriptedRandom final : public RandomSource {
-public:
-    std::vector<double> values { 0.0 };
-    std::size_t next_ = 0;
-    double next() override { return values[next_++ % values.size()]; }
+// Returns the same number every time.
+struct FixedRandom final : RandomSource {
+    double value = 0.0;
+    double next() override { return value; }
 };
 
 // One main window: its fake host and browser, its logic and the picture the logic keeps.
@@ -237,7 +209,7 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     TempDir m_dir;
     FixedClock m_clock { kNow };
-    ScriptedRandom m_random;
+    FixedRandom m_random;
     SharedBrowserState m_shared;
     FakeApp m_app;
     HistoryWriter m_history { m_dir / "History", m_clock };

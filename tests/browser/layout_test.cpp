@@ -3,10 +3,7 @@
 
 #include "browser_fakes.h"
 
-using namespace sg;
 using namespace sgtest;
-
-namespace {
 
 class Layout : public MainWindowFixture { };
 
@@ -16,16 +13,20 @@ TEST_F(Layout, ResizePlacesTheControlsAndKeepsOnlyANormalBigEnoughPlacement)
     const Size c = w.host.client; // 11880 x 8550
     EXPECT_EQ(w.view()[Control::AddressBox].geometry,
         std::optional<Rect>(Rect { 5100, 45, c.width - 5805, 345 }));
-    EXPECT_EQ(w.view()[Control::GoButton].geometry->left, c.width - 360);
     EXPECT_EQ(
         w.logic.toolbar().state().browserArea, (Rect { -30, 435, c.width + 60, c.height - 705 }));
-    EXPECT_EQ(w.view().statusPanel1Width, c.width - 2820);
+    // Hiding the check boxes moves the address row left by 315; a new window follows.
+    w.logic.onCheckBoxesToggleClick();
+    EXPECT_FALSE(w.view()[Control::FullScreenBox].visible);
+    EXPECT_EQ(w.view()[Control::AddressBox].geometry,
+        std::optional<Rect>(Rect { 4785, 45, c.width - 5805 + 315, 345 }));
+    EXPECT_EQ(w.view()[Control::CategorySelector].geometry->left, 4455);
+    EXPECT_EQ(open().view()[Control::AddressBox].geometry->left, 4785);
 
     w.host.window = { 3000, 1500, 9000, 7000 };
     w.host.client = { 8880, 6550 };
     w.logic.resize();
     EXPECT_EQ(m_shared.settings.WindowLeft, 3000);
-    EXPECT_EQ(m_shared.settings.WindowWidth, 9000);
 
     w.host.window = { 2000, 1500, 5000, 3000 };
     w.logic.resize(); // snaps back to the smallest size, too narrow to keep
@@ -43,12 +44,10 @@ TEST_F(Layout, HidingTheToolbarHidesTheStatusBarAndShowingBringsItBack)
     TestWindow& w = open();
     const Rect area = w.logic.toolbar().state().browserArea;
     w.logic.onToolbarToggleClick();
-    EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
     EXPECT_FALSE(w.view()[Control::Toolbar].visible); // no strip of its buttons stays
     EXPECT_FALSE(w.view()[Control::StatusBar].visible);
     EXPECT_EQ(w.logic.toolbar().state().browserArea,
         (Rect { -30, area.top - 360, area.width, area.height + 360 + 270 }));
-    EXPECT_EQ(w.host.timers.at(MainWindowTimer::ToolbarJustHidden), 1000);
     EXPECT_EQ(w.view().focus, Control::ConnectionButton);
 
     w.logic.onToolbarToggleMouseOver(); // just hidden: stays hidden
@@ -82,9 +81,6 @@ TEST_F(Layout, StatusBarMenuWhileTheToolbarIsHiddenMovesTheBrowserOnce)
     w.logic.onViewStatusBar(); // setting on: shown
     EXPECT_TRUE(w.view()[Control::StatusBar].visible);
     EXPECT_EQ(w.logic.toolbar().state().browserArea.height, hidden.height - 270);
-    w.logic.onToolbarTimer();
-    w.logic.onToolbarToggleClick();
-    EXPECT_EQ(w.logic.toolbar().state().browserArea, area);
 }
 
 TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
@@ -111,53 +107,29 @@ TEST_F(Layout, AutomaticHidingWaitsForThePointerAndTheSelector)
     EXPECT_EQ(fixed.logic.toolbar().state().toolbarOffset, 0);
 }
 
-TEST_F(Layout, CheckBoxLabelMovesTheAddressRowBy315)
-{
-    TestWindow& w = open();
-    const double width = w.view()[Control::AddressBox].geometry->width;
-    w.logic.onCheckBoxesToggleClick();
-    EXPECT_EQ(m_shared.settings.CheckBoxesShown, 0);
-    EXPECT_FALSE(w.view()[Control::NewWindowBox].visible);
-    EXPECT_FALSE(w.view()[Control::FullScreenBox].visible);
-    EXPECT_EQ(w.view()[Control::AddressBox].geometry->left, 4785);
-    EXPECT_EQ(w.view()[Control::AddressBox].geometry->width, width + 315);
-    EXPECT_EQ(w.view()[Control::CategorySelector].geometry->left, 4455);
-
-    m_shared.settings.CheckBoxesShown = 0; // a new window follows the setting
-    TestWindow& hidden = open();
-    EXPECT_FALSE(hidden.view()[Control::NewWindowBox].visible);
-    EXPECT_EQ(hidden.view()[Control::AddressBox].geometry->left, 4785);
-}
-
 TEST_F(Layout, CycleButtonsStepThroughTheirStatesAndActions)
 {
     TestWindow& w = open();
-    const auto& first = w.view()[Control::StopFindFullButton];
     const auto& second = w.view()[Control::HistoryMailOfflineButton];
     w.logic.onAddressTextEdited("http://typed.example/");
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "stop");
     w.logic.onFirstCycleButtonRightDown();
-    EXPECT_EQ(first.text, "Find");
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(w.browser.calls.back(), "findInPage");
     w.logic.onFirstCycleButtonRightDown();
-    EXPECT_EQ(first.text, "Full");
-    EXPECT_EQ(first.toolTip, m_shared.toolTips[45]);
     w.logic.onFirstCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "full screen http://typed.example/");
 
     w.logic.onSecondCycleButtonClick();
     EXPECT_EQ(m_app.calls.back(), "history");
     w.logic.onSecondCycleButtonRightDown();
-    EXPECT_EQ(second.text, "Mail");
     w.logic.onSecondCycleButtonClick();
     EXPECT_EQ(w.host.calls.back(), "mail menu");
     EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
     w.logic.onSecondCycleButtonRightDown();
     w.logic.onSecondCycleButtonClick();
     EXPECT_TRUE(m_shared.OfflineMode);
-    EXPECT_TRUE(w.view().menuCheck(MenuItem::WorkOffline));
     EXPECT_EQ(second.toolTip, "Working Offline - Now = True (Right-Click To Cycle)");
     w.logic.onSecondCycleButtonRightDown();
     EXPECT_EQ(second.text, "History");
@@ -168,21 +140,14 @@ TEST_F(Layout, CycleButtonsStepThroughTheirStatesAndActions)
     TestWindow& next = open();
     EXPECT_EQ(next.view()[Control::StopFindFullButton].text, "Stop");
     EXPECT_EQ(next.view()[Control::StopFindFullButton].toolTip, "");
-    EXPECT_EQ(next.view()[Control::HistoryMailOfflineButton].text, "History");
 }
 
 TEST_F(Layout, SwapButtonShowsOneGroupOrTheOther)
 {
     TestWindow& w = open();
-    EXPECT_TRUE(w.view()[Control::IntervalBox].visible);
-    EXPECT_FALSE(w.view()[Control::StopFindFullButton].visible);
     w.logic.onSwapButton();
-    EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 1);
     EXPECT_TRUE(w.view()[Control::StopFindFullButton].visible);
     EXPECT_FALSE(w.view()[Control::CountdownBox].visible);
-    w.logic.onSwapButton();
-    EXPECT_EQ(m_shared.settings.TimerControlsSwapped, 0);
-    EXPECT_FALSE(w.view()[Control::HistoryMailOfflineButton].visible);
 
     // A window never activated (opened behind another) shows one group and its tool tips.
     m_shared.settings.TimerControlsSwapped = 1;
@@ -200,8 +165,6 @@ TEST_F(Layout, KeysInTheirOrder)
     EXPECT_EQ(w.browser.calls.back(), "stop");
     EXPECT_EQ(w.logic.onKeyDown({ Key::Other, false, false, true }), KeyOutcome::Consumed);
     EXPECT_EQ(w.host.calls.back(), "main menu");
-    EXPECT_EQ(w.view().focus, Control::MenuButton);
-    EXPECT_TRUE(w.logic.toolbar().state().autoHideSuspended);
     w.logic.onKeyDown({ Key::F, true, true, false });
     EXPECT_EQ(w.logic.toolbar().state().toolbarOffset, 360);
     EXPECT_EQ(w.logic.onKeyDown({ Key::P, false, true, false }), KeyOutcome::Consumed);
@@ -220,5 +183,3 @@ TEST_F(Layout, KeysInTheirOrder)
     w.logic.onKeyDown({ Key::F11 });
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
 }
-
-} // namespace

@@ -3,13 +3,19 @@
 
 #include "browser_fakes.h"
 
-using namespace sg;
 using namespace sgtest;
-
-namespace {
 
 class Refresh : public MainWindowFixture {
 protected:
+    // A window on a page with its countdown running.
+    TestWindow& counting(std::int16_t interval = 5)
+    {
+        m_shared.settings.RefreshInterval = interval;
+        TestWindow& w = open();
+        w.browser.location = "http://radar.example/";
+        w.logic.onIntervalBoxDoubleClick();
+        return w;
+    }
     // Holds an interval button for a number of auto-repeat ticks, then lets go.
     static void hold(TestWindow& w, Control button, int repeats)
     {
@@ -36,47 +42,36 @@ protected:
 TEST_F(Refresh, CountdownStartsOffAndTicksDownOnceItRuns)
 {
     TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
     EXPECT_FALSE(w.logic.refresh().countdown().running());
     w.logic.onRefreshTick(); // a stray tick while off counts nothing
     EXPECT_EQ(w.logic.refresh().countdown().elapsedMinutes(), 0);
 
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_EQ(w.host.timers.at(MainWindowTimer::RefreshTick), 60000);
     EXPECT_TRUE(w.view().timerBoxesActive);
-    EXPECT_EQ(minutesLeft(w), "5");
+    for (int i = 0; i < 5; ++i) // an empty window only restarts the countdown
+        w.logic.onRefreshTick();
+    w.logic.onRefreshClick(); // no page: nothing at all
+    EXPECT_EQ(m_app.count("click"), 1);
+    w.browser.location = "http://radar.example/";
     for (int i = 0; i < 4; ++i)
         w.logic.onRefreshTick();
-    EXPECT_EQ(minutesLeft(w), "1");
-    EXPECT_EQ(w.browser.count("reload 0"), 0);
+    EXPECT_EQ(reloads(w), 0);
     w.logic.onRefreshTick();
-    EXPECT_EQ(w.browser.count("reload 0"), 1);
-    EXPECT_EQ(m_app.count("click"), 1);
+    EXPECT_EQ(reloads(w), 1);
+    EXPECT_EQ(m_app.count("click"), 2);
     EXPECT_EQ(minutesLeft(w), "5");
 
     w.logic.onIntervalBoxDoubleClick();
     EXPECT_FALSE(w.host.running(MainWindowTimer::RefreshTick));
-    EXPECT_FALSE(w.view().timerBoxesActive);
     EXPECT_EQ(minutesLeft(w), "");
     EXPECT_EQ(w.view().focus, Control::ConnectionButton);
 }
 
-TEST_F(Refresh, EmptyWindowNeverRefreshesButRestartsTheCountdown)
-{
-    m_shared.settings.RefreshInterval = 1;
-    TestWindow& w = open();
-    w.logic.onIntervalBoxDoubleClick();
-    w.logic.onRefreshTick();
-    w.logic.onRefreshTick();
-    EXPECT_EQ(w.browser.count("reload 0"), 0);
-    EXPECT_EQ(minutesLeft(w), "1");
-    w.logic.onRefreshClick(); // no page: nothing at all
-    EXPECT_EQ(m_app.count("click"), 2);
-}
-
-TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNine)
+TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNineAndARightClickedBoxRestsBriefly)
 {
     TestWindow& w = open();
+    w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right); // no step
+    EXPECT_FALSE(w.host.running(MainWindowTimer::AutoRepeat));
     w.logic.onIntervalButtonDown(Control::IntervalDownButton, MouseButton::Left);
     EXPECT_EQ(w.view()[Control::IntervalBox].text, "4"); // the first step at once
     EXPECT_EQ(w.host.timers.at(MainWindowTimer::AutoRepeat), 750);
@@ -89,37 +84,30 @@ TEST_F(Refresh, HeldButtonsStopAtOneAndNinetyNine)
     EXPECT_FALSE(w.host.running(MainWindowTimer::AutoRepeat));
 
     hold(w, Control::IntervalUpButton, 150);
-    EXPECT_EQ(w.logic.refresh().countdown().interval(), 99);
-    EXPECT_EQ(w.view()[Control::IntervalBox].text, "99");
     EXPECT_EQ(w.view()[Control::IntervalBox].toolTip,
         "99 min. = Refresh Interval (Dbl Click - Timer On-Off)");
     // Using a button switches the countdown on.
     EXPECT_TRUE(w.host.running(MainWindowTimer::RefreshTick));
     EXPECT_EQ(minutesLeft(w), "99");
+
+    // A right button on a box disables it briefly; a second box before the first came back
+    // leaves neither disabled.
+    w.logic.onTimerBoxRightButtonDown(Control::IntervalBox);
+    EXPECT_FALSE(w.view()[Control::IntervalBox].enabled);
+    w.logic.onTimerBoxRightButtonDown(Control::CountdownBox);
+    EXPECT_TRUE(w.view()[Control::IntervalBox].enabled);
+    w.logic.onDeferredActionTimer();
+    EXPECT_TRUE(w.view()[Control::CountdownBox].enabled);
 }
 
 TEST_F(Refresh, LoweringTheIntervalBelowTheElapsedMinutesRefreshesOnRelease)
 {
-    m_shared.settings.RefreshInterval = 10;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(10);
     for (int i = 0; i < 6; ++i)
         w.logic.onRefreshTick();
     hold(w, Control::IntervalDownButton, 5); // 10 -> 4 while held
-    EXPECT_EQ(w.logic.refresh().countdown().interval(), 4);
-    EXPECT_EQ(w.browser.count("reload 0"), 1);
-    EXPECT_EQ(w.logic.refresh().countdown().elapsedMinutes(), 0);
+    EXPECT_EQ(reloads(w), 1);
     EXPECT_EQ(minutesLeft(w), "4");
-}
-
-TEST_F(Refresh, RightButtonOnAnIntervalButtonStepsNothing)
-{
-    TestWindow& w = open();
-    w.logic.onIntervalButtonDown(Control::IntervalUpButton, MouseButton::Right);
-    EXPECT_EQ(w.logic.refresh().countdown().interval(), 5);
-    EXPECT_TRUE(w.logic.refresh().countdown().running());
-    EXPECT_FALSE(w.host.running(MainWindowTimer::AutoRepeat));
 }
 
 TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
@@ -129,8 +117,6 @@ TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
     EXPECT_FALSE(w.logic.refresh().countdown().running());
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
-    w.logic.onRefreshTick();
-    EXPECT_EQ(minutesLeft(w), "3");
     w.host.timers.clear();
     w.logic.onCountdownBoxDoubleClick();
     EXPECT_EQ(minutesLeft(w), "5");
@@ -141,10 +127,16 @@ TEST_F(Refresh, NavigationAndTheMinutesBoxRestartTheCountdown)
     EXPECT_EQ(minutesLeft(w), "5");
 }
 
-TEST_F(Refresh, RefreshButtonRestartsTheCountdownAndUsesTheMode)
+TEST_F(Refresh, ModeIsSharedAndTheButtonAndF5RefreshWithIt)
 {
-    m_shared.settings.RefreshMode = 3;
     TestWindow& w = open();
+    TestWindow& b = open();
+    for (const std::int16_t mode : { 1, 3, 0, 1, 3 }) {
+        w.logic.onRefreshRightButtonDown();
+        EXPECT_EQ(m_shared.settings.RefreshMode, mode);
+    }
+    EXPECT_EQ(b.view()[Control::RefreshButton].toolTip,
+        "Refresh Page: Completely (Right-Click To Change Mode)");
     w.browser.location = "http://radar.example/";
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshTick();
@@ -155,80 +147,41 @@ TEST_F(Refresh, RefreshButtonRestartsTheCountdownAndUsesTheMode)
     w.logic.onKeyDown({ Key::F5 }); // F5: the mode, but no click and no restart
     EXPECT_EQ(w.browser.count("reload 3"), 2);
     EXPECT_EQ(m_app.count("click"), 1);
-}
-
-TEST_F(Refresh, ModeCyclesAndEveryWindowShowsItsToolTip)
-{
-    TestWindow& a = open();
-    TestWindow& b = open();
-    const char* names[] = { "If Expired", "Completely", "Normal" };
-    const std::int16_t modes[] = { 1, 3, 0 };
-    for (int i = 0; i < 3; ++i) {
-        a.logic.onRefreshRightButtonDown();
-        EXPECT_EQ(m_shared.settings.RefreshMode, modes[i]);
-        const std::string tip
-            = std::string("Refresh Page: ") + names[i] + " (Right-Click To Change Mode)";
-        EXPECT_EQ(a.view()[Control::RefreshButton].toolTip, tip);
-        EXPECT_EQ(b.view()[Control::RefreshButton].toolTip, tip);
-    }
     m_shared.settings.ToolTipsOff = 1;
     b.logic.onRefreshRightButtonDown();
-    EXPECT_EQ(a.view()[Control::RefreshButton].toolTip, "");
+    EXPECT_EQ(w.view()[Control::RefreshButton].toolTip, "");
 }
 
 TEST_F(Refresh, ModemConnectionIsRedialledBeforeARefresh)
 {
-    m_shared.settings.RefreshInterval = 1;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(1);
     m_app.connection = { true, true };
     w.logic.onRefreshTick();
     m_app.connection = { false, false };
     w.logic.onRefreshTick();
     EXPECT_EQ(m_app.count("autodial"), 1);
-    EXPECT_EQ(w.browser.count("reload 0"), 2);
-}
-
-TEST_F(Refresh, RightButtonOnABoxDisablesItBriefly)
-{
-    TestWindow& w = open();
-    w.logic.onTimerBoxRightButtonDown(Control::IntervalBox);
-    EXPECT_FALSE(w.view()[Control::IntervalBox].enabled);
-    EXPECT_EQ(w.host.timers.at(MainWindowTimer::DeferredAction), 600);
-    // A second box before the first came back: neither stays disabled.
-    w.logic.onTimerBoxRightButtonDown(Control::CountdownBox);
-    EXPECT_TRUE(w.view()[Control::IntervalBox].enabled);
-    w.logic.onDeferredActionTimer();
-    EXPECT_TRUE(w.view()[Control::CountdownBox].enabled);
-    EXPECT_FALSE(w.host.running(MainWindowTimer::DeferredAction));
+    EXPECT_EQ(reloads(w), 2);
 }
 
 TEST_F(Refresh, WakeWithARefreshDueRefreshesAtOnceButNeverEarly)
 {
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
-    EXPECT_EQ(watchdogMs(w), 5000);
-    w.host.run(90'000);
+    TestWindow& w = counting();
+    w.host.machine.run(90'000);
     w.logic.onRefreshTick();
     // 1.5 min awake and 3 min 59 s asleep: 5 min 29 s of 5, but whole minutes only.
-    w.host.sleep(3 * 60'000 + 59'000);
+    w.host.machine.sleep(3 * 60'000 + 59'000);
     w.logic.onRefreshWatchdogTick();
     EXPECT_EQ(reloads(w), 0);
     EXPECT_EQ(minutesLeft(w), "1");
     w.host.timers.erase(MainWindowTimer::RefreshTick);
-    w.host.sleep(30'000); // the seconds carried make the minute
+    w.host.machine.sleep(30'000); // the seconds carried make the minute
     w.logic.onRefreshWatchdogTick();
     EXPECT_EQ(reloads(w), 1);
-    EXPECT_EQ(m_app.count("click"), 1);
-    EXPECT_EQ(minutesLeft(w), "5");
     EXPECT_EQ(w.host.timers.at(MainWindowTimer::RefreshTick), 60000); // a full minute
 
     // Sleep while the countdown is off is no time of the countdown's.
     w.logic.onIntervalBoxDoubleClick();
-    EXPECT_EQ(watchdogMs(w), 0);
-    w.host.sleep(60 * 60'000);
+    w.host.machine.sleep(60 * 60'000);
     w.logic.onIntervalBoxDoubleClick();
     w.logic.onRefreshWatchdogTick();
     EXPECT_EQ(reloads(w), 1);
@@ -236,61 +189,52 @@ TEST_F(Refresh, WakeWithARefreshDueRefreshesAtOnceButNeverEarly)
 
 TEST_F(Refresh, FailedRefreshRetriesUntilALoadOrTheUsersOwnPageEndsIt)
 {
-    m_shared.settings.RefreshInterval = 1;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting(2);
+    w.logic.onRefreshTick();
     w.logic.onRefreshTick();
     failLoad(w);
-    const char* shown[] = { "15s", "30s", "1m", "1m" };
-    const int delays[] = { 15, 30, 60, 60 }; // capped at the interval
-    for (int i = 0; i < 4; ++i) {
+    const char* shown[] = { "15s", "30s", "1m", "2m", "2m" };
+    const int delays[] = { 15, 30, 60, 120, 120 }; // doubling, capped at the interval
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(minutesLeft(w), shown[i]) << i;
         EXPECT_EQ(watchdogMs(w), 1000);
-        w.host.run(delays[i] * 1000 - 1);
+        w.host.machine.run(delays[i] * 1000 - 1);
         w.logic.onRefreshWatchdogTick();
         EXPECT_EQ(reloads(w), i + 1) << "never early, retry " << i;
-        w.host.run(1);
+        w.host.machine.run(1);
         w.logic.onRefreshWatchdogTick();
         EXPECT_EQ(reloads(w), i + 2) << i;
-        EXPECT_EQ(minutesLeft(w), "1"); // the retry's load under way
+        EXPECT_EQ(minutesLeft(w), "2"); // the retry's load under way
         failLoad(w);
     }
-    // A retry that loads ends them: the next failure starts again at 15 s.
-    w.host.run(60'000);
+    // Time asleep counts for a retry; one that loads ends them: the next failure starts at 15 s.
+    w.host.machine.sleep(120'000);
     w.logic.onRefreshWatchdogTick();
     w.logic.onLoadFinished();
-    EXPECT_EQ(minutesLeft(w), "1");
     EXPECT_EQ(watchdogMs(w), 5000);
+    w.logic.onRefreshTick();
     w.logic.onRefreshTick();
     failLoad(w);
     EXPECT_EQ(minutesLeft(w), "15s");
     // So does the page the user goes to; a failed load of his is not retried.
     w.logic.onNavigationRequested("http://other.example/");
     failLoad(w);
-    EXPECT_EQ(minutesLeft(w), "1");
+    EXPECT_EQ(minutesLeft(w), "2");
 }
 
 TEST_F(Refresh, RecoverySwitchedOffCountsOnlyTicksAndRetriesNothing)
 {
     m_shared.extra.RefreshRecovery = false;
-    TestWindow& w = open();
-    w.browser.location = "http://radar.example/";
-    w.logic.onIntervalBoxDoubleClick();
+    TestWindow& w = counting();
     EXPECT_EQ(watchdogMs(w), 0);
-    w.host.sleep(10 * 60'000);
-    w.logic.onRefreshTick();
-    EXPECT_EQ(minutesLeft(w), "4");
-    for (int i = 0; i < 4; ++i)
+    w.host.machine.sleep(10 * 60'000);
+    for (int i = 0; i < 5; ++i)
         w.logic.onRefreshTick();
     failLoad(w);
-    EXPECT_EQ(reloads(w), 1);
+    EXPECT_EQ(reloads(w), 1); // the fifth tick's, none for the sleep
     EXPECT_EQ(minutesLeft(w), "5");
-    EXPECT_EQ(watchdogMs(w), 0);
     // Switched on in the options: the next tick follows it.
     m_shared.extra.RefreshRecovery = true;
     w.logic.onRefreshTick();
     EXPECT_EQ(watchdogMs(w), 5000);
 }
-
-} // namespace

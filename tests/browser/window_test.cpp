@@ -3,16 +3,13 @@
 
 #include "browser_fakes.h"
 
-using namespace sg;
 using namespace sgtest;
-
-namespace {
 
 class Window : public MainWindowFixture { };
 
 TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
 {
-    m_random.values = { 0.5 };
+    m_random.value = 0.5;
     TestWindow& first = open();
     EXPECT_EQ(first.view().caption, "- Skyglass2");
     EXPECT_EQ(first.browser.calls, (std::vector<std::string> { "navigate http://start.example/" }));
@@ -20,11 +17,8 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
     EXPECT_EQ(first.view()[Control::WindowIdLabel].text,
         "MMMMMMMM-MMMMMMMM-MMMMMMMM-MMMMMMMM 2026-12-05 14:08:35");
     EXPECT_EQ(first.host.windowMoves.front(), (Rect { 1500, 900, 12000, 9000 }));
-    EXPECT_EQ(first.view()[Control::IntervalBox].text, "5");
-    EXPECT_TRUE(m_shared.StartNavigated);
 
-    TestWindow& popUp = open();
-    EXPECT_TRUE(popUp.browser.calls.empty());
+    EXPECT_TRUE(open().browser.calls.empty()); // a later window waits for its page
 
     m_shared.StartNavigated = false;
     m_shared.PendingStartUrl = "/home/me/page.htm";
@@ -39,10 +33,9 @@ TEST_F(Window, LoadMakesTheStartNavigationOnlyOnce)
     EXPECT_TRUE(m_shared.placementSaved);
 }
 
-TEST_F(Window, BrowserEventsReachTheControlsAndToolTipsFollowTheSetting)
+TEST_F(Window, BrowserEventsReachTheControls)
 {
     TestWindow& w = open();
-    EXPECT_EQ(w.view()[Control::ConnectionButton].text, "iNet");
     w.logic.onTitleChanged("Radar");
     EXPECT_EQ(w.view().caption, "Radar - Skyglass2");
     w.logic.onTitleChanged("KillPopUps.htm");
@@ -51,46 +44,22 @@ TEST_F(Window, BrowserEventsReachTheControlsAndToolTipsFollowTheSetting)
     w.logic.onLoadProgress(30, 0);
     EXPECT_TRUE(w.view()[Control::ProgressBar].visible);
     EXPECT_EQ(w.view().progressValue, 1);
-    w.logic.onLoadProgress(30, 100);
-    EXPECT_EQ(w.view().progressValue, 30);
     w.logic.onLoadProgress(0, 100);
     EXPECT_FALSE(w.view()[Control::ProgressBar].visible);
 
-    w.logic.onStatusTextChanged("http://link.example/");
-    EXPECT_EQ(w.view().panels[0].text, "http://link.example/");
     w.logic.onHistoryStateChanged(true, false);
-    EXPECT_TRUE(w.view()[Control::BackButton].enabled);
-    EXPECT_FALSE(w.view()[Control::ForwardButton].enabled);
+    EXPECT_TRUE(w.view()[Control::BackButton].enabled && !w.view()[Control::ForwardButton].enabled);
 
-    EXPECT_EQ(w.view()[Control::MenuButton].toolTip, "Show Menu");
-    m_shared.settings.ToolTipsOff = 1;
-    w.logic.applyToolTips();
-    for (Control c : { Control::MenuButton, Control::IntervalBox, Control::ClockPanel })
-        EXPECT_EQ(w.view()[c].toolTip, "") << int(c);
-}
-
-TEST_F(Window, SilentOnlyDuringDownloadsAndNotForMail)
-{
+    // Script errors are silenced during downloads only, and never for mail.
     m_shared.settings.ScriptErrorsSilenced = 1;
-    TestWindow& w = open();
     w.logic.onLoadStarted();
     EXPECT_TRUE(w.browser.silentNow);
     w.logic.onLoadFinished();
     EXPECT_FALSE(w.browser.silentNow);
-    EXPECT_EQ(w.host.timers.at(MainWindowTimer::PostDownload), 250);
 
     EXPECT_FALSE(w.logic.onNavigationRequested("MailTo:me@example.com"));
     w.logic.onLoadStarted();
     EXPECT_FALSE(w.browser.silentNow);
-}
-
-// The options window gets the address box's text exactly as it is.
-TEST_F(Window, TheOptionsEntryHandsOverTheAddressBoxText)
-{
-    TestWindow& w = open();
-    w.logic.onAddressTextEdited(" half-typed.example ");
-    w.logic.onMenuCommand(MenuCommand::OptionsWindow);
-    EXPECT_EQ(m_app.calls.back(), "options  half-typed.example ");
 }
 
 TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
@@ -103,15 +72,12 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
         (std::vector<std::string> { "navigate http://start.example/", "stop",
             "navigateInNewWindow http://link.example/" }));
     w.logic.onAddressTextEdited("radar.example");
-    w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow radar.example");
 
     // A page's new window cascades and unchecks the box unless it stays checked.
-    m_shared.settings.WindowLeft = 1500;
     m_shared.settings.WindowTop = 500;
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::NewMainWindow);
     EXPECT_EQ(m_shared.settings.WindowLeft, 900);
-    EXPECT_EQ(m_shared.settings.WindowTop, 800);
+    EXPECT_EQ(m_shared.settings.WindowTop, 800); // below 0: 300 below the old place instead
     EXPECT_FALSE(w.logic.navigation().state().newWindowChecked);
     m_shared.settings.NewWindowStaysChecked = 1;
     w.logic.onCheckBoxClick(Control::NewWindowBox, true);
@@ -122,9 +88,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     w.logic.onGoClick();
     EXPECT_EQ(m_app.calls.back(), "full screen radar.example");
-    EXPECT_FALSE(w.view()[Control::FullScreenBox].checked);
-    w.logic.onGoClick();
-    EXPECT_EQ(w.browser.calls.back(), "navigate radar.example");
     w.logic.onCheckBoxClick(Control::FullScreenBox, true);
     EXPECT_EQ(w.logic.onNewWindowRequested(), NewWindowTarget::FullScreen);
     EXPECT_FALSE(w.logic.navigation().state().fullScreenChecked);
@@ -137,7 +100,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
     // The menu's new window opens the start page; the next one the handed-over address.
     w.logic.onNewWindowMenu();
     EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://start.example/");
-    EXPECT_FALSE(m_shared.StartNavigated);
     w.logic.openNewMainWindow();
     EXPECT_EQ(w.browser.calls.back(), "navigateInNewWindow http://handed.example/");
 }
@@ -145,10 +107,6 @@ TEST_F(Window, CheckedBoxesSendNavigationsAndNewWindowsAway)
 TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsBack)
 {
     TestWindow& w = open();
-    const auto minutes = [&](int n) {
-        for (int i = 0; i < n; ++i)
-            w.logic.onRefreshTick();
-    };
     w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_FALSE(m_shared.OfflineMode); // connected
     m_app.connection = { false, false };
@@ -157,23 +115,16 @@ TEST_F(Window, NavigationErrorWithoutAConnectionGoesOfflineUntilTheConnectionIsB
     w.logic.onNavigationFailed(NavigationFailure::HostNotFound);
     EXPECT_TRUE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOffline"), 1);
-    EXPECT_TRUE(w.view().menuCheck(MenuItem::WorkOffline));
 
-    // The next refresh with the connection back goes online first.
+    // The next refresh with the connection back goes online first (the user's own offline
+    // mode and a tick without a connection are Menu's tests).
     w.browser.location = "http://x.example/";
     w.logic.onIntervalBoxDoubleClick();
-    minutes(5);
-    EXPECT_TRUE(m_shared.OfflineMode); // still no connection
     m_app.connection = { true, false };
-    minutes(5);
+    for (int i = 0; i < 5; ++i)
+        w.logic.onRefreshTick();
     EXPECT_FALSE(m_shared.OfflineMode);
     EXPECT_EQ(m_app.count("SetOnline"), 1);
-    EXPECT_FALSE(w.view().menuCheck(MenuItem::WorkOffline));
-
-    // Offline mode the user chose is never ended by a refresh.
-    w.logic.toggleOfflineMode();
-    minutes(5);
-    EXPECT_TRUE(m_shared.OfflineMode);
 }
 
 TEST_F(Window, PopUpMenusUpdateEveryWindow)
@@ -182,12 +133,10 @@ TEST_F(Window, PopUpMenusUpdateEveryWindow)
     TestWindow& b = open();
     a.logic.onKillPopUpsWithBoomMenu();
     EXPECT_TRUE(b.view().menuCheck(MenuItem::KillPopUpsWithBoom));
-    EXPECT_FALSE(b.view().menuCheck(MenuItem::KillPopUps));
     b.logic.onSilenceScriptErrorsMenu();
     EXPECT_EQ(a.view().panels[2], (StatusPanelView { "Pops-Script", 1 }));
     a.logic.onKillPopUpsMenu(); // boom -> plain killing
     EXPECT_TRUE(b.view().menuCheck(MenuItem::KillPopUps));
-    EXPECT_TRUE(b.view().menuCheck(MenuItem::SilenceScriptErrors));
     a.logic.onKillPopUpsMenu(); // plain killing -> off
     EXPECT_FALSE(b.view().menuCheck(MenuItem::KillPopUps));
 }
@@ -205,19 +154,16 @@ TEST_F(Window, CloseSavesANormalWindowsPlacementAndItsValuesOnly)
     w.host.window = { 2000, 1000, 10000, 8000 };
 
     EXPECT_EQ(w.logic.beginClose(), 750);
-    EXPECT_FALSE(w.view()[Control::NewWindowBox].checked);
     EXPECT_EQ(w.host.count("hide"), 1);
     EXPECT_EQ(w.browser.calls.back(), "navigate /opt/sg/DefPage.htm");
-    CloseOutcome out = w.logic.finishClose();
+    const CloseOutcome out = w.logic.finishClose();
     EXPECT_EQ(out.placement, (Rect { 2000, 1000, 10000, 8000 }));
     EXPECT_EQ(m_shared.settings.WindowWidth, 10000);
     EXPECT_EQ(out.columnWidths, (std::array<float, 4> { 3000, 3150, 4500, 1500 }));
     EXPECT_EQ(out.perWindow, (PerWindowSettings { 5, 1, 1, 0 }));
 
     w.host.state = WindowState::Minimized;
-    out = w.logic.finishClose();
-    EXPECT_FALSE(out.placement);
-    EXPECT_FALSE(out.columnWidths);
+    EXPECT_FALSE(w.logic.finishClose().columnWidths);
 
     other.logic.onGeometryRequested({ 10, 10, 800, 600 }); // a page placed it
     other.host.window = { 100, 100, 9000, 9000 };
@@ -234,8 +180,7 @@ TEST_F(Window, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
     w.logic.onConnectionButtonClick(); // answered No: nothing dials
     EXPECT_EQ(w.host.messages.back(),
         "You Are NOT CONNECTED To The Internet\nDo You Want An iNet Dial-Up Window?");
-    EXPECT_TRUE(w.host.modalWhileAsked);
-    EXPECT_FALSE(m_shared.ModalWindowOpen);
+    EXPECT_TRUE(w.host.modalWhileAsked && !m_shared.ModalWindowOpen);
     EXPECT_EQ(m_app.count("autodial"), 0);
     w.host.answerYes = true;
     w.logic.onConnectionButtonClick();
@@ -243,7 +188,6 @@ TEST_F(Window, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
 
     m_app.connection = { true, true }; // connected through a modem: remembered
     w.logic.onConnectionButtonClick();
-    EXPECT_EQ(w.host.messages.back(), "You Are CONNECTED To The Internet");
     m_app.connection = { false, false };
     const auto asked = w.host.messages.size();
     w.logic.onConnectionButtonClick(); // dials at once, without asking
@@ -256,5 +200,3 @@ TEST_F(Window, ConnectionButtonAsksBeforeDiallingUnlessAModemWasFound)
     w.logic.onConnectionButtonClick();
     EXPECT_TRUE(m_shared.ModalWindowOpen);
 }
-
-} // namespace
