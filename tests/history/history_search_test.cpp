@@ -69,12 +69,9 @@ TEST_F(HistorySearchTest, DateSortListsAnAddressOnceWithItsOldestRecordOrEveryRe
     SearchRows r = search(query(SortItem::DateSort));
     EXPECT_EQ(r.rows, (Rows { kRadar, kNews, kSatellite, kFtp, kLocal }));
     EXPECT_EQ(r.header, "5 Page Titles");
-    EXPECT_EQ(r.hosts, 0u);
     EXPECT_FALSE(r.sortedByFirstColumn);
-
-    r = search(query(SortItem::DateSort, {}, true));
-    EXPECT_EQ(r.rows, (Rows { kRadar, kNews, kRadarAgain, kSatellite, kFtp, kNewsToday, kLocal }));
-    EXPECT_EQ(r.header, "7 Page Titles");
+    EXPECT_EQ(search(query(SortItem::DateSort, {}, true)).rows,
+        (Rows { kRadar, kNews, kRadarAgain, kSatellite, kFtp, kNewsToday, kLocal }));
 }
 
 TEST_F(HistorySearchTest, HostSortPutsEachHostsPagesUnderItsHeaderRow)
@@ -82,17 +79,13 @@ TEST_F(HistorySearchTest, HostSortPutsEachHostsPagesUnderItsHeaderRow)
     const Rows expected { hostHeaderRow("radar.example"), kRadar, kSatellite,
         hostHeaderRow("news.example"), kNews, hostHeaderRow("files.example"), kFtp,
         hostHeaderRow("my computer"), kLocal };
-    SearchRows r = search(query(SortItem::HostSort));
+    const SearchRows r = search(query(SortItem::HostSort));
     EXPECT_EQ(r.rows, expected);
-    EXPECT_EQ(r.hosts, 4u);
-    EXPECT_EQ(r.header, "5 Page Titles    4 Hosts");
-
-    r = search(query(SortItem::HostSort, {}, true));
-    EXPECT_EQ(r.rows,
+    EXPECT_EQ(r.header, "5 Page Titles    4 Hosts"); // header rows are no page titles
+    EXPECT_EQ(search(query(SortItem::HostSort, {}, true)).rows,
         (Rows { hostHeaderRow("radar.example"), kRadar, kRadarAgain, kSatellite,
             hostHeaderRow("news.example"), kNews, kNewsToday, hostHeaderRow("files.example"), kFtp,
             hostHeaderRow("my computer"), kLocal }));
-    EXPECT_EQ(r.header, "7 Page Titles    4 Hosts");
 }
 
 TEST_F(HistorySearchTest, HostListOnlyListsTheHostsByTheirFirstColumnAndThenAHostsPages)
@@ -108,7 +101,6 @@ TEST_F(HistorySearchTest, HostListOnlyListsTheHostsByTheirFirstColumnAndThenAHos
     q.host = "radar.example";
     r = search(q);
     EXPECT_EQ(r.rows, (Rows { kRadar, kSatellite }));
-    EXPECT_EQ(r.header, "2 Page Titles");
     EXPECT_FALSE(r.sortedByFirstColumn);
     q.dupes = true;
     EXPECT_EQ(search(q).rows, (Rows { kRadar, kRadarAgain, kSatellite }));
@@ -128,7 +120,6 @@ TEST_F(HistorySearchTest, TextSearchesLookInTitlesAddressesOrBoth)
     EXPECT_EQ(search(query(SortItem::BothTextSearch, "ftp")).rows, (Rows { kFtp }));
     EXPECT_EQ(
         search(query(SortItem::BothTextSearch, "front", true)).rows, (Rows { kNews, kNewsToday }));
-    EXPECT_EQ(search(query(SortItem::BothTextSearch, "future")).rows, Rows {});
     // The text is used as typed: "loop " is in "Radar Loop again" alone. Its address was not
     // listed before, so the row stays although the address is in an older record.
     EXPECT_EQ(search(query(SortItem::TitlesTextSearch, "loop ")).rows, (Rows { kRadarAgain }));
@@ -156,22 +147,17 @@ TEST_F(HistorySearchTest, ReadsTheStoredBytesOfAHandWrittenRecord)
 
 TEST_F(HistorySearchTest, ReportsProgressAfterEachFileAndACancelEndsTheSearchWithoutRows)
 {
-    std::vector<std::pair<std::size_t, std::size_t>> seen;
-    const auto note = [&](std::size_t done, std::size_t total) { seen.emplace_back(done, total); };
+    std::string seen;
+    const auto note = [&](std::size_t done, std::size_t total) {
+        seen += std::to_string(done) + "/" + std::to_string(total) + " ";
+    };
     EXPECT_EQ(searchDayFiles(files(), query(SortItem::DateSort), m_cancel, note).status,
         SearchStatus::Complete);
-    EXPECT_EQ(
-        seen, (std::vector<std::pair<std::size_t, std::size_t>> { { 1, 3 }, { 2, 3 }, { 3, 3 } }));
-
-    seen.clear();
-    const SearchOutcome out = searchDayFiles(
-        files(), query(SortItem::DateSort), m_cancel, [&](std::size_t done, std::size_t total) {
-            note(done, total);
-            m_cancel = true;
-        });
+    const SearchOutcome out = searchDayFiles(files(), query(SortItem::DateSort), m_cancel,
+        [&](std::size_t done, std::size_t total) { note(done, total), m_cancel = true; });
+    EXPECT_EQ(seen, "1/3 2/3 3/3 1/3 ");
     EXPECT_EQ(out.status, SearchStatus::Cancelled);
     EXPECT_TRUE(out.result.rows.empty());
-    EXPECT_EQ(seen.size(), 1u);
     EXPECT_EQ(searchDayFiles(files(), query(SortItem::HostSort), m_cancel).status,
         SearchStatus::Cancelled);
 }
