@@ -6,19 +6,6 @@
 
 namespace sg {
 
-std::string StripAtNull(std::string_view text)
-{
-    return std::string(text.substr(0, text.find('\0')));
-}
-
-std::string ZeroPad5(std::int16_t n)
-{
-    std::string digits = std::to_string(n);
-    if (n >= 0 && digits.size() < 5)
-        digits.insert(0, 5 - digits.size(), '0');
-    return digits;
-}
-
 std::string pendingStartUrlFrom(std::string_view commandLine)
 {
     std::string text(commandLine);

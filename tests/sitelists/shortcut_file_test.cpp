@@ -36,7 +36,7 @@ TEST(ShortcutUrl, ReadsTheAddressLineThatFollowsTheSectionLine)
     for (const auto& c : cases)
         EXPECT_EQ(shortcutUrlFromBytes(bytesOf(c.content)), c.url) << c.what;
     // An address to navigate to is taken whole.
-    EXPECT_EQ(shortcutUrlFromBytes(bytesOf(cases[3].content), kMaxShortcutUrlLength), longUrl);
+    EXPECT_EQ(shortcutUrlFromBytes(bytesOf(cases[2].content), kMaxShortcutUrlLength), longUrl);
 }
 
 TEST(ShortcutUrl, ReadsFilesAndTellsUnreadableFromUnusable)
