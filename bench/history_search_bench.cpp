@@ -5,6 +5,7 @@
 #include "history/history_periods.h"
 #include "history/history_record.h"
 #include "history/history_search.h"
+#include "scratch_dir.h"
 
 #include <algorithm>
 #include <atomic>
@@ -128,12 +129,10 @@ double median(std::vector<double> v)
 
 int main()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sg2bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        std::perror("mkdtemp");
+    const auto scratch = sgbench::makeScratchDir();
+    if (!scratch)
         return 2;
-    }
-    const std::filesystem::path dir = pattern;
+    const std::filesystem::path dir = *scratch;
     writeYear(dir);
     std::uintmax_t bytes = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir))

@@ -6,6 +6,7 @@
 
 #include "history/history_record.h"
 #include "history/history_writer.h"
+#include "scratch_dir.h"
 
 #include <algorithm>
 #include <chrono>
@@ -133,12 +134,10 @@ bool run(const std::filesystem::path& dir, int records)
 
 int main()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sg2bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        std::perror("mkdtemp");
+    const auto scratch = sgbench::makeScratchDir();
+    if (!scratch)
         return 2;
-    }
-    const std::filesystem::path dir = pattern;
+    const std::filesystem::path dir = *scratch;
     std::printf("history_writer_bench\n");
     bool ok = run(dir, 10000);
     ok = run(dir, 100000) && ok;

@@ -34,11 +34,9 @@ int main(int argc, char** argv)
             return;
         }
         if (loads == 11)
-            std::printf(
-                "memory_after_10_kib %lld\n", static_cast<long long>(sgbench::processTreePssKib()));
+            sgbench::printTreePss("memory_after_10_kib");
         if (loads == refreshes + 1) {
-            std::printf("memory_after_all_kib %lld\n",
-                static_cast<long long>(sgbench::processTreePssKib()));
+            sgbench::printTreePss("memory_after_all_kib");
             QTimer::singleShot(0, &app, &QApplication::quit);
             return;
         }

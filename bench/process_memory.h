@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMap>
 #include <QSet>
+#include <cstdio>
 #include <unistd.h>
 
 namespace sgbench {
@@ -49,6 +50,12 @@ inline qint64 processTreePssKib()
             total += pssKib(it.key());
     }
     return total;
+}
+
+// Prints "<key> <KiB>" for the process tree, the line the benchmark script reads.
+inline void printTreePss(const char* key)
+{
+    std::printf("%s %lld\n", key, static_cast<long long>(processTreePssKib()));
 }
 
 } // namespace sgbench

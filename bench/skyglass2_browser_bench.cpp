@@ -65,11 +65,9 @@ int main(int argc, char** argv)
             return;
         }
         if (loads == 11)
-            std::printf(
-                "memory_after_10_kib %lld\n", static_cast<long long>(sgbench::processTreePssKib()));
+            sgbench::printTreePss("memory_after_10_kib");
         if (loads == refreshes + 1) {
-            std::printf("memory_after_all_kib %lld\n",
-                static_cast<long long>(sgbench::processTreePssKib()));
+            sgbench::printTreePss("memory_after_all_kib");
             qint64 early = 0, late = 0;
             for (std::size_t k = 0; k < starts.size(); ++k) {
                 const qint64 ideal = static_cast<qint64>(k + 1) * tickMs;
